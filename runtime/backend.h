@@ -1,0 +1,84 @@
+// What a renderer-and-sound backend does for the engine core (runtime/engine_core.*). The core
+// keeps the whole scene as data (meshes, sprites, particles, printed text, light) and turns it
+// into one draw list per frame; a backend only uploads pictures, draws that list, plays sounds
+// and saves the last picture. Two implementations: SDL2 (runtime/sdl) and the recording
+// headless one (runtime/headless), which draws nothing.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/impact.h"
+
+namespace rt {
+
+// Straight (not premultiplied) RGBA, 8 bits a channel, top row first.
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> rgba;
+  bool empty() const { return width <= 0 || height <= 0; }
+};
+
+// A vertex in pixels of the 800 x 600 picture (y down), with texture coordinates 0..1 and a
+// colour that multiplies the texture.
+struct Vertex {
+  float x = 0, y = 0;
+  float u = 0, v = 0;
+  float r = 1, g = 1, b = 1, a = 1;
+};
+
+enum class Blend { Alpha, Additive };
+
+// Triangles (three vertices each) sharing one texture and one blend mode, in draw order.
+struct DrawBatch {
+  int texture = 0;  // backend texture reference; 0 draws untextured (white times colour)
+  Blend blend = Blend::Alpha;
+  std::vector<Vertex> vertices;
+};
+
+struct DrawList {
+  float clearR = 0, clearG = 0, clearB = 0;
+  std::vector<DrawBatch> batches;
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // Opens the renderer on the window of the operating-system layer; full screen fills the
+  // desktop with the 800 x 600 picture scaled and letterboxed. Returns false on failure.
+  virtual bool open(iWindow window, bool fullScreen) = 0;
+  virtual void close() = 0;
+  virtual bool fullScreen() const = 0;
+  // False while the window is minimised or hidden (the engine then skips its passes).
+  virtual bool active() const = 0;
+
+  // True when pictures must be decoded into pixels for upload; the headless backend says no,
+  // so scripted runs never spend time decoding.
+  virtual bool wantsPixels() const = 0;
+  // Returns a reference > 0, or 0 when the picture cannot be uploaded.
+  virtual int createTexture(const Image& image) = 0;
+  virtual void destroyTexture(int texture) = 0;
+
+  // Draws one frame and shows it.
+  virtual void present(const DrawList& list) = 0;
+  // Writes the last shown frame as a PNG. Returns an empty string on success, else the reason.
+  virtual std::string saveShot(const std::string& pngFile) = 0;
+
+  // Sounds: whole RIFF WAVE files. loadSound returns 0 when the bytes cannot be decoded or no
+  // audio device is open; every other call accepts 0 and does nothing.
+  virtual int loadSound(const std::vector<std::uint8_t>& waveBytes) = 0;
+  virtual void freeSound(int sound) = 0;
+  virtual void playSound(int sound, bool loop) = 0;
+  virtual void stopSound(int sound) = 0;
+  virtual bool soundPlaying(int sound) const = 0;
+  virtual void setSoundVolume(int sound, float volume) = 0;
+};
+
+std::unique_ptr<Backend> makeHeadlessBackend();
+std::unique_ptr<Backend> makeSdlBackend();
+
+}  // namespace rt

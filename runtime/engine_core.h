@@ -1,0 +1,57 @@
+// What the engine core shows of its scene to the state dump, the script driver and tests. The
+// core implements every call of engine/impact.h over the installed backend, clock and input.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/impact.h"
+
+namespace rt {
+
+struct MeshView {
+  iHandle handle = 0;
+  iHandle texture = 0;    // 0 = none
+  int textureId = 0;      // the id given to iTextureCreateFromMemory, 0 for file textures
+  std::string textureSource;  // the file name the game gave, or "memory:<id>"
+  iVector3 location;
+  iVector3 scale;
+  float alpha = 1;
+  int priority = 0;
+  bool visible = false;
+};
+
+struct PrintedLine {
+  std::string text;  // bytes as printed (screen encoding)
+  float x = 0, y = 0;
+  iColor4 colour;
+  iVector2 scale;
+  iHandle font = 0;
+};
+
+struct SpriteView {
+  iHandle handle = 0;
+  iHandle texture = 0;
+  iVector2 location;
+  iVector2 scale;
+  int priority = 0;
+  bool visible = false;
+};
+
+// Every mesh in creation order.
+std::vector<MeshView> engineMeshes();
+std::vector<SpriteView> engineSprites();
+// The lines drawn at the last render, in print order.
+const std::vector<PrintedLine>& enginePrintedAtLastRender();
+// Sound files (as the game named them) started since the start of the current engine pass,
+// or, between passes, during the last one.
+const std::vector<std::string>& engineSoundsStarted();
+// The red component of the light colour last set.
+float engineLightRed();
+// Particle bursts emitted since the engine was opened, and particles alive now.
+long engineParticleEmissions();
+int engineLiveParticles();
+// Number of frames rendered since the program started.
+long engineFramesRendered();
+
+}  // namespace rt

@@ -1,0 +1,43 @@
+// Where the game's files are and how they are read and written. Names are written in the game as
+// stored ("data\_fontw\a_RubricaCn.wid", "sound/btn_clk.wav"): backslashes become slashes and,
+// when the exact name is missing, each path component is matched without regard to case.
+// Read-only game files live under the game folder; the files the game writes
+// ("data\settings.dat", ...) under the per-user folder.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace files {
+
+void setGameDir(const std::string& dir);
+void setUserDir(const std::string& dir);
+const std::string& gameDir();
+const std::string& userDir();
+
+// The path of a game file (read-only assets); the normalised path when nothing matches.
+std::string gamePath(const std::string& name);
+// The path of a file the game writes, in the per-user folder.
+std::string userPath(const std::string& name);
+
+// Resolves a name under a folder: slashes, then case-insensitive components.
+std::string resolve(const std::string& dir, const std::string& name);
+
+bool exists(const std::string& path);
+std::optional<std::uint64_t> size(const std::string& path);
+// The whole file, or nothing when it cannot be read or is larger than maxBytes.
+std::optional<std::vector<std::uint8_t>> readAll(const std::string& path,
+                                                 std::uint64_t maxBytes = 64u << 20);
+// Up to count bytes from offset; fewer when the file is shorter; nothing when unreadable.
+std::optional<std::vector<std::uint8_t>> readAt(const std::string& path, std::uint64_t offset,
+                                                std::uint64_t count);
+// Replaces the file atomically: a temporary file in the same folder, flushed, renamed over the
+// old one. Creates missing folders. Returns false (and leaves the old file) on failure.
+bool writeAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes);
+bool remove(const std::string& path);
+// Renames a file, replacing the target.
+bool rename(const std::string& from, const std::string& to);
+
+}  // namespace files
