@@ -17,9 +17,7 @@ class Clock {
   virtual void pace() = 0;
 
   // Milliseconds since the clock started (wraps like a 32-bit tick count).
-  std::uint32_t ticks() const {
-    return static_cast<std::uint32_t>(counter() * 1000 / frequency());
-  }
+  std::uint32_t ticks() const { return static_cast<std::uint32_t>(counter() * 1000 / frequency()); }
   double seconds() const { return static_cast<double>(counter()) / frequency(); }
 };
 

@@ -11,8 +11,8 @@ namespace rt {
 
 struct MeshView {
   iHandle handle = 0;
-  iHandle texture = 0;    // 0 = none
-  int textureId = 0;      // the id given to iTextureCreateFromMemory, 0 for file textures
+  iHandle texture = 0;        // 0 = none
+  int textureId = 0;          // the id given to iTextureCreateFromMemory, 0 for file textures
   std::string textureSource;  // the file name the game gave, or "memory:<id>"
   iVector3 location;
   iVector3 scale;

@@ -7,11 +7,11 @@
 namespace rt {
 
 struct InputFrame {
-  std::array<bool, 256> down{};     // held, by DirectInput scan code
-  std::array<bool, 256> clicked{};  // went down since the previous frame
+  std::array<bool, 256> down{};        // held, by DirectInput scan code
+  std::array<bool, 256> clicked{};     // went down since the previous frame
   std::array<bool, 2> mouseClicked{};  // 0 left, 1 right: pressed since the previous frame
-  float mouseX = 0.5f;  // 0..1 across the window's picture, from the left
-  float mouseY = 0.5f;  // 0..1 from the top
+  float mouseX = 0.5f;                 // 0..1 across the window's picture, from the left
+  float mouseY = 0.5f;                 // 0..1 from the top
 };
 
 class InputSource {

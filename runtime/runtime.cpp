@@ -21,12 +21,24 @@ T& installed(const std::unique_ptr<T>& piece, const char* what) {
 
 }  // namespace
 
-Backend& backend() { return installed(theBackend, "backend"); }
-Clock& clock() { return installed(theClock, "clock"); }
-InputSource& input() { return installed(theInput, "input source"); }
+Backend& backend() {
+  return installed(theBackend, "backend");
+}
+Clock& clock() {
+  return installed(theClock, "clock");
+}
+InputSource& input() {
+  return installed(theInput, "input source");
+}
 
-void setBackend(std::unique_ptr<Backend> backend) { theBackend = std::move(backend); }
-void setClock(std::unique_ptr<Clock> clock) { theClock = std::move(clock); }
-void setInput(std::unique_ptr<InputSource> input) { theInput = std::move(input); }
+void setBackend(std::unique_ptr<Backend> backend) {
+  theBackend = std::move(backend);
+}
+void setClock(std::unique_ptr<Clock> clock) {
+  theClock = std::move(clock);
+}
+void setInput(std::unique_ptr<InputSource> input) {
+  theInput = std::move(input);
+}
 
 }  // namespace rt

@@ -19,5 +19,4 @@ void setBackend(std::unique_ptr<Backend> backend);
 void setClock(std::unique_ptr<Clock> clock);
 void setInput(std::unique_ptr<InputSource> input);
 
-
 }  // namespace rt

@@ -79,8 +79,8 @@ class System {
   // ---- Windows (common) ----
   bool RegisterClass(const std::string& className, WNDPROC proc);
   // Creates a hidden window of a registered class; 0 on failure.
-  HWND CreateWindowEx(const std::string& className, const std::string& caption,
-                      std::uint32_t style, int x, int y, int width, int height);
+  HWND CreateWindowEx(const std::string& className, const std::string& caption, std::uint32_t style,
+                      int x, int y, int width, int height);
   bool DestroyWindow(HWND window);
   // Finds one of this program's windows by its caption; 0 when none.
   HWND FindWindow(const std::string& caption) const;
