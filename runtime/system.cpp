@@ -149,11 +149,15 @@ int System::GetMessage(MSG& message, HWND window) {
       message = MSG{0, WM_QUIT, 0, 0};
       return 0;
     }
-    if (idleHook_) {
-      idleHook_();
-    } else {
-      WaitForEvents();
-    }
+    RunIdle();
+  }
+}
+
+void System::RunIdle() {
+  if (idleHook_) {
+    idleHook_();
+  } else {
+    WaitForEvents();
   }
 }
 

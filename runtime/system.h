@@ -3,6 +3,11 @@
 // hot keys, the system pointer, time, opening a file or address with the desktop's program and
 // a yes/no message box. The queue, the window procedures, hot-key bookkeeping, signals and link
 // files are common (system.cpp); a platform (SDL or headless) supplies the windows and events.
+//
+// Platform events become these messages for the program's window: focus gained -> WM_ACTIVATEAPP
+// (wParam 1) then WM_ACTIVATE (WA_ACTIVE); focus lost -> WM_ACTIVATEAPP (wParam 0) only (a lost
+// focus must not end a hidden wait, which ends on WM_ACTIVATE of any kind); picture exposed ->
+// WM_PAINT; close request -> WM_CLOSE; a registered hot key -> WM_HOTKEY with its id.
 #pragma once
 
 #include <cstdint>
@@ -107,6 +112,8 @@ class System {
 
   // ---- Platform ----
   virtual bool ShowWindow(HWND window, int command) = 0;
+  virtual bool IsIconic(HWND window) const = 0;  // minimised
+  virtual bool IsWindowVisible(HWND window) const = 0;
   virtual bool GetCursorPos(POINT& point) = 0;
   virtual bool SetCursorPos(int x, int y) = 0;
   // Shows or hides the system pointer: a plain switch, however often it is called.
@@ -146,6 +153,9 @@ class System {
   virtual bool LaunchAddress(const std::string& address) = 0;
 
   bool WindowExists(HWND window) const { return windows_.count(window) != 0; }
+  // Lets a scripted run go on while no frame can run: the idle hook when one is set, else a
+  // platform wait.
+  void RunIdle();
 
  private:
   struct Window {
