@@ -8,10 +8,10 @@ namespace {
 
 std::unique_ptr<Backend> theBackend;
 std::unique_ptr<Clock> theClock;
-std::unique_ptr<InputSource> theInput;
+InputSource* theInput = nullptr;
 
-template <typename T>
-T& installed(const std::unique_ptr<T>& piece, const char* what) {
+template <typename Pointer>
+auto& installed(const Pointer& piece, const char* what) {
   if (!piece) {
     std::fprintf(stderr, "glintbreaker: internal error: no %s installed\n", what);
     std::abort();
@@ -37,8 +37,8 @@ void setBackend(std::unique_ptr<Backend> backend) {
 void setClock(std::unique_ptr<Clock> clock) {
   theClock = std::move(clock);
 }
-void setInput(std::unique_ptr<InputSource> input) {
-  theInput = std::move(input);
+void setInput(InputSource& input) {
+  theInput = &input;
 }
 
 }  // namespace rt

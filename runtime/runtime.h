@@ -17,6 +17,7 @@ InputSource& input();
 
 void setBackend(std::unique_ptr<Backend> backend);
 void setClock(std::unique_ptr<Clock> clock);
-void setInput(std::unique_ptr<InputSource> input);
+// The input source is not owned: it lives as long as the run.
+void setInput(InputSource& input);
 
 }  // namespace rt
