@@ -1,0 +1,53 @@
+// Keyboard and mouse from the devices, collected between frames. The SDL layer feeds it from
+// its event pump; the engine core takes one frame at the start of every engine pass.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "runtime/input.h"
+
+namespace rt {
+
+// Where the 800 x 600 picture sits in a window of the given size: scaled to fit and centred,
+// with bars on the two sides that are too long (the same in a plain 800 x 600 window).
+struct PictureFrame {
+  float left = 0, top = 0, scale = 1;
+  static PictureFrame inWindow(int windowWidth, int windowHeight);
+};
+
+class LiveInput final : public InputSource {
+ public:
+  // Moves the system pointer to a position in window pixels.
+  using PointerWarp = std::function<void(int x, int y)>;
+
+  void nextFrame(InputFrame& frame) override;
+  // Puts the pointer at x, y (0..1 of the picture) now and, when a warp is set, moves the
+  // system pointer there too.
+  void resetMouse(float x, float y) override;
+
+  // Key went down or up, by DirectInput code; repeats of a held key are not new presses.
+  void keyDown(int code);
+  void keyUp(int code);
+  // 0 left, 1 right.
+  void buttonDown(int button);
+  // The pointer at a position in window pixels; outside the picture it stays on its edge.
+  void pointerAt(int x, int y);
+  void windowResized(int width, int height);
+  // Focus went elsewhere: no key stays held (its release would never arrive).
+  void releaseAll();
+  void setPointerWarp(PointerWarp warp) { warp_ = std::move(warp); }
+
+ private:
+  InputFrame pending_;
+  int windowWidth_ = 800;
+  int windowHeight_ = 600;
+  PointerWarp warp_;
+};
+
+// The one live input of the program.
+LiveInput& liveInput();
+// An input source for rt::setInput that hands over liveInput()'s frames.
+std::unique_ptr<InputSource> liveInputSource();
+
+}  // namespace rt
