@@ -13,13 +13,6 @@ bool validCode(int code) {
   return code > 0 && code < 256;
 }
 
-// Forwards to the one live input, so rt::setInput can own a source without owning it.
-class LiveInputSource final : public InputSource {
- public:
-  void nextFrame(InputFrame& frame) override { liveInput().nextFrame(frame); }
-  void resetMouse(float x, float y) override { liveInput().resetMouse(x, y); }
-};
-
 }  // namespace
 
 PictureFrame PictureFrame::inWindow(int windowWidth, int windowHeight) {
@@ -77,10 +70,6 @@ void LiveInput::releaseAll() {
 LiveInput& liveInput() {
   static LiveInput instance;
   return instance;
-}
-
-std::unique_ptr<InputSource> liveInputSource() {
-  return std::make_unique<LiveInputSource>();
 }
 
 }  // namespace rt

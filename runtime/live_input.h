@@ -3,7 +3,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 
 #include "runtime/input.h"
 
@@ -45,9 +44,7 @@ class LiveInput final : public InputSource {
   PointerWarp warp_;
 };
 
-// The one live input of the program.
+// The one live input of the program (the SDL layer feeds it; rt::setInput installs it).
 LiveInput& liveInput();
-// An input source for rt::setInput that hands over liveInput()'s frames.
-std::unique_ptr<InputSource> liveInputSource();
 
 }  // namespace rt
