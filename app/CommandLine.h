@@ -1,0 +1,21 @@
+// The program's command line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct CommandLine {
+  bool headless = false;              // no window: the recording engine
+  std::string script;                 // input and time from this script
+  std::optional<std::uint64_t> seed;  // fixes the random generator
+  std::string gameDir;                // read-only game files; default: beside the executable
+  std::string userDir;                // settings and records; default: the per-user data folder
+};
+
+// Parses the options; on an unknown option or a missing value, error says why.
+std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, std::string& error);
+
+inline constexpr const char* kUsage =
+    "usage: glintbreaker [--headless] [--script FILE] [--seed N] [--game-dir DIR] "
+    "[--user-dir DIR]\n";

@@ -1,0 +1,83 @@
+// The program body: reads the start-up files, fills the window configuration and runs the main
+// loop on the engine and system chosen by the command line.
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "app/CommandLine.h"
+#include "app/MLCore.h"
+#include "app/Paths.h"
+#include "runtime/files.h"
+#include "runtime/live_input.h"
+#include "runtime/runtime.h"
+#include "runtime/script.h"
+#include "runtime/system.h"
+#include "scene/Random.h"
+#include "scene/Scene.h"
+#include "scene/StartupFiles.h"
+#include "scene/StateDump.h"
+
+namespace {
+
+// Input of a run without devices and without a script: nothing is ever pressed.
+class NoInput final : public rt::InputSource {
+ public:
+  void nextFrame(rt::InputFrame& frame) override { frame = rt::InputFrame{}; }
+  void resetMouse(float, float) override {}
+};
+
+std::unique_ptr<rt::ScriptDriver> LoadScript(const std::string& file, rt::VirtualClock& clock) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "glintbreaker: cannot read the script %s\n", file.c_str());
+    std::exit(2);
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  std::string error;
+  auto commands = rt::ParseScript(text.str(), error);
+  if (!error.empty()) {
+    std::fprintf(stderr, "%s: %s\n", file.c_str(), error.c_str());
+    std::exit(2);
+  }
+  return std::make_unique<rt::ScriptDriver>(std::move(commands), clock, DumpState);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  const auto line = ParseCommandLine(argc, argv, error);
+  if (!line) {
+    std::fprintf(stderr, "glintbreaker: %s\n%s", error.c_str(), kUsage);
+    return 2;
+  }
+  files::setGameDir(line->gameDir.empty() ? ExecutableDir() : line->gameDir);
+  files::setUserDir(line->userDir.empty() ? DefaultUserDir() : line->userDir);
+  if (line->seed) FixRandomSeed(*line->seed);
+
+  rt::setBackend(line->headless ? rt::makeHeadlessBackend() : rt::makeSdlBackend());
+  sys::setSystem(line->headless ? sys::makeHeadlessSystem() : sys::makeSdlSystem());
+
+  static NoInput noInput;
+  std::unique_ptr<rt::ScriptDriver> script;
+  if (!line->script.empty()) {
+    auto clock = std::make_unique<rt::VirtualClock>();
+    script = LoadScript(line->script, *clock);
+    rt::setClock(std::move(clock));
+    rt::setInput(*script);
+    sys::system().SetIdleHook([&script] { script->idle(); });
+  } else {
+    rt::setClock(rt::makeRealClock());
+    rt::setInput(line->headless ? static_cast<rt::InputSource&>(noInput) : rt::liveInput());
+  }
+
+  LoadStartupFiles();
+  TCoreConfig config;
+  FillCoreConfig(config);
+  config.DisplaySelector = Settings.Windowed ? 0 : -1;
+  config.BossKey = Settings.BossKey;
+  RunMainLoop(config);
+  return 0;
+}

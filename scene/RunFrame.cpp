@@ -1,0 +1,67 @@
+#include "scene/RunFrame.h"
+
+#include "menus/ExitMenu.h"
+#include "menus/HelpMenu.h"
+#include "menus/MainMenu.h"
+#include "menus/OptMenu.h"
+#include "menus/RecordInputMenu.h"
+#include "menus/RecordsMenu.h"
+#include "scene/Cursor.h"
+#include "scene/FadeIn.h"
+#include "scene/FrameTiming.h"
+#include "scene/Game.h"
+#include "scene/InputRouting.h"
+#include "scene/MenuDecoration.h"
+#include "scene/Scene.h"
+#include "scene/StatusLine.h"
+
+namespace {
+
+bool IsDialogState(std::uint8_t state) {
+  return state == gsExitConfirm || state == gsRecordsResetConfirm || state == gsQuitConfirm ||
+         state == gsSubmitAsk || state == gsSubmitFailed;
+}
+
+bool IsRecordEntryState(std::uint8_t state) {
+  return state == gsRecordEntry || state == gsRecordEntryName || state == gsRecordEntryAdd;
+}
+
+void RunScreensAndGame() {
+  RouteKeys();
+  RoutePointerMove();
+  RoutePointerClick();
+  AnimateCursor();
+
+  if (IsDialogState(GameState) || GameState == gsSubmitting) ExitMenu->DialogTexts();
+  if (IsRecordEntryState(GameState)) RecordInputMenu->FrameUpdate();
+  if (GameState == gsPlaying) Game->UpdateFrame();
+  // A level completed in this frame loads the next one in the same frame.
+  if (GameState == gsStartLevel) {
+    Game->LoadNextLevel();
+    GameState = gsPlaying;
+  }
+  if (MenuMode) PulseDecorations();
+
+  OptMenu->FrameUpdate();
+  HelpMenu->FrameUpdate();
+  MainMenu->FrameUpdate();
+  RecordsMenu->FrameUpdate();
+  if (IsDialogState(GameState)) ExitMenu->FrameUpdate();
+
+  const bool gameOnScreen =
+      GameState == gsPlaying || GameState == gsPaused || GameState == gsQuitConfirm;
+  if (gameOnScreen && !Game->GameOverPhase) PrintStatusLine(GameState == gsPaused);
+}
+
+}  // namespace
+
+void RunFrame() {
+  StartFrameTiming();
+  ++FramesRun;
+  if (GameState == gsLeaving) {
+    iExit();
+  } else if (!StepFadeIn()) {
+    RunScreensAndGame();
+  }
+  iRender();
+}

@@ -1,0 +1,4 @@
+// One frame of the whole program, called in every engine run phase.
+#pragma once
+
+void RunFrame();

@@ -1,0 +1,19 @@
+#include "scene/StartupFiles.h"
+
+#include "runtime/files.h"
+#include "scene/Scene.h"
+
+namespace {
+// Left by an earlier version when hidden by the boss key; it has no lasting effect.
+constexpr const char* kSavedStateFile = "data\\boss.dat";
+}  // namespace
+
+void LoadStartupFiles() {
+  Settings = LoadSettingsFile();
+  Records = LoadRecordsFile();
+  const std::string savedState = files::userPath(kSavedStateFile);
+  if (files::exists(savedState)) {
+    files::readAt(savedState, 0, 8);
+    files::remove(savedState);
+  }
+}

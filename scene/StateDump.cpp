@@ -1,0 +1,83 @@
+#include "scene/StateDump.h"
+
+#include <algorithm>
+
+#include "runtime/engine_core.h"
+#include "scene/FadeIn.h"
+#include "scene/Game.h"
+#include "scene/Scene.h"
+
+namespace {
+
+template <typename Bytes>
+std::string ShortText(std::uint8_t length, const Bytes& bytes) {
+  const std::size_t used = std::min<std::size_t>(length, bytes.size());
+  return std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(used));
+}
+
+rt::Json SettingsJson(const TSettings& settings) {
+  rt::Json json = rt::Json::object();
+  json.set("Windowed", settings.Windowed);
+  json.set("SoundOn", settings.SoundOn);
+  json.set("MusicOn", settings.MusicOn);
+  json.set("AddText", ShortText(settings.AddTextLength, settings.AddText));
+  json.set("BossKey", settings.BossKey);
+  json.set("BossShift", settings.BossShift);
+  json.set("BossAlt", settings.BossAlt);
+  json.set("BossCtrl", settings.BossCtrl);
+  return json;
+}
+
+rt::Json RecordsJson(const TRecordsTable& table) {
+  rt::Json json = rt::Json::array();
+  for (const TRecordEntry& entry : table.Entries) {
+    rt::Json record = rt::Json::object();
+    record.set("name", ShortText(entry.NameLength, entry.Name));
+    record.set("score", entry.Score);
+    json.push(std::move(record));
+  }
+  return json;
+}
+
+rt::Json EngineJson(rt::Json state) {
+  rt::Json printed = rt::Json::array();
+  for (const rt::PrintedLine& line : rt::enginePrintedAtLastRender()) {
+    rt::Json item = rt::Json::object();
+    item.set("text", line.text);
+    item.set("x", static_cast<double>(line.x));
+    item.set("y", static_cast<double>(line.y));
+    printed.push(std::move(item));
+  }
+  state.set("printed", std::move(printed));
+  rt::Json sounds = rt::Json::array();
+  for (const std::string& sound : rt::engineSoundsStarted()) sounds.push(sound);
+  state.set("sounds", std::move(sounds));
+  const auto meshes = rt::engineMeshes();
+  state.set("visibleMeshes", static_cast<long>(std::count_if(
+                                 meshes.begin(), meshes.end(),
+                                 [](const rt::MeshView& mesh) { return mesh.visible; })));
+  state.set("light", static_cast<double>(rt::engineLightRed()));
+  return state;
+}
+
+}  // namespace
+
+rt::Json DumpState() {
+  rt::Json state = rt::Json::object();
+  state.set("frame", FramesRun);
+  state.set("GameState", GameState);
+  state.set("MenuMode", MenuMode);
+  if (Game != nullptr) {
+    state.set("score", Game->GetScore());
+    state.set("level", Game->GetLevel());
+    state.set("lives", Game->GetLives());
+    state.set("missiles", Game->GetMissiles());
+    state.set("timeLeft", static_cast<double>(Game->TimeLeft));
+    state.set("gameOver", Game->GameOverPhase);
+  }
+  state = EngineJson(std::move(state));
+  state.set("fade", FadeLevel);
+  state.set("settings", SettingsJson(Settings));
+  state.set("records", RecordsJson(Records));
+  return state;
+}

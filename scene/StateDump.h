@@ -1,0 +1,6 @@
+// The state of the program as one JSON object, for scripted runs (dump, expect, until).
+#pragma once
+
+#include "runtime/json.h"
+
+rt::Json DumpState();

@@ -1,0 +1,50 @@
+#include "scene/StatusLine.h"
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "scene/Game.h"
+#include "scene/Scene.h"
+
+namespace {
+
+long double blinkPhase = 0;
+
+void PrintNumber(long value, float x, float y) {
+  const std::string text = std::to_string(value);
+  iPrint(text.c_str(), {x, y}, {0.5f, 0.5f}, 0.1f, StatusFont);
+}
+
+}  // namespace
+
+std::string FormatTimeLeft(long double seconds) {
+  const long whole = seconds > 0 ? static_cast<long>(seconds) : 0;
+  char text[32];
+  std::snprintf(text, sizeof text, "%02ld:%02ld", whole / 60, whole % 60);
+  return text;
+}
+
+void PrintStatusLine(bool paused) {
+  if (paused) {
+    iPrintColorSet(0.5f, 0.5f, 0.5f, 1);
+  } else {
+    iPrintColorSet(1, 1, 1, 1);
+  }
+  const std::int32_t score = Game->GetScore();
+  const auto scoreDigits = static_cast<float>(std::to_string(score).size());
+  PrintNumber(score, 5.0f - 0.35f * scoreDigits, 11.2f);
+  PrintNumber(Game->GetLives(), -12.1f, 11.2f);
+  PrintNumber(Game->GetMissiles(), -0.7f, 11.25f);
+  PrintNumber(Game->GetLevel(), 14.2f, 11.3f);
+
+  if (Game->TimeLeft < 10) {
+    blinkPhase += 0.1L;
+    if (blinkPhase > 2 * std::numbers::pi_v<long double>) blinkPhase = 0;
+    const auto fade = static_cast<float>(1 - std::fabs(std::cos(blinkPhase)));
+    iPrintColorSet(1, fade, fade, 1);
+  }
+  const std::string time = FormatTimeLeft(Game->TimeLeft);
+  iPrint(time.c_str(), {-9.0f, 11.2f}, {0.5f, 0.5f}, 0.1f, StatusFont);
+  iPrintColorSet(1, 1, 1, 1);
+}
