@@ -1,0 +1,72 @@
+#include "runtime/engine_assets.h"
+
+#include <cstdio>
+
+#include "runtime/engine_scene.h"
+#include "runtime/files.h"
+#include "runtime/image_loader.h"
+#include "runtime/runtime.h"
+
+namespace rt {
+
+void reportBadInput(const char* what, const std::string& name, const std::string& why) {
+  std::fprintf(stderr, "glintbreaker: cannot use %s \"%s\": %s\n", what, name.c_str(), why.c_str());
+}
+
+std::optional<std::vector<std::uint8_t>> readGameFile(const char* what, const std::string& name) {
+  auto bytes = files::readAll(files::gamePath(name));
+  if (!bytes) reportBadInput(what, name, "missing, unreadable or too large");
+  return bytes;
+}
+
+int uploadPicture(std::span<const std::uint8_t> bytes, const std::string& source) {
+  Image image;
+  std::string error;
+  if (!loadImage(bytes, backend().wantsPixels(), image, error)) {
+    reportBadInput("picture", source, error);
+    return 0;
+  }
+  const int texture = backend().createTexture(image);
+  if (!texture) reportBadInput("picture", source, "the renderer refused it");
+  return texture;
+}
+
+int uploadPictureFile(const std::string& name) {
+  const auto bytes = readGameFile("picture", name);
+  return bytes ? uploadPicture(*bytes, name) : 0;
+}
+
+std::shared_ptr<const XModel> loadModel(const std::string& name) {
+  auto& cache = engineState().models;
+  const std::string path = files::gamePath(name);
+  if (auto it = cache.find(path); it != cache.end()) return it->second;
+  std::shared_ptr<const XModel> model;
+  if (const auto bytes = readGameFile("model", name)) {
+    auto parsed = std::make_shared<XModel>();
+    std::string error;
+    if (parseXModel(*bytes, *parsed, error)) {
+      model = std::move(parsed);
+    } else {
+      reportBadInput("model", name, error);
+    }
+  }
+  cache[path] = model;
+  return model;
+}
+
+LoadedFont loadFont(const std::string& name) {
+  const auto bytes = readGameFile("font", name);
+  if (!bytes) return {};
+  auto font = std::make_shared<WidFont>();
+  std::string error;
+  if (!parseWidFont(*bytes, *font, error)) {
+    reportBadInput("font", name, error);
+    return {};
+  }
+  const int texture =
+      uploadPicture(std::span(*bytes).subspan(font->atlasOffset), name + " (atlas)");
+  if (!texture) return {};
+  return {std::move(font), texture};
+}
+
+}  // namespace rt

@@ -1,0 +1,266 @@
+// The engine's lifecycle, display, input, camera, light and body calls, and what the core shows
+// of its scene (engine_core.h). Meshes, text, particles and sounds have files of their own.
+#include "runtime/engine_core.h"
+
+#include <algorithm>
+
+#include "engine/impact.h"
+#include "runtime/draw_list.h"
+#include "runtime/engine_scene.h"
+#include "runtime/runtime.h"
+
+using rt::engineState;
+
+namespace {
+
+// Draws the scene and shows it; the lines printed since the last render are drawn once.
+void drawFrame() {
+  auto& s = engineState();
+  if (!s.backendOpen) {
+    s.printed.clear();
+    return;
+  }
+  for (auto& [handle, rec] : s.particleSets) rec.set->expire(rt::clock().seconds());
+  static rt::DrawList list;
+  rt::buildDrawList(s, rt::clock().seconds(), list);
+  rt::backend().present(list);
+  s.printedAtRender.swap(s.printed);
+  s.printed.clear();
+  ++s.framesRendered;
+}
+
+}  // namespace
+
+// ---- Lifecycle ---------------------------------------------------------------------------------
+
+void i3ImpactErrorFlagSet(int flag) {
+  engineState().errorFlag = flag;
+}
+int i3ImpactErrorFlag() {
+  return engineState().errorFlag;
+}
+
+int i3ImpactOpen(iWindow window, int) {
+  auto& s = engineState();
+  if (s.opened) i3ImpactClose();
+  s.window = window;
+  s.opened = true;
+  if (!s.timerStarted) {
+    s.timerStarted = true;
+    s.timerOrigin = rt::clock().seconds();
+  }
+  return 1;
+}
+
+int i3ImpactSettings(const std::int32_t values[6]) {
+  auto& s = engineState();
+  if (!s.opened || !values) return 0;
+  if (s.backendOpen) rt::backend().close();
+  s.backendOpen = rt::backend().open(s.window, values[4] == -1);
+  s.ready = s.executing = s.rendering = s.initializing = s.backendOpen;
+  s.drawingDisabled = false;
+  return s.backendOpen ? 1 : 0;
+}
+
+bool i3ImpactIsActive() {
+  return engineState().backendOpen && rt::backend().active();
+}
+bool i3ImpactIsReady() {
+  return engineState().ready;
+}
+bool i3ImpactIsExecuting() {
+  return engineState().executing;
+}
+bool i3ImpactIsInitializing() {
+  return engineState().initializing;
+}
+bool i3ImpactIsRendering() {
+  return engineState().rendering;
+}
+void i3ImpactIsRenderingSet(int rendering) {
+  engineState().rendering = rendering != 0;
+}
+bool i3ImpactIsSkippingRunPhase() {
+  return false;
+}
+bool i3ImpactIsSkippingRenderPhase() {
+  return false;
+}
+
+void i3ImpactMain() {
+  auto& s = engineState();
+  rt::input().nextFrame(s.input);
+  s.soundsStarted.clear();
+}
+
+void i3ImpactInitBegin() {}
+void i3ImpactInitEnd() {
+  engineState().initializing = false;
+}
+void i3ImpactRunBegin() {}
+void i3ImpactRunEnd() {}
+
+void i3ImpactRender() {
+  auto& s = engineState();
+  if (s.drawingDisabled) {
+    s.printed.clear();  // texts last one frame, drawn or not
+  } else {
+    drawFrame();
+  }
+  rt::clock().pace();
+}
+
+void i3ImpactExitBegin() {}
+void i3ImpactExitEnd() {}
+
+void i3ImpactClose() {
+  auto& s = engineState();
+  if (!s.opened) return;
+  s.releaseAll();
+  if (s.backendOpen) rt::backend().close();
+  s.opened = s.backendOpen = false;
+  s.ready = s.executing = s.rendering = s.initializing = false;
+  s.drawingDisabled = false;
+  s.window = 0;
+}
+
+// ---- Display -----------------------------------------------------------------------------------
+
+int iDisplayMode() {
+  return engineState().backendOpen && rt::backend().fullScreen() ? 1 : 0;
+}
+
+void iScreenWipe(float r, float g, float b) {
+  auto& s = engineState();
+  s.clearR = r;
+  s.clearG = g;
+  s.clearB = b;
+}
+
+void iRenderingDisable() {
+  engineState().drawingDisabled = true;
+}
+
+void iRender() {
+  engineState().drawingDisabled = false;
+  drawFrame();
+}
+
+void iEscEnable(int) {}  // the engine never acts on Escape
+
+void iExit() {
+  engineState().rendering = false;
+}
+
+double iSystemTimer() {
+  const auto& s = engineState();
+  return s.timerStarted ? rt::clock().seconds() - s.timerOrigin : 0.0;
+}
+
+// ---- Input -------------------------------------------------------------------------------------
+
+bool iKeyDown(int code) {
+  return code >= 0 && code < 256 && engineState().input.down[code];
+}
+bool iKeyClick(int code) {
+  return code >= 0 && code < 256 && engineState().input.clicked[code];
+}
+bool iMouseButtonClick(int button) {
+  return button >= 0 && button < 2 && engineState().input.mouseClicked[button];
+}
+float iMouseX() {
+  return engineState().input.mouseX;
+}
+float iMouseY() {
+  return engineState().input.mouseY;
+}
+
+void iMouseReset(iVector2 position) {
+  auto& s = engineState();
+  s.input.mouseX = position.x;
+  s.input.mouseY = position.y;
+  rt::input().resetMouse(position.x, position.y);
+}
+
+void iMouseResolutionSet(int) {}
+
+// ---- Camera, light and bodies (the flat scene needs no camera or physics) ----------------------
+
+iHandle iCameraCreate(float, float, float, float) {
+  return engineState().cameras.add(true);
+}
+void iCameraEulerOrientationSet(iHandle, iVector3, const char*) {}
+void iCameraFovSet(iHandle, float) {}
+void iLightDirectionalSet(iVector3, iColor4 colour) {
+  engineState().light = colour;
+}
+
+iHandle iBodySGCreate(const char*, int) {
+  return engineState().bodies.add(true);
+}
+void iBodyLocationSet(iHandle, iVector3, int) {}
+void iBodyAccelerationApply(iHandle, iVector3) {}
+
+// ---- What the state dump and tests see ---------------------------------------------------------
+
+namespace rt {
+
+std::vector<MeshView> engineMeshes() {
+  const auto& s = engineState();
+  std::vector<MeshView> views;
+  views.reserve(s.meshes.size());
+  for (const auto& [handle, mesh] : s.meshes) {
+    MeshView v;
+    v.handle = handle;
+    v.texture = mesh.texture;
+    if (const TextureRec* t = s.textures.find(mesh.texture)) {
+      v.textureId = t->id;
+      v.textureSource = t->source;
+    }
+    v.location = mesh.location;
+    v.scale = mesh.scale;
+    v.alpha = mesh.alpha;
+    v.priority = mesh.priority;
+    v.visible = mesh.visible;
+    views.push_back(std::move(v));
+  }
+  return views;
+}
+
+std::vector<SpriteView> engineSprites() {
+  std::vector<SpriteView> views;
+  for (const auto& [handle, sprite] : engineState().sprites) {
+    views.push_back(
+        {handle, sprite.texture, sprite.location, sprite.scale, sprite.priority, sprite.visible});
+  }
+  return views;
+}
+
+const std::vector<PrintedLine>& enginePrintedAtLastRender() {
+  return engineState().printedAtRender;
+}
+const std::vector<std::string>& engineSoundsStarted() {
+  return engineState().soundsStarted;
+}
+float engineLightRed() {
+  return engineState().light.r;
+}
+long engineParticleEmissions() {
+  return engineState().emissions;
+}
+
+int engineLiveParticles() {
+  auto& s = engineState();
+  int live = 0;
+  for (auto& [handle, rec] : s.particleSets) {
+    rec.set->expire(clock().seconds());
+    live += rec.set->live();
+  }
+  return live;
+}
+
+long engineFramesRendered() {
+  return engineState().framesRendered;
+}
+
+}  // namespace rt

@@ -1,0 +1,51 @@
+// Sounds of the engine core. The game's file name of every sound started is recorded for the
+// state dump, whether or not an audio device plays it.
+#include <algorithm>
+
+#include "engine/impact.h"
+#include "runtime/engine_assets.h"
+#include "runtime/engine_scene.h"
+#include "runtime/runtime.h"
+
+using rt::engineState;
+
+iHandle iSoundCreate(const char* waveFile, int) {
+  rt::SoundRec rec;
+  rec.name = waveFile ? waveFile : "";
+  if (waveFile) {
+    if (const auto bytes = rt::readGameFile("sound", rec.name)) {
+      rec.backendRef = rt::backend().loadSound(*bytes);
+      if (!rec.backendRef) rt::reportBadInput("sound", rec.name, "not a playable wave file");
+    }
+  }
+  return engineState().sounds.add(std::move(rec));
+}
+
+void iSoundPlayNow(iHandle handle, int loop) {
+  auto& s = engineState();
+  const auto* sound = s.sounds.find(handle);
+  if (!sound) return;
+  if (sound->backendRef) {
+    rt::backend().stopSound(sound->backendRef);
+    rt::backend().playSound(sound->backendRef, loop == -1);
+  }
+  s.soundsStarted.push_back(sound->name);
+}
+
+void iSoundPlay(iHandle handle, int loop) {
+  const auto* sound = engineState().sounds.find(handle);
+  if (!sound || (sound->backendRef && rt::backend().soundPlaying(sound->backendRef))) return;
+  iSoundPlayNow(handle, loop);
+}
+
+void iSoundStop(iHandle handle) {
+  const auto* sound = engineState().sounds.find(handle);
+  if (sound && sound->backendRef) rt::backend().stopSound(sound->backendRef);
+}
+
+void iSoundVolumeSet(iHandle handle, float volume) {
+  const auto* sound = engineState().sounds.find(handle);
+  if (sound && sound->backendRef) {
+    rt::backend().setSoundVolume(sound->backendRef, std::clamp(volume, 0.0f, 1.0f));
+  }
+}

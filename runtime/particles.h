@@ -1,0 +1,63 @@
+// The CPU particle system: a set of particles sharing a texture, motion and colour, fed by
+// emitters. Particle space: a point (X, Y) sits at pixel (400 + 25 X / 3.12, 300 - 25 Y / 3);
+// z is ignored. Each particle's path is computed from its age (gravity and air resistance have a
+// closed form), so drawing at any moment needs no stepping.
+#pragma once
+
+#include <deque>
+#include <random>
+#include <vector>
+
+#include "engine/impact.h"
+#include "runtime/backend.h"
+
+namespace rt {
+
+// No more particles than this are alive at once over all sets.
+constexpr int kMaxLiveParticles = 4000;
+
+struct ParticleLook {
+  iVector3 gravity;                     // particle units per second squared
+  float airResistance = 0;              // velocity falls by exp(-resistance * seconds)
+  float lifeTime = 1;                   // seconds
+  iVector3 from{1, 1, 1}, to{1, 1, 1};  // colour at birth and at the end of the life
+};
+
+struct EmitterSettings {
+  iVector3 location;
+  iVector3 directionLow, directionHigh;                      // zero: every direction
+  iVector2 scaleLow{0.05f, 0.05f}, scaleHigh{0.05f, 0.05f};  // 1 = 160 pixels
+  float speedLow = 1, speedHigh = 1;                         // particle units per second
+};
+
+class ParticleSet {
+ public:
+  // capacity: live particles of this set; when full, the oldest make room.
+  explicit ParticleSet(int capacity);
+
+  ParticleLook look;
+  bool shown = false;
+
+  // Emits a small burst for an Emit call of the given count. budget: how many particles the
+  // total alive may grow by (a full set replaces its oldest instead). Returns how many were
+  // emitted.
+  int emit(const EmitterSettings& emitter, int count, int budget, double now,
+           std::minstd_rand& rng);
+  // Forgets the particles whose life is over.
+  void expire(double now);
+  int live() const { return static_cast<int>(particles_.size()); }
+  int capacity() const { return capacity_; }
+  // Appends two triangles per particle alive at now, in pixels, coloured and fading.
+  void appendQuads(double now, std::vector<Vertex>& out) const;
+
+ private:
+  struct Particle {
+    float x, y, vx, vy;
+    float width, height;  // pixels
+    double born;
+  };
+  int capacity_;
+  std::deque<Particle> particles_;
+};
+
+}  // namespace rt
