@@ -1,0 +1,25 @@
+// The player's bat in all its shapes, its hit flashes, growth frames and explosion, and the
+// missile it fires.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace assetgen {
+
+using Bytes = std::vector<uint8_t>;
+
+enum class BatShape { Plain, Gun, Catcher };
+
+// A bat whose hull is `hullWidth` pixels wide, centred on (cx, cy); `growth` in 0..1 raises the gun
+// barrels or the catcher pads.
+void drawBat(cairo_t* cr, double cx, double cy, double hullWidth, BatShape shape, double growth);
+
+// The missile pointing up, centred in a w x h box at the origin.
+void drawMissile(cairo_t* cr, double w, double h);
+
+std::vector<Bytes> batArchive();
+
+}  // namespace assetgen

@@ -1,0 +1,27 @@
+// Every picture file the generator writes: the archives with the function that draws their
+// entries, and the single pictures.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace assetgen {
+
+using Bytes = std::vector<uint8_t>;
+
+struct ArchiveFile {
+  const char* name;  // under data/, exact case
+  std::function<std::vector<Bytes>()> draw;
+};
+
+struct PictureFile {
+  const char* name;  // under data/, exact case
+  std::function<Bytes()> draw;
+};
+
+const std::vector<ArchiveFile>& archiveFiles();
+const std::vector<PictureFile>& pictureFiles();
+
+}  // namespace assetgen

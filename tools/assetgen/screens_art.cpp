@@ -1,0 +1,225 @@
+#include "tools/assetgen/screens_art.h"
+
+#include <string>
+#include <utility>
+
+#include "tools/assetgen/bat_art.h"
+#include "tools/assetgen/bonus_art.h"
+#include "tools/assetgen/canvas.h"
+#include "tools/assetgen/effects_art.h"
+#include "tools/assetgen/enemy_art.h"
+#include "tools/assetgen/field_art.h"
+#include "tools/assetgen/style.h"
+#include "tools/assetgen/typeface.h"
+#include "tools/assetgen/ui_kit.h"
+
+namespace assetgen {
+namespace {
+
+// A dim band across the middle of the screen so the big words read over any field.
+void band(cairo_t* cr, double top, double bottom) {
+  cairo_pattern_t* shade = cairo_pattern_create_linear(0, top, 0, bottom);
+  cairo_pattern_add_color_stop_rgba(shade, 0, 0, 0, 0.05, 0);
+  cairo_pattern_add_color_stop_rgba(shade, 0.25, 0, 0, 0.05, 0.6);
+  cairo_pattern_add_color_stop_rgba(shade, 0.75, 0, 0, 0.05, 0.6);
+  cairo_pattern_add_color_stop_rgba(shade, 1, 0, 0, 0.05, 0);
+  cairo_rectangle(cr, 0, top, 800, bottom - top);
+  cairo_set_source(cr, shade);
+  cairo_fill(cr);
+  cairo_pattern_destroy(shade);
+}
+
+}  // namespace
+
+Bytes gameOverPicture() {
+  Canvas canvas(800, 600);
+  cairo_t* cr = canvas.cr();
+  band(cr, 200, 400);
+  const LabelStyle fire{{1, 1, 0.7}, {1, 0.3, 0.1}, {0.2, 0, 0}, 3, {1, 0.3, 0.05}, 1.0};
+  drawLabel(cr, 800, 600, "ИГРА ОКОНЧЕНА", 400, 300, 720, 88, fire);
+  return canvas.png();
+}
+
+Bytes pausePicture() {
+  Canvas canvas(800, 600);
+  cairo_t* cr = canvas.cr();
+  band(cr, 200, 420);
+  drawLabel(cr, 800, 600, "ПАУЗА", 400, 280, 600, 96, titleLabel());
+  drawLabel(cr, 800, 600, "P — продолжить", 400, 368, 500, 34, captionLabel());
+  return canvas.png();
+}
+
+namespace {
+
+constexpr int kPageW = 323, kPageH = 241;
+
+// A help page: a dark backdrop, a heading, then pictures with short texts beside them.
+class Page {
+ public:
+  explicit Page(const char* heading) : canvas_(kPageW, kPageH) {
+    cairo_t* cr = canvas_.cr();
+    cairo_pattern_t* back = cairo_pattern_create_linear(0, 0, 0, kPageH);
+    addStop(back, 0, {0.04, 0.08, 0.2});
+    addStop(back, 1, {0.01, 0.02, 0.07});
+    cairo_set_source(cr, back);
+    cairo_paint(cr);
+    cairo_pattern_destroy(back);
+    drawLabel(cr, kPageW, kPageH, heading, kPageW / 2.0, 17, 300, 22, titleLabel());
+  }
+  cairo_t* cr() const { return canvas_.cr(); }
+  // One line of text, left-aligned with its baseline at y.
+  void text(const std::string& line, double x, double y, double size = 12.5,
+            Rgb colour = {0.88, 0.94, 1}) {
+    const double fitted = fitSize(cr(), Face::Condensed, size, kPageW - x - 6, line);
+    setColour(cr(), colour);
+    textPath(cr(), Face::Condensed, fitted, line, x, y, Align::Left);
+    cairo_fill(cr());
+  }
+  // A picture drawn by `draw` into a w x h box, placed centred on (x, y) at `scale`.
+  template <typename Draw>
+  void picture(double x, double y, double w, double h, double scale, Draw draw) {
+    cairo_save(cr());
+    cairo_translate(cr(), x - w * scale / 2, y - h * scale / 2);
+    cairo_scale(cr(), scale, scale);
+    draw(cr());
+    cairo_restore(cr());
+  }
+  Bytes png() const { return canvas_.png(); }
+
+ private:
+  Canvas canvas_;
+};
+
+void keyCap(Page& page, double x, double y, double w, const char* label) {
+  glossyFill(page.cr(), x, y, w, 20, 4, {0.4, 0.45, 0.55});
+  setColour(page.cr(), kWhite);
+  textPath(page.cr(), Face::CondensedBold, 11, label, x + w / 2, y + 14);
+  cairo_fill(page.cr());
+}
+
+Bytes controlsPage() {
+  Page page("Управление");
+  page.picture(161, 52, 164, 48, 0.8,
+               [](cairo_t* c) { drawBat(c, 82, 24, 156, BatShape::Plain, 0); });
+  page.picture(161, 20 + 14, 100, 100, 0.6, [](cairo_t* c) { drawBall(c, 50, 50, 10, false); });
+  keyCap(page, 12, 80, 24, "←");
+  keyCap(page, 40, 80, 24, "→");
+  page.text("Мышь или стрелки — вести биту", 72, 95);
+  keyCap(page, 12, 108, 52, "Пробел");
+  page.text("или щелчок — запуск мяча, выстрел", 72, 123);
+  keyCap(page, 12, 136, 24, "P");
+  page.text("Пауза", 72, 151);
+  keyCap(page, 12, 164, 40, "Esc");
+  page.text("Выйти из игры", 72, 179);
+  page.text("Разбейте все кирпичи, пока не вышло время.", 12, 205);
+  page.text("Упустите последний мяч — потеряете жизнь.", 12, 224);
+  return page.png();
+}
+
+Bytes bricksPage() {
+  Page page("Кирпичи");
+  const std::pair<Brick, const char*> rows[] = {
+      {Brick::RedOneHit, "1 удар"},
+      {Brick::TwoHit, "2 удара"},
+      {Brick::ThreeHit, "3 удара"},
+      {Brick::FourHit, "4 удара"},
+      {Brick::Sliding, "сдвигается от удара"},
+      {Brick::Spawner, "рождает новые кирпичи"},
+      {Brick::ArmouredSpawner, "в броне: 2 удара"},
+      {Brick::MetalStyle1, "не разбивается"},
+  };
+  for (int i = 0; i < 8; ++i) {
+    const double x = i < 4 ? 30 : 178, y = 52 + (i % 4) * 46;
+    page.picture(x, y, 40, 30, 1, [&](cairo_t* c) { drawBrick(c, rows[i].first); });
+    page.text(rows[i].second, x + 26, y + 5, 12);
+  }
+  return page.png();
+}
+
+Bytes capsulesPage(bool harmful) {
+  Page page(harmful ? "Вредные капсулы" : "Полезные капсулы");
+  // Indexed by bonus kind.
+  const char* label[13] = {"",
+                           "+1 жизнь",
+                           "+15 секунд",
+                           "−1 жизнь",
+                           "−15 секунд",
+                           "бронемячи",
+                           "широкая бита",
+                           "быстрые мячи",
+                           "липкая бита",
+                           "узкая бита",
+                           "медленные мячи",
+                           "+2 мяча",
+                           "бита-пушка"};
+  int shown = 0;
+  for (int kind = 1; kind <= 12; ++kind) {
+    if (isHarmfulBonus(kind) != harmful) continue;
+    const double x = shown < 4 ? 28 : 176, y = harmful ? 60 + shown * 44 : 54 + (shown % 4) * 46;
+    page.picture(x, y, 44, 46, 0.85, [kind](cairo_t* c) { drawCapsule(c, kind); });
+    page.text(label[kind], x + 24, y + 5, 13);
+    ++shown;
+  }
+  if (harmful) {
+    page.text("Красные капсулы с полосатой", 176, 80, 12, {1, 0.75, 0.6});
+    page.text("каймой лучше пропустить:", 176, 97, 12, {1, 0.75, 0.6});
+    page.text("каждая ещё и −100 очков.", 176, 114, 12, {1, 0.75, 0.6});
+  }
+  return page.png();
+}
+
+Bytes enemiesPage() {
+  Page page("Враги и пушка");
+  const int sizes[3][2] = {{48, 58}, {47, 56}, {56, 49}};
+  const char* notes[3] = {"2 удара, 50 очков", "3 удара, 75 очков", "4 удара, 100 очков"};
+  for (int kind = 1; kind <= 3; ++kind) {
+    const double y = 52 + (kind - 1) * 42;
+    page.picture(30, y, sizes[kind - 1][0], sizes[kind - 1][1], 0.7,
+                 [kind](cairo_t* c) { drawEnemy(c, kind, 2); });
+    page.text(notes[kind - 1], 58, y + 5);
+  }
+  page.picture(240, 70, 164, 67, 0.7,
+               [](cairo_t* c) { drawBat(c, 82, 43, 156, BatShape::Gun, 1); });
+  page.picture(240, 30 + 0, 18, 49, 0.5, [](cairo_t* c) { drawMissile(c, 18, 49); });
+  page.text("Бита-пушка: +6 ракет,", 180, 112, 12);
+  page.text("огонь — пробел или щелчок", 180, 128, 12);
+  page.text("Враги вылетают из разбитых кирпичей. Пока", 12, 200, 12);
+  page.text("хоть один жив, уровень не пройден.", 12, 218, 12);
+  return page.png();
+}
+
+Bytes scoringPage() {
+  Page page("Очки и рекорды");
+  page.picture(34, 52, 40, 30, 0.9, [](cairo_t* c) { drawBrick(c, Brick::BlueOneHit); });
+  page.text("Удар по кирпичу — 10 очков", 64, 57);
+  page.picture(34, 88, 44, 46, 0.7, [](cairo_t* c) { drawCapsule(c, 11); });
+  page.text("Капсула — 100 очков, бита-пушка — 500", 64, 93);
+  page.picture(34, 124, 48, 58, 0.5, [](cairo_t* c) { drawEnemy(c, 3, 1); });
+  page.text("Враг — от 50 до 100 очков", 64, 129);
+  page.text("Оставшееся время после уровня:", 20, 162);
+  page.text("4 очка за каждую секунду.", 20, 178);
+  page.text("Десять лучших результатов попадают", 20, 204);
+  page.text("в таблицу рекордов.", 20, 220);
+  return page.png();
+}
+
+}  // namespace
+
+Bytes helpPage(int page) {
+  switch (page) {
+    case 1:
+      return controlsPage();
+    case 2:
+      return bricksPage();
+    case 3:
+      return capsulesPage(false);
+    case 4:
+      return capsulesPage(true);
+    case 5:
+      return enemiesPage();
+    default:
+      return scoringPage();
+  }
+}
+
+}  // namespace assetgen
