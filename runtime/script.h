@@ -49,6 +49,7 @@ class ScriptDriver final : public InputSource {
   void runInstant(const ScriptCommand& command);
   bool holds(const ScriptCommand& command) const;
   [[noreturn]] void fail(const ScriptCommand& command, const std::string& why) const;
+  [[noreturn]] static void endRun(int status);
 
   std::vector<ScriptCommand> commands_;
   VirtualClock& clock_;

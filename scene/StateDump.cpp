@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/engine_core.h"
+#include "runtime/system.h"
 #include "scene/FadeIn.h"
 #include "scene/Game.h"
 #include "scene/Scene.h"
@@ -57,7 +58,18 @@ rt::Json EngineJson(rt::Json state) {
                                  meshes.begin(), meshes.end(),
                                  [](const rt::MeshView& mesh) { return mesh.visible; })));
   state.set("light", static_cast<double>(rt::engineLightRed()));
+  state.set("displayMode", iDisplayMode());
   return state;
+}
+
+rt::Json WindowJson() {
+  const sys::System& system = sys::system();
+  const sys::HWND window = system.MainWindow();
+  rt::Json json = rt::Json::object();
+  json.set("exists", window != 0);
+  json.set("visible", window != 0 && system.IsWindowVisible(window));
+  json.set("minimised", window != 0 && system.IsIconic(window));
+  return json;
 }
 
 }  // namespace
@@ -79,5 +91,6 @@ rt::Json DumpState() {
   state.set("fade", FadeLevel);
   state.set("settings", SettingsJson(Settings));
   state.set("records", RecordsJson(Records));
+  state.set("window", WindowJson());
   return state;
 }

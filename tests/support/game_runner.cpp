@@ -1,0 +1,113 @@
+#include "tests/support/game_runner.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace testing_support {
+namespace {
+
+std::string drain(int fd) {
+  std::string text;
+  char buffer[4096];
+  for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+  close(fd);
+  return text;
+}
+
+}  // namespace
+
+std::vector<std::string> GameRun::Dumps() const {
+  std::vector<std::string> lines;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line[0] == '{') lines.push_back(line);
+  }
+  return lines;
+}
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "glint-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code error;
+  std::filesystem::remove_all(path_, error);
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool FileExists(const std::string& path) {
+  return std::filesystem::exists(path);
+}
+
+GameRun RunGame(const std::vector<std::string>& args) {
+  // Standard error goes to a file so a chatty run can never fill a pipe nobody reads.
+  int outPipe[2];
+  if (pipe(outPipe) != 0) throw std::runtime_error("pipe failed");
+  std::string errFile = (std::filesystem::temp_directory_path() / "glint-err-XXXXXX").string();
+  const int errFd = mkstemp(errFile.data());
+  if (errFd < 0) throw std::runtime_error("mkstemp failed");
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(outPipe[1], 1);
+    dup2(errFd, 2);
+    close(outPipe[0]);
+    std::vector<char*> argv;
+    std::string binary = GLINT_GAME_BINARY;
+    argv.push_back(binary.data());
+    std::vector<std::string> copies = args;
+    for (std::string& arg : copies) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    execv(binary.c_str(), argv.data());
+    _exit(127);
+  }
+  close(outPipe[1]);
+  close(errFd);
+  GameRun run;
+  run.out = drain(outPipe[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  run.err = ReadFile(errFile);
+  std::remove(errFile.c_str());
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+GameRun RunScript(const std::string& script, const std::string& userDir,
+                  const std::vector<std::string>& extraArgs) {
+  const std::string scriptFile = userDir + "/test-script.txt";
+  WriteFile(scriptFile, script);
+  std::vector<std::string> args = {"--headless", "--script",     scriptFile, "--user-dir", userDir,
+                                   "--game-dir", GLINT_GAME_DIR, "--seed",   "1"};
+  args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+  return RunGame(args);
+}
+
+double Field(const std::string& dump, const std::string& key) {
+  const std::string marker = "\"" + key + "\":";
+  const auto at = dump.find(marker);
+  if (at == std::string::npos) return std::nan("");
+  return std::strtod(dump.c_str() + at + marker.size(), nullptr);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,46 @@
+// Runs the built game as a separate process on the headless engine with a script, in a fresh
+// per-user folder, and collects its exit status and output.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct GameRun {
+  int status = -1;  // exit status, or -1 when the program did not exit normally
+  std::string out;  // standard output (the dumps)
+  std::string err;  // standard error
+  // The JSON lines printed by dump, in order.
+  std::vector<std::string> Dumps() const;
+};
+
+// A temporary folder removed when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Runs GLINT_GAME_BINARY --headless --script <script> --user-dir userDir --game-dir GLINT_GAME_DIR
+// --seed 1, plus extra arguments.
+GameRun RunScript(const std::string& script, const std::string& userDir,
+                  const std::vector<std::string>& extraArgs = {});
+// Runs the game binary with exactly these arguments.
+GameRun RunGame(const std::vector<std::string>& args);
+
+// The number after "\"KEY\":" in a dump line (the first occurrence); NaN when absent.
+double Field(const std::string& dump, const std::string& key);
+
+}  // namespace testing_support
