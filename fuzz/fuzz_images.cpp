@@ -1,0 +1,20 @@
+// Any bytes through the picture readers: the header check alone (as the headless engine does)
+// and full decoding. Nothing may crash or read past the input.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "runtime/image_loader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::span<const std::uint8_t> bytes(data, size);
+  rt::Image image;
+  std::string error;
+  rt::loadImage(bytes, false, image, error);
+  if (rt::loadImage(bytes, true, image, error) &&
+      image.rgba.size() != std::size_t(image.width) * std::size_t(image.height) * 4) {
+    __builtin_trap();  // a decoded picture always holds exactly its pixels
+  }
+  return 0;
+}
