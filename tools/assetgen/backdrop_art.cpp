@@ -15,7 +15,7 @@ namespace {
 // The logo in menu-screen pixels: an emblem (a glinting ball in an orbit ring) and the name in
 // two lines. The backdrop carries it calmly; three pulsing layers make its parts glow.
 constexpr double kEmblemX = 580, kEmblemY = 560;
-constexpr double kNameX = 718, kGlintY = 536, kBreakerY = 574;
+constexpr double kNameX = 718, kGlintY = 538, kBreakerY = 580;
 
 const Rgb kLogoGlow{0.35, 0.85, 1.0};
 const Rgb kLogoWarm{1.0, 0.65, 0.2};

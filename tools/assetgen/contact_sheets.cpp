@@ -87,6 +87,9 @@ double scaleOf(cairo_surface_t* picture) {
   if (!picture) return 1;
   const int side =
       std::max(cairo_image_surface_get_width(picture), cairo_image_surface_get_height(picture));
+  // Small pictures are shown enlarged so their details can be judged.
+  if (side <= 50) return 3;
+  if (side <= 70) return 2;
   return std::min(1.0, static_cast<double>(kMaxCell) / side);
 }
 

@@ -12,7 +12,7 @@ void drawExplosion(cairo_t* cr, double size, int frame) {
   const double t = frame / 15.0;
   const double c = size / 2;
   const double scale = size / 128.0;
-  const double fade = t < 0.6 ? 1.0 : 1.0 - (t - 0.6) / 0.4;
+  const double fade = t < 0.55 ? 1.0 : 1.0 - (t - 0.55) / 0.5;
   // Colour runs white-hot, yellow, orange, red, then to smoke.
   const Rgb hot = t < 0.25
                       ? mix({1, 1, 0.9}, {1, 0.85, 0.3}, t / 0.25)
@@ -33,8 +33,8 @@ void drawExplosion(cairo_t* cr, double size, int frame) {
   for (int i = 0; i < 18; ++i) {
     const double angle = random.unit() * 2 * M_PI;
     const double speed = random.range(0.4, 1.0);
-    const double puff = random.range(9, 18) * scale * (0.6 + 1.2 * t);
-    const double dist = speed * 36 * scale * std::sqrt(t) + 2 * scale;
+    const double puff = random.range(10, 20) * scale * (0.7 + 1.3 * t);
+    const double dist = speed * 42 * scale * std::sqrt(t) + 2 * scale;
     const double x = c + std::cos(angle) * dist, y = c + std::sin(angle) * dist;
     const Rgb inner = mix(hot, smoke, std::clamp(t * 1.3 - 0.2 + speed * 0.2, 0.0, 1.0));
     cairo_pattern_t* blob = cairo_pattern_create_radial(x, y, 0, x, y, puff);

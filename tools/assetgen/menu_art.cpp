@@ -1,5 +1,6 @@
 #include "tools/assetgen/menu_art.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -88,14 +89,17 @@ Bytes optionsPanel() {
   Canvas canvas(500, 400);
   drawPanel(canvas, 6);
   cairo_t* cr = canvas.cr();
-  auto caption = [&](const char* text, double cx, double cy, double maxWidth) {
-    drawLabel(cr, canvas.width(), canvas.height(), text, cx, cy, maxWidth, 24, captionLabel());
+  // Row names start at the left of their band, clear of the buttons and boxes.
+  auto caption = [&](const char* text, double cy, double maxWidth) {
+    const double width = std::min(maxWidth, textWidth(cr, Face::CondensedBold, 26, text));
+    drawLabel(cr, canvas.width(), canvas.height(), text, 34 + width / 2, cy, maxWidth, 26,
+              captionLabel());
   };
-  caption("Экран", 92, 62.5, 140);
-  caption("Музыка", 125, 110, 200);
-  caption("Звук", 125, 155, 200);
-  caption("Страна", 120, 192, 200);
-  caption("Клавиша босса", 140, 282, 240);
+  caption("Экран", 62.5, 130);
+  caption("Музыка", 110, 200);
+  caption("Звук", 155, 200);
+  caption("Страна", 191, 200);
+  caption("Клавиша босса", 281, 260);
   // Thin separators between the rows.
   setColour(cr, kTrim, 0.25);
   for (double y : {87.5, 132.5, 175.0, 257.5}) cairo_rectangle(cr, 30, y, 440, 1);

@@ -99,9 +99,9 @@ void keyCap(Page& page, double x, double y, double w, const char* label) {
 
 Bytes controlsPage() {
   Page page("Управление");
-  page.picture(161, 52, 164, 48, 0.8,
+  page.picture(161, 62, 164, 48, 0.8,
                [](cairo_t* c) { drawBat(c, 82, 24, 156, BatShape::Plain, 0); });
-  page.picture(161, 20 + 14, 100, 100, 0.6, [](cairo_t* c) { drawBall(c, 50, 50, 10, false); });
+  page.picture(161, 44, 100, 100, 0.6, [](cairo_t* c) { drawBall(c, 50, 50, 10, false); });
   keyCap(page, 12, 80, 24, "←");
   keyCap(page, 40, 80, 24, "→");
   page.text("Мышь или стрелки — вести биту", 72, 95);
@@ -124,7 +124,7 @@ Bytes bricksPage() {
       {Brick::ThreeHit, "3 удара"},
       {Brick::FourHit, "4 удара"},
       {Brick::Sliding, "сдвигается от удара"},
-      {Brick::Spawner, "рождает новые кирпичи"},
+      {Brick::Spawner, "рождает кирпичи"},
       {Brick::ArmouredSpawner, "в броне: 2 удара"},
       {Brick::MetalStyle1, "не разбивается"},
   };
@@ -161,9 +161,11 @@ Bytes capsulesPage(bool harmful) {
     ++shown;
   }
   if (harmful) {
-    page.text("Красные капсулы с полосатой", 176, 80, 12, {1, 0.75, 0.6});
-    page.text("каймой лучше пропустить:", 176, 97, 12, {1, 0.75, 0.6});
-    page.text("каждая ещё и −100 очков.", 176, 114, 12, {1, 0.75, 0.6});
+    const char* warning[] = {"Красные капсулы", "с полосатой каймой",
+                             "лучше не ловить:", "каждая ещё и", "−100 очков."};
+    for (int line = 0; line < 5; ++line) {
+      page.text(warning[line], 165, 78 + line * 18, 13, {1, 0.75, 0.6});
+    }
   }
   return page.png();
 }
@@ -178,11 +180,11 @@ Bytes enemiesPage() {
                  [kind](cairo_t* c) { drawEnemy(c, kind, 2); });
     page.text(notes[kind - 1], 58, y + 5);
   }
-  page.picture(240, 70, 164, 67, 0.7,
+  page.picture(240, 66, 164, 67, 0.7,
                [](cairo_t* c) { drawBat(c, 82, 43, 156, BatShape::Gun, 1); });
-  page.picture(240, 30 + 0, 18, 49, 0.5, [](cairo_t* c) { drawMissile(c, 18, 49); });
-  page.text("Бита-пушка: +6 ракет,", 180, 112, 12);
-  page.text("огонь — пробел или щелчок", 180, 128, 12);
+  page.text("Бита-пушка: +6 ракет,", 180, 112, 12.5);
+  page.text("огонь — пробел", 180, 129, 12.5);
+  page.text("или щелчок мыши", 180, 146, 12.5);
   page.text("Враги вылетают из разбитых кирпичей. Пока", 12, 200, 12);
   page.text("хоть один жив, уровень не пройден.", 12, 218, 12);
   return page.png();
