@@ -172,7 +172,8 @@ Bytes arrowButton(double dir, bool lit) {
 Bytes title(const char* text) {
   Canvas canvas(400, 100);
   cairo_t* cr = canvas.cr();
-  // A light streak under the letters; the left 20-35 px lie off screen.
+  // A light streak under the letters; the left 20-35 px lie off screen and the right end
+  // meets the panel, so the letters keep to the middle.
   cairo_pattern_t* streak = cairo_pattern_create_linear(40, 0, 390, 0);
   addStop(streak, 0, kTrim, 0);
   addStop(streak, 0.5, kTrim, 0.9);
@@ -181,7 +182,7 @@ Bytes title(const char* text) {
   cairo_set_source(cr, streak);
   cairo_fill(cr);
   cairo_pattern_destroy(streak);
-  drawLabel(cr, 400, 100, text, 215, 48, 330, 54, titleLabel());
+  drawLabel(cr, 400, 100, text, 195, 48, 300, 54, titleLabel());
   return canvas.png();
 }
 
