@@ -44,6 +44,8 @@ void drawNebula(cairo_t* cr, int w, int h, const Mood& mood, Random& random) {
   cairo_scale(cr, static_cast<double>(w) / (sw - 1), static_cast<double>(h) / (sh - 1));
   cairo_set_source_surface(cr, clouds.surface(), 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
+  // Repeat the border pixels so the stretched clouds do not fade out at the picture's edges.
+  cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
   cairo_paint(cr);
   cairo_restore(cr);
 }
