@@ -203,7 +203,7 @@ Signal gameLoop() {
     for (int e = 0; e < 8; ++e) {
       Oscillator saw(Shape::kSaw, kSampleRate);
       synth::StateVariableFilter filter(kSampleRate);
-      const double f = synth::noteFrequency(notes[0] - 24 + kOctaves[e]);
+      const double f = synth::noteFrequency(notes[0] - 12 + kOctaves[e]);
       const double length = beat * 0.45;
       play(loop, start + e * 0.5, length, 0.4, [&](double t) {
         filter.process(saw.next(f), 250 + 1400 * synth::pluck(t, 0.002, 0.04), 0.7);
