@@ -1,0 +1,147 @@
+// The settings and records records, file lookup, link files and the state JSON.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "menus/Records.h"
+#include "menus/Settings.h"
+#include "runtime/files.h"
+#include "runtime/json.h"
+#include "runtime/script.h"
+#include "runtime/system.h"
+
+namespace {
+
+TEST(SettingsRecord, RoundTripsItsEighteenBytes) {
+  TSettings settings;
+  EXPECT_EQ(settings.Encode(),
+            (std::vector<std::uint8_t>{1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 88, 0, 0, 0}));
+  settings.Windowed = 0;
+  settings.AddTextLength = 3;
+  settings.AddText = {0x81, 0x82, 0x83};
+  settings.BossKey = 63;
+  settings.BossCtrl = 1;
+  const auto decoded = TSettings::Decode(settings.Encode());
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->Encode(), settings.Encode());
+  EXPECT_FALSE(TSettings::Decode(std::vector<std::uint8_t>(17)));
+}
+
+TEST(RecordsTable, DefaultsAndScoresRoundTrip) {
+  TRecordsTable table = TRecordsTable::Defaults();
+  table.Entries[9].Score = -5;
+  table.Entries[0].Score = 0x12345678;
+  const auto bytes = table.Encode();
+  ASSERT_EQ(bytes.size(), 160u);
+  EXPECT_EQ(bytes[12], 0x78);
+  EXPECT_EQ(bytes[15], 0x12);
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 16, bytes.begin() + 21),
+            (std::vector<std::uint8_t>{4, 0x82, 0xA0, 0xAD, 0xC0}));
+  const auto decoded = TRecordsTable::Decode(bytes);
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->Entries[9].Score, -5);
+  EXPECT_EQ(decoded->Entries[1].Score, 9000);
+  EXPECT_FALSE(TRecordsTable::Decode(std::vector<std::uint8_t>(159)));
+}
+
+TEST(Files, NamesAsTheGameWritesThemReachTheOneFile) {
+  const auto dir = std::filesystem::temp_directory_path() / "glint_files_test";
+  std::filesystem::create_directories(dir / "data" / "_fontw");
+  std::ofstream(dir / "data" / "_fontw" / "a_RubricaCn.wid") << "font";
+  std::filesystem::create_directories(dir / "sound");
+  std::ofstream(dir / "sound" / "mainmenuchg.WAV") << "wave";
+  for (const char* name : {"data\\_fontw\\a_RubricaCn.wid", "data\\_fontw\\a_RubricaCN.wid",
+                           "DATA/_FONTW/A_RUBRICACN.WID"}) {
+    EXPECT_EQ(files::resolve(dir.string(), name),
+              (dir / "data" / "_fontw" / "a_RubricaCn.wid").string())
+        << name;
+  }
+  EXPECT_EQ(files::resolve(dir.string(), "sound\\MainMenuChg.wav"),
+            (dir / "sound" / "mainmenuchg.WAV").string());
+  EXPECT_EQ(files::resolve(dir.string(), "data\\nothing.dat"), (dir / "data/nothing.dat").string());
+  std::filesystem::remove_all(dir);
+}
+
+TEST(Files, AtomicWritesReplaceWholeFilesAndCreateFolders) {
+  const auto dir = std::filesystem::temp_directory_path() / "glint_atomic_test";
+  std::filesystem::remove_all(dir);
+  const std::string path = (dir / "data" / "settings.dat").string();
+  ASSERT_TRUE(files::writeAtomic(path, {1, 2, 3}));
+  ASSERT_TRUE(files::writeAtomic(path, {4, 5}));
+  EXPECT_EQ(files::readAll(path), (std::vector<std::uint8_t>{4, 5}));
+  EXPECT_FALSE(files::exists(path + ".tmp"));
+  EXPECT_EQ(files::readAt(path, 1, 10), (std::vector<std::uint8_t>{5}));
+  EXPECT_EQ(files::readAt(path, 7, 10), (std::vector<std::uint8_t>{}));
+  EXPECT_FALSE(files::readAll(path, 1)) << "larger than allowed";
+  EXPECT_FALSE(files::writeAtomic("/proc/glint/cannot", {1}));
+  std::filesystem::remove_all(dir);
+}
+
+TEST(LinkFiles, OnlyWebAndMailAddressesAreOpened) {
+  EXPECT_EQ(sys::UrlFromShortcut("[InternetShortcut]\r\nURL=http://127.0.0.1:8642/x\r\n"),
+            "http://127.0.0.1:8642/x");
+  EXPECT_EQ(sys::UrlFromShortcut("[InternetShortcut]\nurl=mailto:a@b.c?subject=Hi"),
+            "mailto:a@b.c?subject=Hi");
+  EXPECT_EQ(sys::UrlFromShortcut("[InternetShortcut]\nIconFile=x\n"), "");
+  const struct {
+    const char* address;
+    bool safe;
+  } cases[] = {{"http://example.org/", true},
+               {"HTTPS://example.org/a?b", true},
+               {"mailto:x@y.z", true},
+               {"file:///etc/passwd", false},
+               {"javascript:alert(1)", false},
+               {"/usr/bin/xterm", false},
+               {"-e http://x/", false},
+               {"http://a b/", false},
+               {"", false}};
+  for (const auto& c : cases) EXPECT_EQ(sys::IsSafeAddress(c.address), c.safe) << c.address;
+}
+
+TEST(StateJson, PathsReachMembersAndListEntries) {
+  rt::Json state = rt::Json::object();
+  rt::Json records = rt::Json::array();
+  rt::Json first = rt::Json::object();
+  first.set("score", 10000);
+  first.set("name", std::string("\x82\xA0", 2));
+  records.push(std::move(first));
+  state.set("records", std::move(records));
+  state.set("MenuMode", true);
+  ASSERT_NE(state.find("records.0.score"), nullptr);
+  EXPECT_EQ(state.find("records.0.score")->number(), 10000);
+  EXPECT_EQ(state.find("records.1.score"), nullptr);
+  EXPECT_EQ(state.find("records.x"), nullptr);
+  EXPECT_EQ(state.dump(),
+            "{\"records\":[{\"score\":10000,\"name\":\"\\u0082\\u00A0\"}],\"MenuMode\":true}");
+}
+
+TEST(ScriptParser, AcceptsEveryCommandAndNamesTheLineOfAnError) {
+  std::string error;
+  const auto commands = rt::ParseScript(
+      "# comment\nperiod 16\nframes 3\nkey 1 28\nhold 203\nrelease 203\nmouse 0.5 0.25\n"
+      "click left\nmessage hotkey 200\nmessage activate\nuntil 4 400\n"
+      "until bat.size >= 2 50\ndump\nexpect printed contains 02:05\nshot a.png  # trailing\n",
+      error);
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(commands.size(), 14u);
+  EXPECT_EQ(commands.back().words, std::vector<std::string>{"a.png"});
+
+  const struct {
+    const char* script;
+    const char* error;
+  } bad[] = {{"frames 1\n\nframes -2\n", "script line 3"},
+             {"period 0\n", "script line 1"},
+             {"click middle\n", "script line 1"},
+             {"message minimise\n", "script line 1"},
+             {"until GameState == 4 0\n", "script line 1: bad MAX"},
+             {"dump now\n", "script line 1"},
+             {"frobnicate\n", "script line 1: unknown command \"frobnicate\""}};
+  for (const auto& c : bad) {
+    error.clear();
+    EXPECT_TRUE(rt::ParseScript(c.script, error).empty());
+    EXPECT_NE(error.find(c.error), std::string::npos) << error;
+  }
+}
+
+}  // namespace
