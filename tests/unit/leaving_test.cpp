@@ -1,0 +1,52 @@
+// The whole main loop in this process on the headless engine: the leaving state ends the
+// program after its own frame, with nothing routed or animated in that frame.
+#include <gtest/gtest.h>
+
+#include "app/MLCore.h"
+#include "runtime/engine_core.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+#include "scene/FadeIn.h"
+#include "scene/Scene.h"
+
+namespace {
+
+// Still input that sends the program away at a chosen frame.
+class LeaveAtFrame final : public rt::InputSource {
+ public:
+  explicit LeaveAtFrame(long frame, rt::VirtualClock& clock) : frame_(frame), clock_(clock) {}
+  void nextFrame(rt::InputFrame& frame) override {
+    frame = rt::InputFrame{};
+    frame.clicked[28] = frame.down[28] = true;  // keys pressed in the leaving frame go nowhere
+    clock_.advanceMillis(13);
+    if (FramesRun == frame_ - 1) GameState = gsLeaving;
+  }
+  void resetMouse(float, float) override {}
+
+ private:
+  long frame_;
+  rt::VirtualClock& clock_;
+};
+
+TEST(MainLoop, TheLeavingStateEndsTheProgramAfterThatFrame) {
+  files::setGameDir(GLINT_GAME_DIR);
+  files::setUserDir(testing::TempDir());
+  rt::setBackend(rt::makeHeadlessBackend());
+  sys::setSystem(sys::makeHeadlessSystem());
+  auto clock = std::make_unique<rt::VirtualClock>();
+  LeaveAtFrame input(160, *clock);
+  rt::setClock(std::move(clock));
+  rt::setInput(input);
+
+  TCoreConfig config;
+  FillCoreConfig(config);
+  config.DisplaySelector = 0;
+  RunMainLoop(config);  // returns only when the program is to end
+
+  EXPECT_EQ(FramesRun, 160);
+  EXPECT_EQ(GameState, gsLeaving);
+  EXPECT_EQ(FadeLevel, 200);
+  EXPECT_EQ(sys::system().MainWindow(), 0u) << "the window is destroyed";
+}
+
+}  // namespace
