@@ -37,9 +37,10 @@ int uploadPictureFile(const std::string& name) {
 }
 
 std::shared_ptr<const XModel> loadModel(const std::string& name) {
+  // Keyed by the game's own spelling: every brick asks for the same name, and the lookup then
+  // skips the file system.
   auto& cache = engineState().models;
-  const std::string path = files::gamePath(name);
-  if (auto it = cache.find(path); it != cache.end()) return it->second;
+  if (auto it = cache.find(name); it != cache.end()) return it->second;
   std::shared_ptr<const XModel> model;
   if (const auto bytes = readGameFile("model", name)) {
     auto parsed = std::make_shared<XModel>();
@@ -50,7 +51,7 @@ std::shared_ptr<const XModel> loadModel(const std::string& name) {
       reportBadInput("model", name, error);
     }
   }
-  cache[path] = model;
+  cache[name] = model;
   return model;
 }
 

@@ -112,7 +112,7 @@ struct EngineState {
   HandleTable<SoundRec> sounds;
   HandleTable<bool> cameras;
   HandleTable<bool> bodies;
-  // Models by path, read once per open; null when the file could not be read.
+  // Models by the game's file name, read once per open; null when the file could not be read.
   std::map<std::string, std::shared_ptr<const XModel>> models;
 
   iColor4 light{2, 2, 2, 1};

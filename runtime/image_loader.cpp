@@ -63,9 +63,17 @@ bool jpegSize(std::span<const std::uint8_t> b, int& width, int& height, std::str
   return false;
 }
 
-bool decodeWithSdl(std::span<const std::uint8_t> bytes, Image& image, std::string& error) {
+// The decoder is called by name: SDL_image's own detection would try other formats (SVG among
+// them) on whatever the contents look like.
+bool decodeWithSdl(std::span<const std::uint8_t> bytes, ImageKind kind, Image& image,
+                   std::string& error) {
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  SDL_Surface* loaded = rw ? IMG_Load_RW(rw, 1) : nullptr;
+  if (!rw) {
+    error = std::string("cannot read: ") + SDL_GetError();
+    return false;
+  }
+  SDL_Surface* loaded = kind == ImageKind::Png ? IMG_LoadPNG_RW(rw) : IMG_LoadJPG_RW(rw);
+  SDL_RWclose(rw);
   if (!loaded) {
     error = std::string("cannot decode: ") + IMG_GetError();
     return false;
@@ -124,12 +132,13 @@ bool loadImage(std::span<const std::uint8_t> bytes, bool wantPixels, Image& imag
     image.height = height;
     return true;
   }
-  if (sniffImage(bytes) == ImageKind::Dds) return decodeDds(bytes, image, error);
+  const ImageKind kind = sniffImage(bytes);
+  if (kind == ImageKind::Dds) return decodeDds(bytes, image, error);
   if (bytes.size() > std::size_t(INT32_MAX)) {
     error = "picture too large";
     return false;
   }
-  if (!decodeWithSdl(bytes, image, error)) return false;
+  if (!decodeWithSdl(bytes, kind, image, error)) return false;
   // The header said one size and the decoder found another: trust neither.
   if (image.width != width || image.height != height) {
     image = Image{};
