@@ -27,6 +27,9 @@ bool drawsInSoftware(SDL_Renderer* renderer) {
 }
 
 SDL_Renderer* createSoftware(SDL_Window* window) {
+  // The drawn picture goes to the window as it is; left alone, SDL would hand it to an
+  // OpenGL texture every frame, and that GL is the software rasteriser we are avoiding.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
 }
 
