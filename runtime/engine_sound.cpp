@@ -1,6 +1,7 @@
 // Sounds of the engine core. The game's file name of every sound started is recorded for the
 // state dump, whether or not an audio device plays it.
 #include <algorithm>
+#include <cstring>
 
 #include "engine/impact.h"
 #include "runtime/engine_assets.h"
@@ -9,13 +10,25 @@
 
 using rt::engineState;
 
+namespace {
+
+bool looksLikeWave(const std::vector<std::uint8_t>& bytes) {
+  return bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 &&
+         std::memcmp(bytes.data() + 8, "WAVE", 4) == 0;
+}
+
+}  // namespace
+
 iHandle iSoundCreate(const char* waveFile, int) {
   rt::SoundRec rec;
   rec.name = waveFile ? waveFile : "";
   if (waveFile) {
     if (const auto bytes = rt::readGameFile("sound", rec.name)) {
-      rec.backendRef = rt::backend().loadSound(*bytes);
-      if (!rec.backendRef) rt::reportBadInput("sound", rec.name, "not a playable wave file");
+      if (!looksLikeWave(*bytes)) {
+        rt::reportBadInput("sound", rec.name, "not a RIFF WAVE file");
+      } else if (!(rec.backendRef = rt::backend().loadSound(*bytes))) {
+        rt::reportBadInput("sound", rec.name, "not played (no sound device, or undecodable data)");
+      }
     }
   }
   return engineState().sounds.add(std::move(rec));

@@ -9,6 +9,7 @@ namespace {
 
 constexpr float kPixelsPerScale = 160.0f;
 constexpr float kSpread = 0.15f;  // radians either side of the emitter's direction
+constexpr float kGrowth = 0.8f;   // a flame puffs up: 80% larger at the end of its life
 
 float lerp(float a, float b, float t) {
   return a + (b - a) * t;
@@ -65,7 +66,8 @@ void ParticleSet::appendQuads(double now, std::vector<Vertex>& out) const {
     const float X = travel(p.x, p.vx, look.gravity.x, look.airResistance, age);
     const float Y = travel(p.y, p.vy, look.gravity.y, look.airResistance, age);
     const float cx = 400.0f + 25.0f * X / 3.12f, cy = 300.0f - 25.0f * Y / 3.0f;
-    const float hw = p.width / 2, hh = p.height / 2;
+    const float grow = 1.0f + kGrowth * f;
+    const float hw = p.width * grow / 2, hh = p.height * grow / 2;
     const float r = lerp(look.from.x, look.to.x, f), g = lerp(look.from.y, look.to.y, f),
                 b = lerp(look.from.z, look.to.z, f), a = 1.0f - f;
     const Vertex tl{cx - hw, cy - hh, 0, 0, r, g, b, a}, tr{cx + hw, cy - hh, 1, 0, r, g, b, a},
