@@ -93,9 +93,10 @@ SdlSystem::~SdlSystem() {
 bool SdlSystem::CreatePlatformWindow(HWND window, const std::string& caption, int x, int y,
                                      int /*width*/, int /*height*/) {
   if (!videoReady_) return false;
-  // x, y is the outer corner; the picture starts one caption lower.
-  SDL_Window* sdlWindow = SDL_CreateWindow(caption.c_str(), x, y + captionHeight(), kClientWidth,
-                                           kClientHeight, SDL_WINDOW_HIDDEN);
+  // x, y is the outer corner: window managers place the frame there and the picture one
+  // caption lower.
+  SDL_Window* sdlWindow =
+      SDL_CreateWindow(caption.c_str(), x, y, kClientWidth, kClientHeight, SDL_WINDOW_HIDDEN);
   if (!sdlWindow) {
     std::fprintf(stderr, "glintbreaker: cannot create the window (%s)\n", SDL_GetError());
     return false;
