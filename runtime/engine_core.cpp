@@ -97,8 +97,12 @@ void i3ImpactInitBegin() {}
 void i3ImpactInitEnd() {
   engineState().initializing = false;
 }
-void i3ImpactRunBegin() {}
-void i3ImpactRunEnd() {}
+void i3ImpactRunBegin() {
+  engineState().inRunPhase = true;
+}
+void i3ImpactRunEnd() {
+  engineState().inRunPhase = false;
+}
 
 void i3ImpactRender() {
   auto& s = engineState();
@@ -141,9 +145,12 @@ void iRenderingDisable() {
   engineState().drawingDisabled = true;
 }
 
+// Inside a run phase the picture is drawn once, by the pass's i3ImpactRender, so a frame is
+// never drawn twice and its printed lines are on the one picture shown.
 void iRender() {
-  engineState().drawingDisabled = false;
-  drawFrame();
+  auto& s = engineState();
+  s.drawingDisabled = false;
+  if (!s.inRunPhase) drawFrame();
 }
 
 void iEscEnable(int) {}  // the engine never acts on Escape

@@ -99,6 +99,7 @@ struct EngineState {
   bool backendOpen = false;  // after successful settings
   bool ready = false, executing = false, rendering = false, initializing = false;
   bool drawingDisabled = false;  // by iRenderingDisable until the next iRender
+  bool inRunPhase = false;       // between i3ImpactRunBegin and i3ImpactRunEnd
   int errorFlag = 0;
   bool timerStarted = false;
   double timerOrigin = 0;

@@ -16,10 +16,11 @@ struct WindowRecord {
   bool minimised = false;
 };
 
-// The windows of the headless system, for the headless backend.
+// The windows of the headless system, for the headless backend. Never destroyed, so the system
+// can still forget its windows while the program's statics are torn down.
 std::map<HWND, WindowRecord>& windows() {
-  static std::map<HWND, WindowRecord> records;
-  return records;
+  static auto* records = new std::map<HWND, WindowRecord>;
+  return *records;
 }
 
 class HeadlessSystem final : public System {
@@ -84,7 +85,12 @@ class HeadlessSystem final : public System {
   }
 
  protected:
-  void Pump() override {}
+  // Nothing comes from outside; while the window is minimised or hidden no frame can run, so a
+  // scripted run goes on through its idle ticks instead.
+  void Pump() override {
+    const HWND window = MainWindow();
+    if (window != 0 && (IsIconic(window) || !IsWindowVisible(window))) RunIdle();
+  }
   void WaitForEvents() override { std::this_thread::sleep_for(std::chrono::milliseconds(10)); }
 
   bool CreatePlatformWindow(HWND window, const std::string&, int x, int y, int width,

@@ -138,6 +138,21 @@ TEST_F(EngineDraw, PrintedTextLastsOneRenderInItsColour) {
   EXPECT_EQ(rt::enginePrintedAtLastRender()[0].text, "B");
 }
 
+TEST_F(EngineDraw, AFrameRequestsItsPictureAndThePassDrawsItOnceWithItsText) {
+  const iHandle font = iFontCreate("data\\FONT.wid", 0);
+  const long before = rt::engineFramesRendered();
+  i3ImpactMain();
+  i3ImpactRunBegin();
+  iPrint("AB", {0, 0}, {1, 1}, 0.1f, font);
+  iRender();
+  i3ImpactRunEnd();
+  EXPECT_EQ(rt::engineFramesRendered(), before) << "not drawn inside the run phase";
+  i3ImpactRender();
+  EXPECT_EQ(rt::engineFramesRendered(), before + 1);
+  ASSERT_EQ(rt::enginePrintedAtLastRender().size(), 1u);
+  EXPECT_EQ(rt::enginePrintedAtLastRender()[0].text, "AB");
+}
+
 TEST_F(EngineDraw, RenderingDisabledDrawsNothingUntilTheNextRender) {
   const long before = rt::engineFramesRendered();
   iRenderingDisable();
