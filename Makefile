@@ -4,7 +4,7 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build play test bench sanitize contact-sheet format clean
+.PHONY: deps build play test bench sanitize fuzz contact-sheet format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,6 +28,11 @@ sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINT_SANITIZE=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE e2e
+
+# libFuzzer harnesses for the loaders of outside bytes; needs clang (apt-get install clang).
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz
+	cmake --build build-fuzz -j $(JOBS)
 
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet
