@@ -1,5 +1,6 @@
 // The real engine's drawing and sound: SDL's 2D renderer draws the core's triangle batches into
-// the window (letterboxed in full screen), SDL2_mixer plays the sounds.
+// an 800 x 600 picture that is then copied to the window (scaled and letterboxed in full
+// screen), SDL2_mixer plays the sounds.
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -50,13 +51,16 @@ class SdlBackend final : public Backend {
 
  private:
   void draw(const DrawList& list);
+  void closeRenderer();
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
+  // The frame is drawn here at its own size, which keeps software drawing unscaled and the
+  // last frame readable for a screenshot.
+  SDL_Texture* picture_ = nullptr;
   bool fullScreen_ = false;
   std::map<int, SDL_Texture*> textures_;
   int nextTexture_ = 1;
-  DrawList lastFrame_;  // drawn again for a screenshot: the shown buffer cannot be read back
   std::vector<SDL_Vertex> vertices_;
   sdl::Mixer mixer_;
 };
@@ -85,9 +89,21 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
     SDL_SetWindowFullscreen(sdlWindow, 0);
     return false;
   }
-  SDL_RenderSetLogicalSize(renderer, kPictureWidth, kPictureHeight);
   window_ = sdlWindow;
   renderer_ = renderer;
+  SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
+  picture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_TARGET,
+                               kPictureWidth, kPictureHeight);
+  if (!picture_) {
+    std::fprintf(stderr, "glintbreaker: cannot draw off screen (%s)\n", SDL_GetError());
+    closeRenderer();
+    return false;
+  }
+  SDL_RendererInfo info{};
+  SDL_GetRendererInfo(renderer_, &info);
+  // Smooth scaling where a GPU does it; nearest pixels keep the software copy cheap.
+  SDL_SetTextureScaleMode(
+      picture_, (info.flags & SDL_RENDERER_SOFTWARE) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
   fullScreen_ = fullScreen;
   // In full screen the keyboard is ours, so Alt+Tab and Alt+F4 reach the game.
   SDL_SetWindowKeyboardGrab(window_, fullScreen ? SDL_TRUE : SDL_FALSE);
@@ -100,13 +116,18 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
   return true;
 }
 
-void SdlBackend::close() {
-  mixer_.clear();
+void SdlBackend::closeRenderer() {
   for (auto& [handle, texture] : textures_) SDL_DestroyTexture(texture);
   textures_.clear();
-  lastFrame_ = {};
+  if (picture_) SDL_DestroyTexture(picture_);
+  picture_ = nullptr;
   if (renderer_) SDL_DestroyRenderer(renderer_);
   renderer_ = nullptr;
+}
+
+void SdlBackend::close() {
+  mixer_.clear();
+  closeRenderer();
   if (window_) {
     SDL_SetWindowKeyboardGrab(window_, SDL_FALSE);
     if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);
@@ -146,6 +167,7 @@ void SdlBackend::destroyTexture(int texture) {
 }
 
 void SdlBackend::draw(const DrawList& list) {
+  SDL_SetRenderTarget(renderer_, picture_);
   SDL_SetRenderDrawColor(renderer_, colourByte(list.clearR), colourByte(list.clearG),
                          colourByte(list.clearB), 255);
   SDL_RenderClear(renderer_);
@@ -172,36 +194,30 @@ void SdlBackend::draw(const DrawList& list) {
     const int count = static_cast<int>(vertices_.size() / 3 * 3);
     SDL_RenderGeometry(renderer_, texture, vertices_.data(), count, nullptr, 0);
   }
+  SDL_SetRenderTarget(renderer_, nullptr);
 }
 
 void SdlBackend::present(const DrawList& list) {
   if (!renderer_) return;
   draw(list);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, picture_, nullptr, nullptr);
   SDL_RenderPresent(renderer_);
-  lastFrame_ = list;
 }
 
 std::string SdlBackend::saveShot(const std::string& pngFile) {
   if (!renderer_) return "no window is open";
-  draw(lastFrame_);
-  SDL_Rect area{};
-  SDL_RenderGetViewport(renderer_, &area);
-  float scaleX = 1, scaleY = 1;
-  SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
-  // The viewport is in logical pixels; the picture is read in the window's own pixels.
-  SDL_Rect pixels{static_cast<int>(area.x * scaleX), static_cast<int>(area.y * scaleY),
-                  static_cast<int>(area.w * scaleX), static_cast<int>(area.h * scaleY)};
   SDL_Surface* shot =
-      SDL_CreateRGBSurfaceWithFormat(0, pixels.w, pixels.h, 32, SDL_PIXELFORMAT_RGBA32);
+      SDL_CreateRGBSurfaceWithFormat(0, kPictureWidth, kPictureHeight, 32, SDL_PIXELFORMAT_RGBA32);
   if (!shot) return SDL_GetError();
   std::string error;
-  SDL_RenderSetLogicalSize(renderer_, 0, 0);
-  if (SDL_RenderReadPixels(renderer_, &pixels, SDL_PIXELFORMAT_RGBA32, shot->pixels, shot->pitch) !=
+  SDL_SetRenderTarget(renderer_, picture_);
+  if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGBA32, shot->pixels, shot->pitch) !=
       0)
     error = SDL_GetError();
-  else if (IMG_SavePNG(shot, pngFile.c_str()) != 0)
-    error = IMG_GetError();
-  SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
+  SDL_SetRenderTarget(renderer_, nullptr);
+  if (error.empty() && IMG_SavePNG(shot, pngFile.c_str()) != 0) error = IMG_GetError();
   SDL_FreeSurface(shot);
   return error;
 }
