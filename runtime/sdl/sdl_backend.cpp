@@ -105,8 +105,10 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
   SDL_SetTextureScaleMode(
       picture_, (info.flags & SDL_RENDERER_SOFTWARE) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
   fullScreen_ = fullScreen;
-  // In full screen the keyboard is ours, so Alt+Tab and Alt+F4 reach the game.
+  // In full screen the keyboard is ours, so Alt+Tab and Alt+F4 reach the game, and the game's
+  // own pointer sprite is the only pointer.
   SDL_SetWindowKeyboardGrab(window_, fullScreen ? SDL_TRUE : SDL_FALSE);
+  if (fullScreen) SDL_ShowCursor(SDL_DISABLE);
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
   int width = 0, height = 0;
@@ -130,7 +132,10 @@ void SdlBackend::close() {
   closeRenderer();
   if (window_) {
     SDL_SetWindowKeyboardGrab(window_, SDL_FALSE);
-    if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);
+    if (fullScreen_) {
+      SDL_SetWindowFullscreen(window_, 0);
+      SDL_ShowCursor(SDL_ENABLE);
+    }
   }
   window_ = nullptr;
   fullScreen_ = false;

@@ -65,7 +65,6 @@ class SdlSystem final : public System {
   bool focusIsDesktops(HWND window);
 
   bool videoReady_ = false;
-  int cursorShown_ = -1;                      // unknown until first set
   std::map<HWND, Uint32> minimiseRequested_;  // window -> SDL tick of the request
 };
 
@@ -158,8 +157,8 @@ bool SdlSystem::SetCursorPos(int x, int y) {
 }
 
 void SdlSystem::ShowCursor(bool show) {
-  if (cursorShown_ == static_cast<int>(show)) return;
-  cursorShown_ = show;
+  // SDL keeps a plain switch too (the backend hides the pointer in full screen), so asking
+  // every frame costs nothing and never disagrees with it.
   SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
@@ -222,18 +221,20 @@ bool SdlSystem::LaunchAddress(const std::string& address) {
   const pid_t child = fork();
   if (child < 0) return false;
   if (child == 0) {
-    if (fork() == 0) {
+    const pid_t opener = fork();
+    if (opener == 0) {
       char* const argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(address.c_str()),
                             nullptr};
       execvp(argv[0], argv);
       _exit(127);
     }
-    _exit(0);
+    _exit(opener < 0 ? 1 : 0);
   }
   int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  while (waitpid(child, &status, 0) < 0) {
+    if (errno != EINTR) return false;
   }
-  return true;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool SdlSystem::mainWindowIdle() const {
