@@ -68,6 +68,9 @@ class Backend {
   // Writes the last shown frame as a PNG. Returns an empty string on success, else the reason.
   virtual std::string saveShot(const std::string& pngFile) = 0;
 
+  // True when sounds can be heard (an audio device is open; the headless backend plays along).
+  // Without a device the game runs silently: the backend has said so once.
+  virtual bool soundAvailable() = 0;
   // Sounds: whole RIFF WAVE files. loadSound returns 0 when the bytes cannot be decoded or no
   // audio device is open; every other call accepts 0 and does nothing.
   virtual int loadSound(const std::vector<std::uint8_t>& waveBytes) = 0;

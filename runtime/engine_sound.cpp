@@ -26,8 +26,9 @@ iHandle iSoundCreate(const char* waveFile, int) {
     if (const auto bytes = rt::readGameFile("sound", rec.name)) {
       if (!looksLikeWave(*bytes)) {
         rt::reportBadInput("sound", rec.name, "not a RIFF WAVE file");
-      } else if (!(rec.backendRef = rt::backend().loadSound(*bytes))) {
-        rt::reportBadInput("sound", rec.name, "not played (no sound device, or undecodable data)");
+      } else if (rt::backend().soundAvailable() &&
+                 !(rec.backendRef = rt::backend().loadSound(*bytes))) {
+        rt::reportBadInput("sound", rec.name, "cannot be decoded");
       }
     }
   }

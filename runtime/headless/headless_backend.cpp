@@ -32,6 +32,7 @@ class HeadlessBackend final : public Backend {
   void present(const DrawList&) override { ++frames_; }
   std::string saveShot(const std::string&) override { return "the headless engine has no pixels"; }
 
+  bool soundAvailable() override { return true; }
   int loadSound(const std::vector<std::uint8_t>& bytes) override {
     const bool wave = bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 &&
                       std::memcmp(bytes.data() + 8, "WAVE", 4) == 0;

@@ -40,6 +40,7 @@ class SdlBackend final : public Backend {
   void present(const DrawList& list) override;
   std::string saveShot(const std::string& pngFile) override;
 
+  bool soundAvailable() override { return mixer_.open(); }
   int loadSound(const std::vector<std::uint8_t>& waveBytes) override {
     return mixer_.load(waveBytes);
   }
