@@ -66,6 +66,7 @@ void stud(cairo_t* cr, double x, double y, double glow) {
   cairo_set_source(cr, ball);
   cairo_arc(cr, x, y, 2.8, 0, 2 * M_PI);
   cairo_fill_preserve(cr);
+  cairo_pattern_destroy(ball);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
   cairo_set_line_width(cr, 0.7);
   cairo_stroke(cr);
