@@ -6,6 +6,7 @@
 #include "runtime/engine_core.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
+#include "runtime/system.h"
 #include "scene/FadeIn.h"
 #include "scene/Scene.h"
 
@@ -20,7 +21,13 @@ class LeaveAtFrame final : public rt::InputSource {
     frame.clicked[28] = frame.down[28] = true;  // keys pressed in the leaving frame go nowhere
     clock_.advanceMillis(13);
     if (FramesRun == frame_ - 1) GameState = gsLeaving;
+    if (FramesRun == 100) {
+      altTabWhileRunning = sys::system().HotKeyFor(sys::MOD_ALT, 9);
+      altF4WhileRunning = sys::system().HotKeyFor(sys::MOD_ALT, 115);
+    }
   }
+  int altTabWhileRunning = -1;
+  int altF4WhileRunning = -1;
   void resetMouse(float, float) override {}
 
  private:
@@ -28,7 +35,7 @@ class LeaveAtFrame final : public rt::InputSource {
   rt::VirtualClock& clock_;
 };
 
-TEST(MainLoop, TheLeavingStateEndsTheProgramAfterThatFrame) {
+TEST(MainLoop, TheLeavingStateEndsAFullScreenProgramAfterThatFrame) {
   files::setGameDir(GLINT_GAME_DIR);
   files::setUserDir(testing::TempDir());
   rt::setBackend(rt::makeHeadlessBackend());
@@ -40,8 +47,13 @@ TEST(MainLoop, TheLeavingStateEndsTheProgramAfterThatFrame) {
 
   TCoreConfig config;
   FillCoreConfig(config);
-  config.DisplaySelector = 0;
+  config.DisplaySelector = -1;
   RunMainLoop(config);  // returns only when the program is to end
+
+  // In full screen Alt+Tab and Alt+F4 belong to the game while it runs.
+  EXPECT_EQ(input.altTabWhileRunning, 100);
+  EXPECT_EQ(input.altF4WhileRunning, 101);
+  EXPECT_EQ(sys::system().HotKeyFor(sys::MOD_ALT, 9), -1);
 
   EXPECT_EQ(FramesRun, 160);
   EXPECT_EQ(GameState, gsLeaving);

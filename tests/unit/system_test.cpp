@@ -1,0 +1,110 @@
+// The operating-system layer's common half on the headless platform: the queue, outside
+// signals, link files, and the main loop's minimise manoeuvre.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include "app/MLCore.h"
+#include "runtime/clock.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+#include "runtime/system.h"
+#include "scene/Scene.h"
+
+namespace {
+
+std::vector<sys::MSG> received;
+
+sys::LRESULT Record(sys::HWND window, sys::UINT message, sys::WPARAM wParam, sys::LPARAM lParam) {
+  received.push_back({window, message, wParam, lParam});
+  return sys::system().DefWindowProc(window, message, wParam, lParam);
+}
+
+class SystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rt::setClock(std::make_unique<rt::VirtualClock>());
+    sys::setSystem(sys::makeHeadlessSystem());
+    received.clear();
+    ASSERT_TRUE(sys::system().RegisterClass("Test", Record));
+    window_ =
+        sys::system().CreateWindowEx("Test", "Glintbreaker", sys::WS_GAME_WINDOW, 0, 0, 800, 624);
+    ASSERT_NE(window_, 0u);
+  }
+  sys::HWND window_ = 0;
+};
+
+TEST_F(SystemTest, OutsideSignalsArriveAsHotKeys200And201) {
+  std::raise(SIGUSR1);
+  std::raise(SIGUSR2);
+  sys::MSG message;
+  ASSERT_TRUE(sys::system().PeekMessage(message));
+  EXPECT_EQ(message.message, sys::WM_HOTKEY);
+  EXPECT_EQ(message.wParam, 200u);
+  ASSERT_TRUE(sys::system().PeekMessage(message));
+  EXPECT_EQ(message.wParam, 201u);
+  EXPECT_FALSE(sys::system().PeekMessage(message));
+}
+
+TEST_F(SystemTest, BlockingGetEndsOnQuitAndFailsForAMissingWindow) {
+  sys::System& system = sys::system();
+  system.PostMessage(window_, sys::WM_PAINT, 0, 0);
+  system.PostQuitMessage(0);
+  sys::MSG message;
+  EXPECT_EQ(system.GetMessage(message, window_), 1);
+  EXPECT_EQ(message.message, sys::WM_PAINT);
+  EXPECT_EQ(system.GetMessage(message, window_), 0);
+  EXPECT_EQ(system.GetMessage(message, window_ + 100), -1);
+}
+
+TEST_F(SystemTest, DefaultProcessingMinimisesAndCloses) {
+  sys::System& system = sys::system();
+  system.SendMessage(window_, sys::WM_SYSCOMMAND, sys::SC_MINIMIZE, 0);
+  EXPECT_TRUE(system.IsIconic(window_));
+  EXPECT_EQ(system.FindWindow("Glintbreaker"), window_);
+  system.SendMessage(window_, sys::WM_CLOSE, 0, 0);
+  EXPECT_EQ(system.FindWindow("Glintbreaker"), 0u);
+}
+
+TEST_F(SystemTest, LinkFilesAreOpenedByTheirAddressOnlyWhenItIsSafe) {
+  const auto dir = std::filesystem::temp_directory_path() / "glint_links_test";
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "moregames.url")
+      << "[InternetShortcut]\r\nURL=http://127.0.0.1:8642/more\r\n";
+  std::ofstream(dir / "evil.url") << "[InternetShortcut]\r\nURL=file:///etc/passwd\r\n";
+  files::setGameDir(dir.string());
+  EXPECT_TRUE(sys::system().ShellOpen("moregames.url"));
+  EXPECT_FALSE(sys::system().ShellOpen("evil.url"));
+  EXPECT_FALSE(sys::system().ShellOpen("missing.url"));
+  EXPECT_TRUE(sys::system().ShellOpen("https://127.0.0.1:8642/cgi/version.pl?prg=Glintbreaker"));
+  EXPECT_FALSE(sys::system().ShellOpen("/bin/sh"));
+  std::filesystem::remove_all(dir);
+}
+
+TEST(MinimizeGameWindow, InAWindowItOnlyMinimisesInFullScreenTheEngineCloses) {
+  rt::setClock(std::make_unique<rt::VirtualClock>());
+  sys::setSystem(sys::makeHeadlessSystem());
+  sys::System& system = sys::system();
+  system.RegisterClass("Game", CoreWindowProc);
+  const sys::HWND window =
+      system.CreateWindowEx("Game", kGameTitle, sys::WS_GAME_WINDOW, 0, 0, 800, 624);
+  system.ShowWindow(window, sys::SW_SHOWNORMAL);
+
+  Settings.Windowed = 1;
+  SetRestartRequested(0);
+  MinimizeGameWindow();
+  EXPECT_TRUE(system.IsIconic(window));
+  EXPECT_EQ(GetRestartRequested(), 0);
+
+  system.ShowWindow(window, sys::SW_SHOWNORMAL);
+  Settings.Windowed = 0;
+  MinimizeGameWindow();
+  EXPECT_TRUE(system.IsIconic(window));
+  EXPECT_EQ(GetRestartRequested(), -1);
+  Settings.Windowed = 1;
+  SetRestartRequested(0);
+}
+
+}  // namespace
