@@ -79,7 +79,8 @@ TEST(MainLoop, CloseEndsTheProgram) {
 TEST(MainLoop, OutsideHotKeysWhileRunningOnlyPostAQuitThatChangesNothing) {
   TempDir user;
   const auto run = RunScript(
-      "until 4 400\nmessage hotkey 201\nmessage hotkey 200\nframes 5\nexpect GameState == 4\n"
+      "until 4 400\nmessage hotkey 201\nmessage hotkey 200\nmessage hotkey 100\n"
+      "message hotkey 101\nframes 5\nexpect GameState == 4\n"
       "expect window.visible == 1\ndump\n",
       user.path());
   EXPECT_EQ(run.status, 0) << run.err;
