@@ -22,7 +22,8 @@ TEST(FadeIn, BrightensOver149FramesThenTheMenuRuns) {
   TempDir user;
   // A dump after frames 1, 2, 99, 100, 101, 148 and 149 of the fade.
   const auto run = RunScript(
-      "frames 1\ndump\nframes 1\ndump\nframes 97\ndump\nframes 1\ndump\nframes 1\ndump\n"
+      "frames 1\nexpect sounds.0 == sound\\musmenu.wav\ndump\nframes 1\ndump\nframes "
+      "97\ndump\nframes 1\ndump\nframes 1\ndump\n"
       "frames 47\ndump\nframes 1\ndump\nframes 1\ndump\n",
       user.path());
   ASSERT_EQ(run.status, 0) << run.err;
