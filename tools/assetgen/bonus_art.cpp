@@ -4,6 +4,7 @@
 
 #include "tools/assetgen/bat_art.h"
 #include "tools/assetgen/canvas.h"
+#include "tools/assetgen/icons.h"
 #include "tools/assetgen/style.h"
 
 namespace assetgen {
@@ -35,24 +36,6 @@ Rgb capsuleColour(int kind) {
   }
 }
 
-void heart(cairo_t* cr, double x, double y, double s) {
-  cairo_move_to(cr, x, y + 8 * s);
-  cairo_curve_to(cr, x - 13 * s, y - 1 * s, x - 7 * s, y - 11 * s, x, y - 4 * s);
-  cairo_curve_to(cr, x + 7 * s, y - 11 * s, x + 13 * s, y - 1 * s, x, y + 8 * s);
-  cairo_close_path(cr);
-}
-
-void clock(cairo_t* cr, double x, double y) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x, y, 7.5, 0, 2 * M_PI);
-  cairo_close_path(cr);
-  cairo_new_sub_path(cr);
-  cairo_arc_negative(cr, x, y, 5.5, 0, -2 * M_PI);
-  cairo_close_path(cr);
-  cairo_rectangle(cr, x - 0.9, y - 4.5, 1.8, 5.4);
-  cairo_rectangle(cr, x - 0.9, y - 0.9, 4, 1.8);
-}
-
 void plusMinus(cairo_t* cr, double x, double y, bool plus) {
   cairo_rectangle(cr, x - 4, y - 1.3, 8, 2.6);
   if (plus) cairo_rectangle(cr, x - 1.3, y - 4, 2.6, 8);
@@ -80,11 +63,11 @@ void iconPath(cairo_t* cr, int kind) {
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
   switch (kind) {
     case 1:
-      heart(cr, x, y + 1, 1);
+      heartPath(cr, x, y + 1);
       break;
     case 2:
     case 4:
-      clock(cr, x - 2.5, y + 1.5);
+      clockPath(cr, x - 2.5, y + 1.5, 7.5);
       plusMinus(cr, x + 6.5, y - 6, kind == 2);
       break;
     case 3:

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "tools/assetgen/canvas.h"
+#include "tools/assetgen/icons.h"
 #include "tools/assetgen/space.h"
 #include "tools/assetgen/style.h"
 
@@ -300,24 +301,6 @@ namespace {
 constexpr int kBarW = 802, kBarH = 42;
 
 // Small line icons of the status bar, drawn in the mood's accent colour.
-void heartIcon(cairo_t* cr, double x, double y) {
-  cairo_move_to(cr, x, y + 7);
-  cairo_curve_to(cr, x - 12, y - 1, x - 6, y - 10, x, y - 4);
-  cairo_curve_to(cr, x + 6, y - 10, x + 12, y - 1, x, y + 7);
-  cairo_close_path(cr);
-}
-
-void clockIcon(cairo_t* cr, double x, double y) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x, y, 8, 0, 2 * M_PI);
-  cairo_close_path(cr);
-  cairo_new_sub_path(cr);
-  cairo_arc_negative(cr, x, y, 6, 0, -2 * M_PI);
-  cairo_close_path(cr);
-  cairo_rectangle(cr, x - 0.9, y - 5, 1.8, 6);
-  cairo_rectangle(cr, x - 0.9, y - 0.9, 4.5, 1.8);
-}
-
 void missileIcon(cairo_t* cr, double x, double y) {
   cairo_move_to(cr, x, y - 9);
   cairo_curve_to(cr, x + 3.5, y - 6, x + 3, y - 2, x + 3, y + 4);
@@ -402,10 +385,10 @@ void drawStatusBar(cairo_t* cr, const Mood& mood) {
     setColour(cr, icon);
     draw(cr);
   };
-  iconFill([](cairo_t* c) { heartIcon(c, 80, 21), cairo_fill(c); });
+  iconFill([](cairo_t* c) { heartPath(c, 80, 21), cairo_fill(c); });
   iconFill([](cairo_t* c) {
     cairo_set_fill_rule(c, CAIRO_FILL_RULE_EVEN_ODD);
-    clockIcon(c, 162, 21);
+    clockPath(c, 162, 21, 8);
     cairo_fill(c);
     cairo_set_fill_rule(c, CAIRO_FILL_RULE_WINDING);
   });
