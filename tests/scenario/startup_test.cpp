@@ -60,11 +60,15 @@ TEST(StartupFiles, FirstStartCreatesDefaultSettingsAndRecords) {
 }
 
 TEST(StartupFiles, SavedStateFileIsDeletedAndTheMenuStarts) {
-  TempDir user;
-  WriteFile(user.file("data/boss.dat"), "12345678");
-  const auto run = RunScript("until 4 400\nexpect GameState == 4\n", user.path());
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_FALSE(FileExists(user.file("data/boss.dat")));
+  // A whole 8-byte record and a truncated one alike.
+  for (const char* contents : {"12345678", "123"}) {
+    SCOPED_TRACE(contents);
+    TempDir user;
+    WriteFile(user.file("data/boss.dat"), contents);
+    const auto run = RunScript("until 4 400\nexpect GameState == 4\n", user.path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(FileExists(user.file("data/boss.dat")));
+  }
 }
 
 TEST(StartupFiles, ShortFilesGiveDefaultsAndAreKeptAsBad) {
