@@ -32,7 +32,6 @@ class TGame {
   void LoadNextLevel() { SetLevel(GetLevel() + 1); }
   void UpdateFrame() {}
   void ShowPausePicture() const {}
-  void HidePausePicture() const {}
 
   bool ResourcesCreated = false;
   bool GameOverPhase = false;

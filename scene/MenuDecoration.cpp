@@ -43,10 +43,6 @@ void ShowDecorations() {
   for (TMeshSprite* decoration : Decorations) decoration->Show();
 }
 
-void HideDecorations() {
-  for (TMeshSprite* decoration : Decorations) decoration->Hide();
-}
-
 void PulseDecorations() {
   constexpr long double kPi = std::numbers::pi_v<long double>;
   DecorationPhase += FrameFactor() * 0.02L;

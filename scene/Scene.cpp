@@ -54,7 +54,3 @@ void StopMusic() {
   iSoundStop(MenuMusic);
   iSoundStop(GameMusic);
 }
-
-void PlayMenuSound(iHandle sound) {
-  if (Settings.SoundOn) iSoundPlayNow(sound, 0);
-}

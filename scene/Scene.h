@@ -96,5 +96,3 @@ extern iHandle CursorFrames[10];
 void PlayMusic(const char* track);
 // Stops both tracks.
 void StopMusic();
-// Plays a menu sound at once, only while sound effects are on.
-void PlayMenuSound(iHandle sound);
