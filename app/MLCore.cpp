@@ -20,8 +20,6 @@ constexpr int kHotKeyEnd = 201;
 constexpr int kTabKey = 15;
 constexpr int kF4Key = 62;
 
-// Set when the hidden window is to wait minimised on the task bar and come back when activated.
-bool RestoreOnActivate = false;
 // While false the window procedure handles no message at all.
 bool MessagesEnabled = true;
 // After the hidden wait: false opens the engine again, true ends the program.
@@ -239,12 +237,4 @@ sys::LRESULT CoreWindowProc(sys::HWND window, sys::UINT message, sys::WPARAM wPa
       break;
   }
   return system.DefWindowProc(window, message, wParam, lParam);
-}
-
-void MinimizeGameWindow() {
-  const bool fullScreen = !Settings.Windowed;
-  if (fullScreen) RestoreOnActivate = true;
-  sys::System& system = sys::system();
-  system.SendMessage(system.FindWindow(kGameTitle), sys::WM_SYSCOMMAND, sys::SC_MINIMIZE, 0);
-  if (fullScreen) SetRestartRequested(-1);
 }

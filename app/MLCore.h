@@ -7,8 +7,6 @@
 
 #include "runtime/system.h"
 
-inline constexpr const char* kGameTitle = "Glintbreaker";
-
 struct TCoreConfig {
   std::int32_t Left = 0;
   std::int32_t Top = 0;
@@ -34,6 +32,3 @@ void FillCoreConfig(TCoreConfig& config);
 void RunMainLoop(TCoreConfig& config);
 sys::LRESULT CoreWindowProc(sys::HWND window, sys::UINT message, sys::WPARAM wParam,
                             sys::LPARAM lParam);
-// Minimises the game for an outside program; in full screen the engine is also closed until the
-// window is activated again.
-void MinimizeGameWindow();

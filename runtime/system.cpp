@@ -162,6 +162,7 @@ void System::RunIdle() {
 }
 
 LRESULT System::DispatchMessage(const MSG& message) {
+  if (message.message == WM_ACTIVATEAPP) applicationActive_ = (message.wParam & 0xFF) != 0;
   const auto window = windows_.find(message.hwnd);
   if (window == windows_.end()) return 0;
   const auto windowClass = classes_.find(window->second.className);

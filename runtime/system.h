@@ -114,6 +114,9 @@ class System {
   virtual bool ShowWindow(HWND window, int command) = 0;
   virtual bool IsIconic(HWND window) const = 0;  // minimised
   virtual bool IsWindowVisible(HWND window) const = 0;
+  // True while the window takes the keyboard and the pointer (the user is not in another
+  // program).
+  virtual bool HasFocus(HWND window) const = 0;
   virtual bool GetCursorPos(POINT& point) = 0;
   virtual bool SetCursorPos(int x, int y) = 0;
   // Shows or hides the system pointer: a plain switch, however often it is called.
@@ -153,6 +156,8 @@ class System {
   virtual bool LaunchAddress(const std::string& address) = 0;
 
   bool WindowExists(HWND window) const { return windows_.count(window) != 0; }
+  // False from a dispatched WM_ACTIVATEAPP with wParam 0 until one with wParam 1.
+  bool ApplicationActive() const { return applicationActive_; }
   // Lets a scripted run go on while no frame can run: the idle hook when one is set, else a
   // platform wait.
   void RunIdle();
@@ -174,6 +179,7 @@ class System {
   std::map<int, HotKey> hotKeys_;
   std::deque<MSG> queue_;
   bool quitPosted_ = false;
+  bool applicationActive_ = true;
   HWND nextWindow_ = 1;
   HWND newestWindow_ = 0;
   std::function<void()> idleHook_;

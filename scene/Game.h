@@ -1,46 +1,99 @@
-// The one game object: the field, its objects and the game counters. The field objects and the
-// rules of play arrive with the gameplay; until then a game has no level to load.
+// TGame: the one game object. It owns the playing field with its textures, the game counters,
+// the field's background, the interface bar, the pause picture and the splash overlay, and the
+// banners and phases of a game (level banner, time-out, level complete, game over). Level
+// loading and the game's resources are in Game.cpp, the per-frame rules in GameRules.cpp.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "gameplay/Counters.h"
+#include "gameplay/Field.h"
+#include "gameplay/FieldTextures.h"
+#include "gameplay/FrameStep.h"
+
+class TMeshSprite;
+
+// A banner's animation: it grows in, pulses, then shrinks away.
+struct TBanner {
+  bool Active = false;
+  long double Life = -1;  // 2.0 while it runs, -1.0 once it has shrunk away
+  long double Scale = 0;
+  long double Alpha = 0;
+  long double Pulse = 0;
+  bool Appear = false;  // still growing or pulsing
+  // Starts it from nothing.
+  void Start();
+  // Off, with no life left.
+  void Stop();
+};
 
 class TGame {
  public:
-  // Counters are kept XOR-ed with a mask and reached only through these accessors.
-  std::int32_t GetScore() const { return score_ ^ kCounterMask; }
+  // The counters are kept masked (gameplay/Counters.h).
+  std::int32_t GetScore() const { return Counters.GetScore(); }
   // A negative score is ignored: the score keeps its old value.
-  void SetScore(std::int32_t value) {
-    if (value >= 0) score_ = value ^ kCounterMask;
-  }
-  std::int32_t GetLevel() const { return level_ ^ kCounterMask; }
-  void SetLevel(std::int32_t value) { level_ = value ^ kCounterMask; }
-  std::int32_t GetLives() const { return lives_ ^ kCounterMask; }
-  void SetLives(std::int32_t value) { lives_ = value ^ kCounterMask; }
-  std::int32_t GetMissiles() const { return missiles_ ^ kCounterMask; }
-  void SetMissiles(std::int32_t value) { missiles_ = value ^ kCounterMask; }
+  void SetScore(std::int32_t value) { Counters.SetScore(value); }
+  std::int32_t GetLevel() const { return Counters.GetLevel(); }
+  void SetLevel(std::int32_t value) { Counters.SetLevel(value); }
+  std::int32_t GetLives() const { return Counters.GetLives(); }
+  void SetLives(std::int32_t value) { Counters.SetLives(value); }
+  std::int32_t GetMissiles() const { return Counters.GetMissiles(); }
+  void SetMissiles(std::int32_t value) { Counters.SetMissiles(value); }
+  // Seconds of the level's time limit left.
+  long double TimeLeft() const { return Counters.TimeLeft; }
 
-  // First creation of everything the field needs (on the first new game).
-  void CreateResources() { ResourcesCreated = true; }
-  // Re-creates the field's engine objects after the engine was reopened.
-  void RebuildResources() {}
-  void ResetGame() {
-    SetScore(0);
-    SetLives(3);
-    SetLevel(0);
-    SetMissiles(0);
-  }
-  void LoadNextLevel() { SetLevel(GetLevel() + 1); }
-  void UpdateFrame() {}
-  void ShowPausePicture() const {}
+  // First creation of everything the field needs (on the first new game of the run).
+  void CreateResources();
+  // Re-creates the field's engine objects after the engine was reopened; every object keeps
+  // its state.
+  void RebuildResources();
+  // Back to a fresh game: no bricks, score 0, lives 3, level 0.
+  void ResetGame();
+  // Destroys every brick, sets the missiles to 0 and stops the music.
+  void ClearBricks();
+  // The wall pieces of the level style and the bricks of the level grid.
+  void BuildBricks();
+  void StartLife();
+  // Advances the level number and loads that level from "data\Levels.dat". A level that cannot
+  // be read ends the game as after the last level, with a line on stderr.
+  void LoadNextLevel();
+  // One frame of play (GameRules.cpp).
+  void UpdateFrame();
+
+  void ShowGameObjects() const;
+  void HideGameObjects() const;
+  void ShowPausePicture() const;
+  void HidePausePicture() const;
+  void HideSplash() const;
 
   bool ResourcesCreated = false;
+  // The game-over picture is up; when its timer runs out the game ends.
   bool GameOverPhase = false;
-  long double TimeLeft = 0;  // seconds of the level's time limit left
+  long double GameOverTimer = 3.0L;  // seconds; 3.0 while not running
+  TBanner LevelBanner;
+  TBanner TimeOutBanner;
+  TBanner CompleteBanner;
+  std::int32_t LevelStyle = 1;  // 1..3, drawn for each level: walls, hard bricks, interface bar
+  std::int32_t BackgroundIndex = 1;  // 1..3, drawn for each level
+  TGameCounters Counters;
+  TFieldTextures Textures;
+  TField Field;
 
  private:
-  static constexpr std::int32_t kCounterMask = 0x5A3C96E1;
-  std::int32_t score_ = kCounterMask;
-  std::int32_t level_ = kCounterMask;
-  std::int32_t lives_ = 3 ^ kCounterMask;
-  std::int32_t missiles_ = kCounterMask;
+  void CreateSprites();
+  // Shows the game-over picture and starts the game-over phase.
+  void EnterGameOver();
+  // A frame of the game-over phase; when its timer runs out the game ends.
+  void GameOverFrame(const FrameStep& step);
+  // The bricks, enemies and capsules, then a game over the field may have caused.
+  void UpdateObjects(const FrameStep& step);
+  // The level count of "data\Levels.dat"; nothing when it cannot be read.
+  static std::optional<std::int32_t> LevelCount();
+  // Reads a level into the grid; false (with a line on stderr) when it cannot be read.
+  bool ReadLevel(std::int32_t level);
+  TMeshSprite* background_ = nullptr;
+  TMeshSprite* interfaceBar_ = nullptr;
+  TMeshSprite* pausePicture_ = nullptr;
+  TMeshSprite* splash_ = nullptr;
 };

@@ -39,8 +39,14 @@ void CreateDecorations() {
   Decorations[2]->SetAlpha(static_cast<float>(std::cos(4 * kPi / 3)));
 }
 
-void ShowDecorations() {
+void ShowMenuBackground() {
+  MenuBackground->Show();
   for (TMeshSprite* decoration : Decorations) decoration->Show();
+}
+
+void HideMenuBackground() {
+  MenuBackground->Hide();
+  for (TMeshSprite* decoration : Decorations) decoration->Hide();
 }
 
 void PulseDecorations() {

@@ -9,6 +9,9 @@
 #include "menus/Records.h"
 #include "menus/Settings.h"
 
+// The window's caption; also how the game finds its own window.
+inline constexpr const char* kGameTitle = "Glintbreaker";
+
 // Values of GameState; no other value occurs.
 enum : std::uint8_t {
   gsPlaying = 3,
@@ -65,6 +68,13 @@ extern long FramesRun;
 // new window. Writers set -1; the main loop writes 0.
 std::int32_t GetRestartRequested();
 void SetRestartRequested(std::int32_t value);
+// Set when the hidden window is to wait minimised on the task bar and come back when activated.
+// Set by MinimizeGameWindow and by the main loop when a full-screen game loses the screen;
+// cleared by the main loop at every engine open.
+extern bool RestoreOnActivate;
+// Minimises the game for an outside program (a link, the boss key); in full screen the engine is
+// also closed until the window is activated again.
+void MinimizeGameWindow();
 
 // The single objects, created by the first scene set-up and alive until the program ends.
 extern TGame* Game;
@@ -90,6 +100,10 @@ extern iHandle StatusFont;
 extern iHandle Camera;
 extern iHandle CursorSprite;
 extern iHandle CursorFrames[10];
+
+// The main-menu background with its three pulsing decorations.
+void ShowMenuBackground();
+void HideMenuBackground();
 
 // Starts the menu track ("1") or the game track ("2") looping when music is on; any other text
 // plays nothing.

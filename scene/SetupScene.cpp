@@ -13,7 +13,6 @@
 #include "scene/FadeIn.h"
 #include "scene/FrameTiming.h"
 #include "scene/Game.h"
-#include "scene/GameObjects.h"
 #include "scene/MenuDecoration.h"
 #include "scene/Random.h"
 #include "scene/Scene.h"
@@ -66,11 +65,6 @@ void CreateFonts(const char* menuFontName) {
 void CreateMenuSounds() {
   MoveSound = iSoundCreate("sound\\mainmenuchg.WAV", 0);
   ClickSound = iSoundCreate("sound/btn_clk.wav", 0);
-}
-
-void ShowMenuBackground() {
-  MenuBackground->Show();
-  ShowDecorations();
 }
 
 // The sprites of the previous engine died with it.
@@ -168,7 +162,7 @@ void Rebuild() {
     MenuBackground->Hide();
     MainMenu->HideButtons();
     HideCursorSprite();
-    ShowGameObjects();
+    Game->ShowGameObjects();
   }
   if (GameState == gsPaused) Game->ShowPausePicture();
   LoadingPicture->Hide();

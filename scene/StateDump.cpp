@@ -84,7 +84,7 @@ rt::Json DumpState() {
     state.set("level", Game->GetLevel());
     state.set("lives", Game->GetLives());
     state.set("missiles", Game->GetMissiles());
-    state.set("timeLeft", static_cast<double>(Game->TimeLeft));
+    state.set("timeLeft", static_cast<double>(Game->TimeLeft()));
     state.set("gameOver", Game->GameOverPhase);
   }
   state = EngineJson(std::move(state));

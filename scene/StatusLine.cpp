@@ -38,13 +38,13 @@ void PrintStatusLine(bool paused) {
   PrintNumber(Game->GetMissiles(), -0.7f, 11.25f);
   PrintNumber(Game->GetLevel(), 14.2f, 11.3f);
 
-  if (Game->TimeLeft < 10) {
+  if (Game->TimeLeft() < 10) {
     blinkPhase += 0.1L;
     if (blinkPhase > 2 * std::numbers::pi_v<long double>) blinkPhase = 0;
     const auto fade = static_cast<float>(1 - std::fabs(std::cos(blinkPhase)));
     iPrintColorSet(1, fade, fade, 1);
   }
-  const std::string time = FormatTimeLeft(Game->TimeLeft);
+  const std::string time = FormatTimeLeft(Game->TimeLeft());
   iPrint(time.c_str(), {-9.0f, 11.2f}, {0.5f, 0.5f}, 0.1f, StatusFont);
   iPrintColorSet(1, 1, 1, 1);
 }

@@ -48,6 +48,12 @@ class HeadlessSystem final : public System {
     return it != windows().end() && it->second.shown;
   }
 
+  bool HasFocus(HWND window) const override {
+    auto it = windows().find(window);
+    return ApplicationActive() && it != windows().end() && it->second.shown &&
+           !it->second.minimised;
+  }
+
   bool GetCursorPos(POINT& point) override {
     point = pointer_;
     return true;

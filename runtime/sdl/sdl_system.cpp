@@ -36,6 +36,7 @@ class SdlSystem final : public System {
   bool ShowWindow(HWND window, int command) override;
   bool IsIconic(HWND window) const override;
   bool IsWindowVisible(HWND window) const override;
+  bool HasFocus(HWND window) const override;
   bool GetCursorPos(POINT& point) override;
   bool SetCursorPos(int x, int y) override;
   void ShowCursor(bool show) override;
@@ -145,6 +146,11 @@ bool SdlSystem::IsIconic(HWND window) const {
 bool SdlSystem::IsWindowVisible(HWND window) const {
   SDL_Window* sdlWindow = rt::sdl::sdlWindowOf(window);
   return sdlWindow && !(SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_HIDDEN);
+}
+
+bool SdlSystem::HasFocus(HWND window) const {
+  SDL_Window* sdlWindow = rt::sdl::sdlWindowOf(window);
+  return sdlWindow != nullptr && (SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_INPUT_FOCUS) != 0;
 }
 
 bool SdlSystem::GetCursorPos(POINT& point) {

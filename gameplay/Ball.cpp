@@ -1,0 +1,200 @@
+#include "gameplay/Ball.h"
+
+#include <cmath>
+
+#include "gameplay/Bat.h"
+#include "gameplay/Brick.h"
+#include "gameplay/Enemy.h"
+#include "gameplay/Random.h"
+
+namespace {
+
+constexpr int kWallSound = 10;
+constexpr std::size_t kWallPieces = 10;
+
+const ContactBox kTopWall{0, 11.4L, 0.8L, 16};
+const ContactBox kLeftWall{-15.2L, 2.1L, 9.9L, 0.8L};
+const ContactBox kRightWall{15.2L, 2.1L, 9.9L, 0.8L};
+
+}  // namespace
+
+void TBubble::CreateMeshes() {
+  trail_ = CreateFlames({{0, -100, 80}, 0.2f, {0, 0, 0}, {0.15f, 0.15f}, {0.15f, 0.15f}});
+  for (int i = 1; i <= 9; ++i) sounds_[i] = iSoundCreate("sound\\Block1.wav", 0);
+  sounds_[10] = iSoundCreate("sound\\Block10.wav", 0);
+  sounds_[11] = iSoundCreate("sound\\Enemy1.wav", 0);
+  sounds_[12] = iSoundCreate("sound\\Enemy2.wav", 0);
+  sounds_[13] = iSoundCreate("sound\\Enemy3.wav", 0);
+  Sprite = TMeshSprite::CreateBare(15);
+  SetScreenSize(Sprite->Mesh, 100, 100);
+}
+
+void TBubble::Init(const TFieldTextures& textures) {
+  textures_ = &textures;
+  CreateMeshes();
+  SetTexture(false);
+  Launched = false;
+  Active = false;
+  Radius = 0.4L;
+  Mode = bmNormal;
+}
+
+void TBubble::RebuildMeshes() {
+  if (Sprite != nullptr) Sprite->Discard();
+  CreateMeshes();
+  SetTexture(Mode == bmArmored);
+  PlaceMesh();
+}
+
+void TBubble::PlaceMesh() const {
+  PlaceAtFieldPoint(Sprite->Mesh, X, Y);
+}
+
+void TBubble::SetTexture(bool armored) const {
+  iMeshTextureReset(Sprite->Mesh);
+  iMeshTextureSet(Sprite->Mesh, armored ? textures_->BallArmored : textures_->Ball);
+}
+
+void TBubble::PlaySound(int index, bool soundOn) const {
+  if (soundOn) iSoundPlayNow(sounds_[static_cast<std::size_t>(index)], 0);
+}
+
+bool TBubble::CollideBox(bool reflect, const ContactBox& box, long double k) {
+  const long double step = Speed * k;
+  const Bounce bounce =
+      ContactBounce(box, Radius, X + std::sin(Angle) * step, Y + std::cos(Angle) * step, Angle);
+  if (bounce == Bounce::None) return false;
+  if (!reflect) return true;
+  const long double sign = Random(2) == 0 ? 1 : -1;
+  const long double deviation = sign * (Random(10) + 1) / 50.0L;
+  // Kept in [0, 2 pi): the bat's angle limits and the corner rules read it in that range.
+  Angle = NormalAngle(Deflect(Angle, bounce, deviation));
+  X += std::sin(Angle) * step;
+  Y += std::cos(Angle) * step;
+  PlaceMesh();
+  return true;
+}
+
+bool TBubble::BounceOffBat(TBita& bat, std::uint32_t tick, bool soundOn) {
+  if (bat.Transformation == 8) {
+    // The catcher holds it until the player launches again.
+    Launched = false;
+    Y = bat.Y + bat.HalfHeight + Radius - 0.1L;
+    PlaceMesh();
+    return false;
+  }
+  bat.Blink(tick);
+  if (bat.Movement == mvLeft) Angle -= kPi / 6;
+  if (bat.Movement == mvRight) Angle += kPi / 6;
+  Angle = NormalAngle(Angle);
+  // Never flatter than 45 degrees.
+  if (Angle > kPi / 3 && Angle < kPi) {
+    Angle = kPi / 4;
+  } else if (Angle > kPi && Angle < 5 * kPi / 3) {
+    Angle = 7 * kPi / 4;
+  }
+  PlaySound(kWallSound, soundOn);
+  return true;
+}
+
+void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock>& bricks,
+                     const std::array<TEnemy, 9>& enemies, const TLevelGrid& grid,
+                     FieldContacts& contacts) {
+  if (ModeTimer > 0) {
+    ModeTimer -= 0.013L;
+    if (ModeTimer < 0) {
+      if (Mode == bmSpeed) Speed = 0.2L;
+      if (Mode == bmArmored) SetTexture(false);
+      Mode = bmNormal;
+    }
+  }
+  if (!Launched) return;
+  const long double k = step.k;
+  const bool armored = Mode == bmArmored;
+  if (armored) Burst(trail_, ParticlePoint(X, Y));
+  Angle = NormalAngle(Angle);
+
+  if (CollideBox(true, kTopWall, k)) {
+    PlaySound(kWallSound, step.soundOn);
+    if (Y > 11) {
+      Y = 5;
+      PlaceMesh();
+    }
+    return;
+  }
+  for (std::size_t i = 0; i < kWallPieces && i < bricks.size(); ++i) {
+    if (CollideBox(false, bricks[i].Box(), k)) contacts.HitBrick(i);
+  }
+  if (CollideBox(true, kLeftWall, k)) {
+    PlaySound(kWallSound, step.soundOn);
+    if (X < -15) {
+      X = -14;
+      PlaceMesh();
+    }
+    return;
+  }
+  if (CollideBox(true, kRightWall, k)) {
+    PlaySound(kWallSound, step.soundOn);
+    if (X > 15) {
+      X = 14;
+      PlaceMesh();
+    }
+    return;
+  }
+
+  // Every test below overwrites `stopped`: only the last one decides the free step.
+  bool stopped = false;
+  bool batHit = false;
+  if (Angle > kPi / 2 && Angle < 3 * kPi / 2 && Y > bat.Y) {
+    stopped = batHit = CollideBox(true, {bat.X, bat.Y, bat.HalfHeight, bat.HalfWidth}, k);
+    if (batHit && !BounceOffBat(bat, step.tick, step.soundOn)) return;
+  }
+  if (!batHit) {
+    for (std::size_t i = 0; i < enemies.size(); ++i) {
+      const TEnemy& enemy = enemies[i];
+      if (!enemy.Alive) continue;
+      stopped = CollideBox(!armored, enemy.Box(), k);
+      if (stopped) {
+        PlaySound(kWallSound + enemy.Kind, step.soundOn);
+        contacts.HitEnemy(i);
+        if (armored) stopped = false;
+        break;
+      }
+    }
+    // The next position is the same for every brick until one is touched.
+    const long double px = X + std::sin(Angle) * Speed * k;
+    const long double py = Y + std::cos(Angle) * Speed * k;
+    for (std::size_t i = kWallPieces; i < bricks.size(); ++i) {
+      const TBlock& brick = bricks[i];
+      if (!brick.Alive) continue;
+      ContactBox box = brick.Box();
+      if (!NearBox(box, Radius, px, py)) {
+        stopped = false;
+        continue;
+      }
+      box.up = grid.Taken(brick.Row - 1, brick.Column);
+      box.down = grid.Taken(brick.Row + 1, brick.Column);
+      box.left = grid.Taken(brick.Row, brick.Column - 1);
+      box.right = grid.Taken(brick.Row, brick.Column + 1);
+      const int kind = brick.Kind;
+      const bool passesThrough = armored && kind <= 9;
+      stopped = CollideBox(!passesThrough, box, k);
+      if (stopped) {
+        PlaySound(kind <= 9 ? kind : kWallSound, step.soundOn);
+        contacts.HitBrick(i);
+        if (passesThrough) stopped = false;
+        break;
+      }
+    }
+  }
+  if (!stopped) {
+    X += std::sin(Angle) * Speed * k;
+    Y += std::cos(Angle) * Speed * k;
+    PlaceMesh();
+  }
+  if (Y < -15 || std::fabs(X) > 17) {
+    Launched = false;
+    Active = false;
+    Hide();
+  }
+}

@@ -1,0 +1,62 @@
+// TBubble: a ball. The game has twenty slots; a slot is inactive, or holds a ball held on the bat
+// or flying. A flying ball moves along its angle at its speed, bounces off the top and side
+// walls, the bat, enemies and bricks with a small random deviation, damages what it hits and is
+// lost below y = -15 or beyond |x| = 17. Bonuses give it a timed mode: 2 changed speed, 3
+// armoured (through breakable bricks and enemies, trailing flames).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/MeshSprite.h"
+#include "gameplay/FieldContacts.h"
+#include "gameplay/FieldGeometry.h"
+#include "gameplay/FieldTextures.h"
+#include "gameplay/FrameStep.h"
+#include "gameplay/LevelGrid.h"
+#include "gameplay/ParticleSets.h"
+
+class TBita;
+class TBlock;
+class TEnemy;
+
+enum BallMode : std::int32_t { bmNormal = 0, bmSpeed = 2, bmArmored = 3 };
+
+class TBubble {
+ public:
+  void Init(const TFieldTextures& textures);
+  void RebuildMeshes();
+  void PlaceMesh() const;
+  // One playing frame of the slot (also when inactive: the mode timer runs for every slot).
+  void Update(const FrameStep& step, TBita& bat, const std::vector<TBlock>& bricks,
+              const std::array<TEnemy, 9>& enemies, const TLevelGrid& grid,
+              FieldContacts& contacts);
+  // Whether the ball's next position touches the box. With reflect the ball also turns (with a
+  // random deviation of up to 0.2 radians either way) and makes one step along the new angle.
+  bool CollideBox(bool reflect, const ContactBox& box, long double k);
+  // The plain or the armoured picture.
+  void SetTexture(bool armored) const;
+  void Show() const { Sprite->Show(); }
+  void Hide() const { Sprite->Hide(); }
+
+  TMeshSprite* Sprite = nullptr;
+  long double X = 0, Y = 0;
+  long double Radius = 0.4L;
+  long double Angle = 0;
+  long double Speed = 0.2L;
+  bool Launched = false;
+  bool Active = false;
+  long double ModeTimer = 0;
+  std::int32_t Mode = bmNormal;
+
+ private:
+  void CreateMeshes();
+  void PlaySound(int index, bool soundOn) const;
+  // The bounce off the bat, shaped by the bat's movement. False when the catcher holds it.
+  bool BounceOffBat(TBita& bat, std::uint32_t tick, bool soundOn);
+  // [1..9] brick hits, [10] walls, bat and hard bricks, [11..13] enemies by kind.
+  std::array<iHandle, 14> sounds_{};
+  FlameSet trail_;
+  const TFieldTextures* textures_ = nullptr;
+};

@@ -1,0 +1,411 @@
+#include "gameplay/Bat.h"
+
+#include "gameplay/Brick.h"
+#include "gameplay/Enemy.h"
+#include "gameplay/FieldGeometry.h"
+#include "gameplay/Random.h"
+
+namespace {
+
+struct Shape {
+  float width, height, blinkHeight;
+  long double halfWidth, halfHeight;
+  int texture;  // the blinking picture is the next one
+};
+
+// Shapes 1..5: normal, narrow, wide, gun, catcher.
+constexpr Shape kShapes[6] = {
+    {164, 48, 45, 3.28L, 0.96L, 1}, {164, 48, 45, 3.28L, 0.96L, 1}, {99, 48, 45, 1.96L, 0.96L, 3},
+    {296, 48, 46, 5.92L, 0.96L, 5}, {164, 67, 63, 3.28L, 0.96L, 7}, {164, 51, 48, 3.28L, 1.0L, 9},
+};
+
+const Shape& ShapeOf(int size) {
+  return kShapes[size >= 1 && size <= 5 ? size : 1];
+}
+
+// The explosion's five meshes.
+constexpr float kExplosionMeshes[5][2] = {{397, 93}, {457, 86}, {530, 103}, {480, 106}, {416, 109}};
+
+// Animation a (1 narrow, 2 wide, 3 gun, 4 catcher) ends in shape a + 1.
+int AnimationOf(int kind) {
+  switch (kind) {
+    case 9:
+      return 1;
+    case 6:
+      return 2;
+    case 12:
+      return 3;
+    default:
+      return 4;
+  }
+}
+
+std::int32_t TransformationPoints(int kind) {
+  return kind == 12 ? 500 : kind == 9 ? -100 : 100;
+}
+
+constexpr long double kFieldLimit = 12;
+constexpr long double kBatSpeed = 0.3L;
+
+}  // namespace
+
+void TBita::CreateSoundsAndFlames() {
+  sounds_[0] = iSoundCreate("sound\\bita_explo.wav", 0);
+  for (std::size_t i = 1; i <= 12; ++i) sounds_[i] = iSoundCreate("sound\\Bonus1.wav", 0);
+  const FlameLook exhaust{{0, -100, 80}, 0.2f, {0, -1, 0}, {0.05f, 0.05f}, {0.05f, 0.1f}};
+  const FlameLook rightJet{{-100, 0, 80}, 0.1f, {-1, 0, 0}, {0.05f, 0.05f}, {0.05f, 0.1f}};
+  const FlameLook leftJet{{100, 0, 80}, 0.1f, {1, 0, 0}, {0.05f, 0.05f}, {0.05f, 0.1f}};
+  flames_[kMain] = CreateFlames({{0, -100, 80}, 0.2f, {0, -1, 0}, {0.1f, 0.05f}, {0.1f, 0.2f}});
+  flames_[kLowerLeft1] = CreateFlames(exhaust);
+  flames_[kLowerLeft2] = CreateFlames(exhaust);
+  flames_[kRightJet] = CreateFlames(rightJet);
+  flames_[kLowerRight1] = CreateFlames(exhaust);
+  flames_[kLowerRight2] = CreateFlames(exhaust);
+  flames_[kLeftJet] = CreateFlames(leftJet);
+}
+
+void TBita::CreateSprite() {
+  Sprite = TMeshSprite::CreateBare(15);
+  SetScreenSize(Sprite->Mesh, 164, 48);
+  iMeshTextureSet(Sprite->Mesh, textures_->BatTexture(1));
+}
+
+void TBita::Init(const TFieldTextures& textures) {
+  textures_ = &textures;
+  CreateSoundsAndFlames();
+  for (TBitaMissile& missile : Missiles) missile.Init(textures);
+  CreateSprite();
+  Size = 1;
+  HalfHeight = 0.96L;
+  HalfWidth = 3.28L;
+  Blinking = Exploding = Running = false;
+  Growing = true;
+  Transformation = Pending = -1;
+  for (TExplo& piece : Debris) piece.Init(textures);
+  FallSpeed = 0;
+}
+
+void TBita::RebuildMeshes() {
+  CreateSoundsAndFlames();
+  for (TBitaMissile& missile : Missiles) missile.RebuildMeshes();
+  if (Sprite != nullptr) Sprite->Discard();
+  CreateSprite();
+  for (TExplo& piece : Debris) piece.RebuildMesh();
+  // The sprite comes back in the shape the bat is in, not the normal one.
+  if (Running) {
+    ShowAnimationFrame(Size, Frame);
+  } else if (!Exploding) {
+    ShowShape(Size, Blinking);
+    ApplySize(Size, Blinking ? 2 : 1);
+  }
+  PlaceMesh();
+}
+
+void TBita::SetTexture(int n) const {
+  iMeshTextureReset(Sprite->Mesh);
+  iMeshTextureSet(Sprite->Mesh, textures_->BatTexture(n));
+}
+
+void TBita::ShowShape(int size, bool blinking) {
+  SetTexture(ShapeOf(size).texture + (blinking ? 1 : 0));
+}
+
+void TBita::ApplySize(int size, int look) {
+  const Shape& shape = ShapeOf(size);
+  SetScreenSize(Sprite->Mesh, shape.width, look == 2 ? shape.blinkHeight : shape.height);
+  HalfWidth = shape.halfWidth;
+  HalfHeight = shape.halfHeight;
+}
+
+void TBita::ShowAnimationFrame(int animation, int frame) {
+  SetTexture(3 * animation + 7 + frame);
+  // Only the wide shape grows through two in-between meshes.
+  if (animation == 2) {
+    SetScreenSize(Sprite->Mesh, frame == 1 ? 201.0f : 243.0f, 49);
+    HalfWidth = frame == 1 ? 4.0L : 4.84L;
+    HalfHeight = 0.96L;
+  }
+}
+
+void TBita::PlaceMesh() const {
+  PlaceAtFieldPoint(Sprite->Mesh, X, Y);
+}
+
+FieldRect TBita::Rect() const {
+  return {static_cast<double>(Y + HalfHeight), static_cast<double>(X - HalfWidth),
+          static_cast<double>(Y - HalfHeight), static_cast<double>(X + HalfWidth)};
+}
+
+void TBita::PlayBonusSound(int kind) const {
+  if (kind >= 1 && kind <= 12) iSoundPlayNow(sounds_[static_cast<std::size_t>(kind)], 0);
+}
+
+void TBita::Blink(std::uint32_t tick) {
+  if (Blinking || Running) return;
+  ShowShape(Size, true);
+  ApplySize(Size, 2);
+  Blinking = true;
+  Tick = tick;
+}
+
+void TBita::StartRevert() {
+  Running = true;
+  Growing = false;
+  Size -= 1;
+  Frame = 3;
+}
+
+void TBita::Transform(int kind, TGameCounters& counters, std::uint32_t tick) {
+  if (kind == Transformation) return;
+  if (Running || Transformation != -1) {
+    Pending = kind;
+    if (!Running) StartRevert();
+    return;
+  }
+  Running = true;
+  Growing = true;
+  Size = AnimationOf(kind);
+  Frame = 1;
+  ShowAnimationFrame(Size, Frame);
+  Tick = tick;
+  ModeTimer = 15;
+  counters.AddScore(TransformationPoints(kind));
+  Transformation = kind;
+}
+
+void TBita::ResetForLife() {
+  FallSpeed = 0;
+  Sprite->Show();
+  for (TBitaMissile& missile : Missiles) missile.Remove();
+  for (const TExplo& piece : Debris) piece.Sprite->Hide();
+  Size = 1;
+  ShowShape(1, false);
+  X = 19;
+  Y = -10;
+  PlaceMesh();
+  Exploding = Blinking = Running = false;
+  Transformation = Pending = -1;
+  ApplySize(1, 1);
+}
+
+void TBita::HideAll() const {
+  Sprite->Hide();
+  for (const TBitaMissile& missile : Missiles) missile.Sprite->Hide();
+  for (const TExplo& piece : Debris) piece.Sprite->Hide();
+}
+
+void TBita::Animate(std::uint32_t tick) {
+  if (!Running || tick - Tick <= 100) return;
+  Tick = tick;
+  if (Growing) {
+    if (++Frame < 3) {
+      ShowAnimationFrame(Size, Frame);
+      return;
+    }
+    Running = false;
+    ApplySize(Size + 1, 1);
+    Size += 1;
+    Growing = false;
+    ShowShape(Size, false);
+    return;
+  }
+  if (--Frame > 0) {
+    ShowAnimationFrame(Size, Frame);
+    return;
+  }
+  Running = false;
+  ApplySize(1, 1);
+  Size = 1;
+  Growing = false;
+  Transformation = -1;
+  ShowShape(1, false);
+}
+
+BatOutcome TBita::Update(const FrameStep& step, const BatControls& controls,
+                         std::array<TBubble, 20>& balls, TGameCounters& counters,
+                         const std::vector<TBlock>& bricks, const std::array<TEnemy, 9>& enemies,
+                         FieldContacts& contacts) {
+  const std::uint32_t t = step.tick;
+  if (!Exploding) {
+    bool anyBall = false;
+    for (const TBubble& ball : balls) anyBall = anyBall || ball.Active;
+    if (!anyBall) {
+      SetTexture(23);
+      Frame = 1;
+      SetScreenSize(Sprite->Mesh, kExplosionMeshes[0][0], kExplosionMeshes[0][1]);
+      Exploding = true;
+      iSoundPlayNow(sounds_[0], 0);
+      Tick = 0;  // the next picture comes at once
+    }
+  }
+  if (Exploding) return Explode(step);
+
+  Animate(t);
+  if (!Running && ModeTimer > 0) {
+    ModeTimer -= step.k * 0.013L;
+    if (ModeTimer < 0) {
+      if (Transformation == 6 || Transformation == 8 || Transformation == 9 ||
+          Transformation == 12) {
+        StartRevert();
+      } else {
+        Transformation = -1;
+      }
+    }
+  }
+  // The gun turns back as soon as it is out of missiles.
+  if (!Running && Transformation == 12 && counters.GetMissiles() == 0) StartRevert();
+  if (Transformation == -1 && !Running && Pending != -1) {
+    const int kind = Pending;
+    PlayBonusSound(kind);
+    if (kind == 12) counters.SetMissiles(counters.GetMissiles() + 6);
+    Transform(kind, counters, t);
+    Pending = -1;
+  }
+  if (Blinking && t - Tick > 30) {
+    Blinking = false;
+    ShowShape(Size, false);
+    ApplySize(Size, 1);
+  }
+  for (TBitaMissile& missile : Missiles) {
+    if (missile.Active) missile.Update(step.k, Exploding, bricks, enemies, contacts);
+  }
+  Steer(step, controls, balls);
+  if (controls.launch) LaunchAndFire(counters, balls);
+  Exhausts();
+  return {false, true};
+}
+
+BatOutcome TBita::Explode(const FrameStep& step) {
+  if (step.tick - Tick > 100) {
+    Tick = step.tick;
+    if (++Frame > 5) {
+      Sprite->Hide();
+      for (TBitaMissile& missile : Missiles) missile.Remove();
+    } else {
+      SetTexture(22 + Frame);
+      SetScreenSize(Sprite->Mesh, kExplosionMeshes[Frame - 1][0], kExplosionMeshes[Frame - 1][1]);
+    }
+  }
+  Y -= step.k * (FallSpeed + 0.02L);
+  FallSpeed += 0.002L;
+  PlaceMesh();
+  if (Y < -15) return {true, false};
+  ScatterDebris(step);
+  return {false, false};
+}
+
+void TBita::ScatterDebris(const FrameStep& step) {
+  for (TExplo& piece : Debris) {
+    if (piece.Active && Random(4) != 0) {
+      piece.Update(step.tick);
+      piece.Y -= step.k * 0.02L;
+      piece.PlaceMesh();
+      continue;
+    }
+    if (piece.Active) piece.Reset();
+    // Placed anew somewhere around the falling bat.
+    const long double dx = (Random(2) == 0 ? 1 : -1) * Random(50) / 10.0L;
+    const long double dy = (Random(2) == 0 ? 1 : -1) * Random(20) / 10.0L;
+    piece.X = X + dx;
+    piece.Y = Y + dy;
+    piece.PlaceMesh();
+    piece.Active = true;
+    piece.Sprite->Show();
+  }
+}
+
+void TBita::FlameBurst(Flame flame, long double dx, long double dy) const {
+  Burst(flames_[static_cast<std::size_t>(flame)], ParticlePoint(X + dx, Y + dy));
+}
+
+void TBita::EngineExhausts(long double inner, long double outer) const {
+  FlameBurst(kLowerLeft1, -inner, -1.4L);
+  FlameBurst(kLowerLeft2, -outer, -1.1L);
+  FlameBurst(kLowerRight1, inner, -1.4L);
+  FlameBurst(kLowerRight2, outer, -1.1L);
+}
+
+void TBita::EntryBursts() const {
+  EngineExhausts(1.8L, 2.2L);
+  FlameBurst(kLeftJet, 3.0L, 0.1L);
+}
+
+void TBita::Exhausts() const {
+  FlameBurst(kMain, 0, -1.2L);
+  switch (Transformation) {
+    case 9:
+      EngineExhausts(0.9L, 1.1L);
+      break;
+    case 6:
+      EngineExhausts(3.2L, 3.9L);
+      break;
+    case 12:
+      break;  // the gun has no engine exhausts
+    default:
+      EngineExhausts(1.8L, 2.2L);
+      break;
+  }
+}
+
+void TBita::Steer(const FrameStep& step, const BatControls& controls,
+                  std::array<TBubble, 20>& balls) {
+  const long double pointer = controls.pointer;
+  if (controls.windowed) {
+    // In a window the bat keeps the direction the mouse started until a frame begins with the
+    // pointer at rest in the centre.
+    if (InputDirection == mvStill) {
+      InputDirection = pointer == 0 ? mvStill : pointer < 0 ? mvLeft : mvRight;
+    }
+  } else {
+    InputDirection = pointer < 0 ? mvLeft : pointer > 0 ? mvRight : mvStill;
+  }
+  // The jets sit further out on the wide bat, closer in on the narrow one; the gun has none.
+  const long double jet = Transformation == 9 ? 1.5L : Transformation == 6 ? 5.7L : 3.0L;
+  const bool jets = Transformation != 12;
+  const long double move = kBatSpeed * step.k;
+  if ((controls.leftKey || InputDirection == mvLeft) && X > -kFieldLimit) {
+    Movement = mvLeft;
+    if (jets) FlameBurst(kLeftJet, jet, 0.1L);
+    X -= move;
+    PlaceMesh();
+    for (TBubble& ball : balls) {
+      if (ball.Active && !ball.Launched) {
+        ball.X -= move;
+        ball.PlaceMesh();
+      }
+    }
+  }
+  if ((controls.rightKey || InputDirection == mvRight) && X < kFieldLimit) {
+    Movement = mvRight;
+    if (jets) FlameBurst(kRightJet, -jet, 0.1L);
+    X += move;
+    PlaceMesh();
+    for (TBubble& ball : balls) {
+      if (ball.Active && !ball.Launched) {
+        ball.X += move;
+        ball.PlaceMesh();
+      }
+    }
+  }
+  if (!controls.leftKey && !controls.rightKey && InputDirection == mvStill) Movement = mvStill;
+  if (pointer == 0) InputDirection = mvStill;
+}
+
+void TBita::LaunchAndFire(TGameCounters& counters, std::array<TBubble, 20>& balls) {
+  for (TBubble& ball : balls) {
+    if (!ball.Active || ball.Launched) continue;
+    ball.Launched = true;
+    const long double sign = Random(2) == 0 ? 1 : -1;
+    const int n = Random(10);
+    ball.Angle = (n / 10.0L + 0.1L) * sign;
+    ball.Speed = 0.2L;
+  }
+  if (counters.GetMissiles() <= 0 || Transformation != 12) return;
+  MissileSide = !MissileSide;
+  for (TBitaMissile& missile : Missiles) {
+    if (missile.Active) continue;
+    missile.Fire(MissileSide ? X + 1.5L : X - 1.5L, Y);
+    counters.SetMissiles(counters.GetMissiles() - 1);
+    return;
+  }
+}

@@ -1,5 +1,0 @@
-#include "scene/GameObjects.h"
-
-// The field has no objects yet: the gameplay brings them.
-void ShowGameObjects() {}
-void HideGameObjects() {}
