@@ -4,6 +4,8 @@
 
 #include "runtime/engine_core.h"
 #include "runtime/system.h"
+#include "scene/DumpField.h"
+#include "scene/DumpScreens.h"
 #include "scene/FadeIn.h"
 #include "scene/Game.h"
 #include "scene/Scene.h"
@@ -86,11 +88,13 @@ rt::Json DumpState() {
     state.set("missiles", Game->GetMissiles());
     state.set("timeLeft", static_cast<double>(Game->TimeLeft()));
     state.set("gameOver", Game->GameOverPhase);
+    DumpField(*Game, state);
   }
   state = EngineJson(std::move(state));
   state.set("fade", FadeLevel);
   state.set("settings", SettingsJson(Settings));
   state.set("records", RecordsJson(Records));
+  state.set("screens", DumpScreens());
   state.set("window", WindowJson());
   return state;
 }

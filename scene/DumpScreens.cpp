@@ -1,0 +1,5 @@
+#include "scene/DumpScreens.h"
+
+rt::Json DumpScreens() {
+  return rt::Json::object();
+}
