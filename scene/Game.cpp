@@ -140,7 +140,7 @@ void TGame::LoadNextLevel() {
   Field.PlaceForLevel();
   LoadingPicture->Hide();
   ShowGameObjects();
-  Counters.TimeLeft = 20.0L / GetLevel() * 1.5L + 260;
+  Counters.TimeLeft = TimeLimit(GetLevel());
   GameOverPhase = false;
   TimeOutBanner.Stop();
   CompleteBanner.Stop();

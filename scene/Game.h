@@ -60,6 +60,8 @@ class TGame {
   void LoadNextLevel();
   // One frame of play (GameRules.cpp).
   void UpdateFrame();
+  // Seconds to clear level `level` (from 1): 290 for the first, a little less for each later one.
+  static long double TimeLimit(std::int32_t level) { return 20.0L / level * 1.5L + 260; }
 
   void ShowGameObjects() const;
   void HideGameObjects() const;

@@ -1,0 +1,89 @@
+// A playing field on the headless engine over the built game folder, with a level grid written
+// as text for each test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/impact.h"
+#include "gameplay/Field.h"
+#include "gameplay/Random.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+
+namespace fieldtest {
+
+class FieldTest : public ::testing::Test {
+ protected:
+  class StillInput final : public rt::InputSource {
+   public:
+    void nextFrame(rt::InputFrame& frame) override { frame = {}; }
+    void resetMouse(float, float) override {}
+  };
+
+  void SetUp() override {
+    files::setGameDir(GLINT_GAME_DIR);
+    rt::setBackend(rt::makeHeadlessBackend());
+    rt::setClock(std::make_unique<rt::VirtualClock>());
+    rt::setInput(input_);
+    ASSERT_EQ(i3ImpactOpen(1, 0), 1);
+    const std::int32_t settings[6] = {0, 0, 15360000, 0, 0, -1};
+    ASSERT_EQ(i3ImpactSettings(settings), 1);
+    SeedRandom(7);
+    textures.Load();
+    field.Create(textures, counters);
+    counters.SetLives(3);
+    counters.TimeLeft = 100;
+  }
+
+  // The engine takes every mesh with it; the objects' own sprite records go too.
+  void TearDown() override {
+    field.ClearBricks();
+    for (TBubble& ball : field.Balls) ball.Sprite->Discard();
+    for (TBonus& bonus : field.Bonuses) bonus.Sprite->Discard();
+    for (TEnemy& enemy : field.Enemies) {
+      enemy.Sprite->Discard();
+      enemy.Explosion.Sprite->Discard();
+    }
+    field.Bat.Sprite->Discard();
+    for (TBitaMissile& missile : field.Bat.Missiles) missile.Sprite->Discard();
+    for (TExplo& piece : field.Bat.Debris) piece.Sprite->Discard();
+    i3ImpactClose();
+  }
+
+  // Rows from the top: '.' empty, '1'..'9' those codes, '#' code 10; rows not given are empty.
+  void Build(const std::vector<std::string>& rows, int style = 1) {
+    field.ClearBricks();
+    field.Grid.Cells.fill(0);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      for (std::size_t c = 0; c < rows[r].size(); ++c) {
+        const char cell = rows[r][c];
+        const int code = cell == '#' ? 10 : cell == '.' ? 0 : cell - '0';
+        field.Grid.Set(static_cast<int>(r + 1), static_cast<int>(c + 1), code);
+      }
+    }
+    field.BuildBricks(style);
+  }
+
+  // The first brick of the list at a grid cell (after the ten wall pieces).
+  std::size_t BrickAt(int row, int column) const {
+    for (std::size_t i = TField::kWallPieces; i < field.Bricks.size(); ++i) {
+      if (field.Bricks[i].Row == row && field.Bricks[i].Column == column) return i;
+    }
+    ADD_FAILURE() << "no brick at row " << row << ", column " << column;
+    return 0;
+  }
+
+  FrameStep step{1, 5000, true};
+  TFieldTextures textures;
+  TGameCounters counters;
+  TField field;
+
+ private:
+  StillInput input_;
+};
+
+}  // namespace fieldtest
