@@ -1,5 +1,5 @@
-// The compiled level file: a 32-bit little-endian level count N, then N levels of 20 x 20 cells,
-// each a 32-bit little-endian word holding the cell code XOR 0x00C6C6C6, row 1 first.
+// Reading and writing the compiled level file "Levels.dat" with the game's own codec
+// (gameplay/LevelFile.h), so the tool and the game cannot disagree about the format.
 #pragma once
 
 #include <string>
@@ -11,11 +11,11 @@ namespace levels {
 
 // Writes the file through a temporary beside it, so a failed run leaves the old file whole.
 // Throws std::runtime_error when it cannot be written.
-void writeLevelFile(const std::string& path, const std::vector<Grid>& levels);
+void writeLevelFile(const std::string& path, const std::vector<LevelCells>& levels);
 
 // Throws std::runtime_error naming the file when it is missing, or when its size does not match
 // the count it declares.
-std::vector<Grid> readLevelFile(const std::string& path);
+std::vector<LevelCells> readLevelFile(const std::string& path);
 
 // "level07.txt" for level 7 of `count`: two digits at least, more when the set is larger.
 std::string levelFileName(size_t number, size_t count, const std::string& extension);

@@ -1,24 +1,22 @@
-// One level of the field: 20 rows of 20 cell codes, row 1 at the top, stored row after row.
+// One level as the level tool sees it: the game's own LevelCells (20 rows of 20 cell codes, row 1
+// at the top, stored row after row), addressed by row and column.
 #pragma once
 
-#include <array>
 #include <cstdint>
+
+#include "gameplay/LevelFile.h"
 
 namespace levels {
 
-constexpr int kRows = 20;
-constexpr int kColumns = 20;
 // Cell codes: 0 empty, 1-9 bricks that count for completion, 10 the indestructible brick.
-constexpr int32_t kIndestructible = 10;
-
-using Grid = std::array<int32_t, kRows * kColumns>;
+constexpr std::int32_t kIndestructible = 10;
 
 // Rows and columns count from 1, as the game numbers them.
-inline int32_t& cell(Grid& grid, int row, int column) {
-  return grid[static_cast<size_t>((row - 1) * kColumns + (column - 1))];
+inline std::int32_t& cell(LevelCells& grid, int row, int column) {
+  return grid[static_cast<std::size_t>((row - 1) * kLevelColumns + (column - 1))];
 }
-inline int32_t cell(const Grid& grid, int row, int column) {
-  return grid[static_cast<size_t>((row - 1) * kColumns + (column - 1))];
+inline std::int32_t cell(const LevelCells& grid, int row, int column) {
+  return grid[static_cast<std::size_t>((row - 1) * kLevelColumns + (column - 1))];
 }
 
 }  // namespace levels

@@ -69,7 +69,7 @@ void drawCentred(cairo_t* cr, cairo_surface_t* picture, double cx, double cy, do
   cairo_restore(cr);
 }
 
-void renderLevel(const Grid& grid, int style, Pictures& pictures, const std::string& path) {
+void renderLevel(const LevelCells& grid, int style, Pictures& pictures, const std::string& path) {
   cairo_surface_t* surface =
       cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kScreenWidth, kScreenHeight);
   cairo_t* cr = cairo_create(surface);
@@ -83,8 +83,8 @@ void renderLevel(const Grid& grid, int style, Pictures& pictures, const std::str
     for (double x : {-15.18, 15.18})
       drawCentred(cr, pictures.get("Walles.dat", static_cast<size_t>(style - 1)), pixelX(x),
                   pixelY(8.6 - i * 3.65), 50, 100);
-  for (int row = 1; row <= kRows; ++row)
-    for (int column = 1; column <= kColumns; ++column) {
+  for (int row = 1; row <= kLevelRows; ++row)
+    for (int column = 1; column <= kLevelColumns; ++column) {
       const int32_t code = cell(grid, row, column);
       if (code < 1 || code > kIndestructible) continue;
       // Codes 1-9 show brick pictures 0-8; code 10 the metal of the level style (10-12).
@@ -104,7 +104,7 @@ void renderLevel(const Grid& grid, int style, Pictures& pictures, const std::str
 
 }  // namespace
 
-void renderLevels(const std::vector<Grid>& levels, const std::string& gameDir,
+void renderLevels(const std::vector<LevelCells>& levels, const std::string& gameDir,
                   const std::string& outDir) {
   std::filesystem::create_directories(outDir);
   Pictures pictures(gameDir);

@@ -13,7 +13,7 @@ namespace levels {
 // is shown in level style (N - 1) % 3 + 1, so the set shows all three looks. A picture missing
 // from gameDir is reported on stderr and left out. Throws std::runtime_error when a PNG cannot
 // be written.
-void renderLevels(const std::vector<Grid>& levels, const std::string& gameDir,
+void renderLevels(const std::vector<LevelCells>& levels, const std::string& gameDir,
                   const std::string& outDir);
 
 }  // namespace levels

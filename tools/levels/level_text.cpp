@@ -51,23 +51,23 @@ std::vector<std::string> splitLines(const std::string& text) {
 }
 
 bool inPlayArea(int row, int column) {
-  return row >= kFirstPlayRow && row <= kRows && column >= kFirstPlayColumn &&
+  return row >= kFirstPlayRow && row <= kLevelRows && column >= kFirstPlayColumn &&
          column <= kLastPlayColumn;
 }
 
 // Cells the ball can get to: a flood over every non-indestructible cell of the play area,
 // starting from the bat's zone (4-neighbour).
-std::array<bool, kRows * kColumns> reachableCells(const Grid& grid) {
-  std::array<bool, kRows * kColumns> seen{};
+std::array<bool, kLevelCells> reachableCells(const LevelCells& grid) {
+  std::array<bool, kLevelCells> seen{};
   std::vector<std::pair<int, int>> todo;
   auto visit = [&](int row, int column) {
     if (!inPlayArea(row, column) || cell(grid, row, column) == kIndestructible) return;
-    bool& mark = seen[static_cast<size_t>((row - 1) * kColumns + (column - 1))];
+    bool& mark = seen[static_cast<size_t>((row - 1) * kLevelColumns + (column - 1))];
     if (mark) return;
     mark = true;
     todo.emplace_back(row, column);
   };
-  for (int row = kLastBrickRow + 1; row <= kRows; ++row)
+  for (int row = kLastBrickRow + 1; row <= kLevelRows; ++row)
     for (int column = kFirstPlayColumn; column <= kLastPlayColumn; ++column) visit(row, column);
   while (!todo.empty()) {
     const auto [row, column] = todo.back();
@@ -80,27 +80,27 @@ std::array<bool, kRows * kColumns> reachableCells(const Grid& grid) {
   return seen;
 }
 
-void checkPlacement(const Grid& grid, Reporter& report) {
-  for (int row = 1; row <= kRows; ++row)
-    for (int column = 1; column <= kColumns; ++column) {
+void checkPlacement(const LevelCells& grid, Reporter& report) {
+  for (int row = 1; row <= kLevelRows; ++row)
+    for (int column = 1; column <= kLevelColumns; ++column) {
       if (cell(grid, row, column) == 0) continue;
       if (row == 1)
         report(row, column, "brick in row 1, behind the status bar");
       else if (row > kLastBrickRow)
         report(row, column, "brick in rows 17-20, the bat's zone");
-      else if (column == 1 || column == kColumns)
+      else if (column == 1 || column == kLevelColumns)
         report(row, column, "brick in column " + std::to_string(column) + ", behind a side wall");
     }
 }
 
-void checkReachable(const Grid& grid, Reporter& report) {
+void checkReachable(const LevelCells& grid, Reporter& report) {
   const auto reachable = reachableCells(grid);
   auto isReachable = [&](int row, int column) {
-    return reachable[static_cast<size_t>((row - 1) * kColumns + (column - 1))];
+    return reachable[static_cast<size_t>((row - 1) * kLevelColumns + (column - 1))];
   };
   bool counted = false;
-  for (int row = 1; row <= kRows; ++row)
-    for (int column = 1; column <= kColumns; ++column) {
+  for (int row = 1; row <= kLevelRows; ++row)
+    for (int column = 1; column <= kLevelColumns; ++column) {
       const int32_t code = cell(grid, row, column);
       if (code < 1 || code > 9) continue;
       counted = true;
@@ -112,9 +112,9 @@ void checkReachable(const Grid& grid, Reporter& report) {
         for (int dc = -1; dc <= 1; ++dc) {
           const int r = row + dr, c = column + dc;
           if ((dr == 0 && dc == 0) ||
-              (r >= 1 && r <= kRows && c >= 1 && c <= kColumns && cell(grid, r, c) != 0))
+              (r >= 1 && r <= kLevelRows && c >= 1 && c <= kLevelColumns && cell(grid, r, c) != 0))
             continue;
-          if (r < 1 || r > kRows || c < 1 || c > kColumns || !isReachable(r, c))
+          if (r < 1 || r > kLevelRows || c < 1 || c > kLevelColumns || !isReachable(r, c))
             report(row, column,
                    "spawner would put a brick into row " + std::to_string(r) + ", column " +
                        std::to_string(c) + ", where the ball cannot reach it");
@@ -134,19 +134,19 @@ ParsedLevel parseLevel(const std::string& fileName, const std::string& text) {
     return result;
   }
   const int rowCount = static_cast<int>(lines.size()) - 1;
-  if (rowCount != kRows)
-    report(rowCount < kRows ? rowCount + 1 : kRows + 1, 1,
+  if (rowCount != kLevelRows)
+    report(rowCount < kLevelRows ? rowCount + 1 : kLevelRows + 1, 1,
            std::to_string(rowCount) + " rows; 20 are needed");
 
-  Grid grid{};
-  for (int row = 1; row <= std::min(rowCount, kRows); ++row) {
+  LevelCells grid{};
+  for (int row = 1; row <= std::min(rowCount, kLevelRows); ++row) {
     const std::string& line = lines[static_cast<size_t>(row)];
-    if (line.size() != kColumns) {
-      report(row, static_cast<int>(std::min<size_t>(line.size(), kColumns)) + 1,
+    if (line.size() != kLevelColumns) {
+      report(row, static_cast<int>(std::min<size_t>(line.size(), kLevelColumns)) + 1,
              std::to_string(line.size()) + " characters in the row; 20 are needed");
       continue;
     }
-    for (int column = 1; column <= kColumns; ++column) {
+    for (int column = 1; column <= kLevelColumns; ++column) {
       const char c = line[static_cast<size_t>(column - 1)];
       const std::optional<int32_t> code = codeOf(c);
       if (!code) {
@@ -169,10 +169,10 @@ ParsedLevel parseLevel(const std::string& fileName, const std::string& text) {
   return result;
 }
 
-std::string formatLevel(const std::string& title, const Grid& grid) {
+std::string formatLevel(const std::string& title, const LevelCells& grid) {
   std::string text = title + "\n";
-  for (int row = 1; row <= kRows; ++row) {
-    for (int column = 1; column <= kColumns; ++column) text += charOf(cell(grid, row, column));
+  for (int row = 1; row <= kLevelRows; ++row) {
+    for (int column = 1; column <= kLevelColumns; ++column) text += charOf(cell(grid, row, column));
     text += '\n';
   }
   return text;

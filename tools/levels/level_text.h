@@ -11,7 +11,7 @@
 namespace levels {
 
 struct ParsedLevel {
-  std::optional<Grid> grid;         // set only when the text is a valid, playable level
+  std::optional<LevelCells> grid;   // set only when the text is a valid, playable level
   std::vector<std::string> errors;  // "FILE:ROW:COL: reason"; ROW 0 names the level as a whole
 };
 
@@ -22,6 +22,6 @@ struct ParsedLevel {
 ParsedLevel parseLevel(const std::string& fileName, const std::string& text);
 
 // The text of a level; codes outside 0-10, which have no character, are written as '.'.
-std::string formatLevel(const std::string& title, const Grid& grid);
+std::string formatLevel(const std::string& title, const LevelCells& grid);
 
 }  // namespace levels

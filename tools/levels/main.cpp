@@ -36,7 +36,7 @@ int compile(const fs::path& levelsDir, const std::string& outFile) {
     std::fprintf(stderr, "%s: no level files (*.txt)\n", levelsDir.string().c_str());
     return 1;
   }
-  std::vector<levels::Grid> grids;
+  std::vector<LevelCells> grids;
   size_t errorCount = 0;
   for (const fs::path& file : files) {
     const levels::ParsedLevel level = levels::parseLevel(file.string(), readText(file));
@@ -54,7 +54,7 @@ int compile(const fs::path& levelsDir, const std::string& outFile) {
 }
 
 int decompile(const std::string& levelFile, const fs::path& outDir) {
-  const std::vector<levels::Grid> grids = levels::readLevelFile(levelFile);
+  const std::vector<LevelCells> grids = levels::readLevelFile(levelFile);
   fs::create_directories(outDir);
   for (size_t i = 0; i < grids.size(); ++i) {
     for (size_t at = 0; at < grids[i].size(); ++at)
@@ -62,7 +62,7 @@ int decompile(const std::string& levelFile, const fs::path& outDir) {
         std::fprintf(stderr,
                      "%s: level %zu, row %zu, column %zu: code %d has no character; "
                      "written as '.'\n",
-                     levelFile.c_str(), i + 1, at / levels::kColumns + 1, at % levels::kColumns + 1,
+                     levelFile.c_str(), i + 1, at / kLevelColumns + 1, at % kLevelColumns + 1,
                      grids[i][at]);
     const fs::path path = outDir / levels::levelFileName(i + 1, grids.size(), ".txt");
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
