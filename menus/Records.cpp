@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "scene/StartupFile.h"
+#include "menus/UserFile.h"
 
 namespace {
 constexpr std::size_t kEntrySize = 16;
@@ -49,10 +49,10 @@ std::optional<TRecordsTable> TRecordsTable::Decode(const std::vector<std::uint8_
 }
 
 TRecordsTable LoadRecordsFile() {
-  return LoadStartupRecord<TRecordsTable>(kRecordsFile, TRecordsTable::kFileSize,
-                                          TRecordsTable::Defaults());
+  return LoadUserRecord<TRecordsTable>(kRecordsFile, TRecordsTable::kFileSize,
+                                       TRecordsTable::Defaults());
 }
 
 bool SaveRecordsFile(const TRecordsTable& table) {
-  return SaveStartupRecord(kRecordsFile, table.Encode());
+  return SaveUserRecord(kRecordsFile, table.Encode());
 }

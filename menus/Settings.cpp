@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "scene/StartupFile.h"
+#include "menus/UserFile.h"
 
 std::vector<std::uint8_t> TSettings::Encode() const {
   std::vector<std::uint8_t> bytes{Windowed, SoundOn, MusicOn, AddTextLength};
@@ -27,9 +27,9 @@ std::optional<TSettings> TSettings::Decode(const std::vector<std::uint8_t>& byte
 }
 
 TSettings LoadSettingsFile() {
-  return LoadStartupRecord<TSettings>(kSettingsFile, TSettings::kFileSize, TSettings{});
+  return LoadUserRecord<TSettings>(kSettingsFile, TSettings::kFileSize, TSettings{});
 }
 
 bool SaveSettingsFile(const TSettings& settings) {
-  return SaveStartupRecord(kSettingsFile, settings.Encode());
+  return SaveUserRecord(kSettingsFile, settings.Encode());
 }

@@ -28,9 +28,10 @@ struct TSettings {
 // "data\settings.dat" in the per-user folder.
 inline constexpr const char* kSettingsFile = "data\\settings.dat";
 
-// Reads the settings file. A missing file gives the defaults and is created with them; a file
-// that is too short or unreadable gives the defaults too, is kept beside as "settings.dat.bad"
-// and replaced by the defaults, with a line on stderr.
+// Reads the first 18 bytes of the settings file (a longer file is fine). A missing file gives
+// the defaults and is created with them; a file that is too short or unreadable gives the
+// defaults too, is kept beside as "settings.dat.bad" and replaced by the defaults, with a line
+// on stderr.
 TSettings LoadSettingsFile();
 // Replaces the settings file atomically; false (with a line on stderr) when it cannot be written.
 bool SaveSettingsFile(const TSettings& settings);

@@ -13,6 +13,7 @@ void LoadStartupFiles() {
   Records = LoadRecordsFile();
   const std::string savedState = files::userPath(kSavedStateFile);
   if (files::exists(savedState)) {
+    // Read as far as it goes: a file shorter than its 8-byte record is no reason to stop.
     files::readAt(savedState, 0, 8);
     files::remove(savedState);
   }

@@ -1,15 +1,15 @@
-#include "scene/StartupFile.h"
+#include "menus/UserFile.h"
 
 #include <cstdio>
 
 #include "runtime/files.h"
 
-std::optional<std::vector<std::uint8_t>> ReadStartupFile(const std::string& name,
-                                                         std::size_t minSize) {
+std::optional<std::vector<std::uint8_t>> ReadUserRecord(const std::string& name, std::size_t size) {
   const std::string path = files::userPath(name);
   if (!files::exists(path)) return std::nullopt;
-  auto bytes = files::readAll(path, 1u << 20);
-  if (bytes && bytes->size() >= minSize) return bytes;
+  // Only the record is read: a longer file (whatever was appended) still holds it.
+  auto bytes = files::readAt(path, 0, size);
+  if (bytes && bytes->size() == size) return bytes;
 
   const std::string kept = path + ".bad";
   std::fprintf(stderr, "glintbreaker: %s is %s; using the defaults (the old file is kept as %s)\n",
@@ -18,7 +18,7 @@ std::optional<std::vector<std::uint8_t>> ReadStartupFile(const std::string& name
   return std::nullopt;
 }
 
-bool SaveStartupRecord(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+bool SaveUserRecord(const std::string& name, const std::vector<std::uint8_t>& bytes) {
   const std::string path = files::userPath(name);
   if (files::writeAtomic(path, bytes)) return true;
   std::fprintf(stderr, "glintbreaker: cannot write %s\n", path.c_str());
