@@ -17,6 +17,7 @@
 #include "scene/Scene.h"
 #include "scene/StartupFiles.h"
 #include "scene/StateDump.h"
+#include "scene/StateNames.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::unique_ptr<rt::ScriptDriver> LoadScript(const std::string& file, rt::Virtua
   std::stringstream text;
   text << in.rdbuf();
   std::string error;
-  auto commands = rt::ParseScript(text.str(), error);
+  auto commands = rt::ParseScript(text.str(), error, GameStateNames());
   if (!error.empty()) {
     std::fprintf(stderr, "%s: %s\n", file.c_str(), error.c_str());
     std::exit(2);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <sstream>
 
 #include "runtime/runtime.h"
@@ -30,6 +31,24 @@ bool parseInteger(const std::string& word, long low, long high, long& value) {
 
 bool isOperator(const std::string& word) {
   return word == "==" || word == "!=" || word == "<" || word == "<=" || word == ">" || word == ">=";
+}
+
+// "until STATE [MAX]", short for "until GameState == STATE [MAX]".
+bool isShortUntil(const ScriptCommand& command) {
+  const auto& w = command.words;
+  return command.name == "until" && !w.empty() &&
+         (w.size() == 1 || (w.size() == 2 && !isOperator(w[1])));
+}
+
+// Where the value compared against the state is written: the STATE of a short until, the VALUE
+// of "PATH OP VALUE"; nothing for other commands.
+std::optional<std::size_t> valueWord(const ScriptCommand& command) {
+  const auto& w = command.words;
+  if (isShortUntil(command)) return 0;
+  if ((command.name == "until" || command.name == "expect") && w.size() >= 3 && isOperator(w[1])) {
+    return 2;
+  }
+  return std::nullopt;
 }
 
 // "\xNN" in a script text stands for the byte NN.
@@ -96,7 +115,10 @@ std::string checkWords(const ScriptCommand& command) {
                : "expects activate, deactivate, close or hotkey ID";
   }
   if (name == "until") {
-    if (!w.empty() && w.size() <= 2 && parseInteger(w[0], 0, 255, integer)) {
+    if (isShortUntil(command)) {
+      if (!parseInteger(w[0], 0, 255, integer)) {
+        return parseNumber(w[0], number) ? "bad STATE" : "unknown name \"" + w[0] + "\"";
+      }
       return w.size() == 1 || parseInteger(w[1], 1, 100000000, integer) ? "" : "bad MAX";
     }
     if (w.size() < 3 || w.size() > 4 || !isOperator(w[1])) return "expects PATH OP VALUE [MAX]";
@@ -124,7 +146,8 @@ bool compare(double actual, const std::string& op, double wanted) {
 
 }  // namespace
 
-std::vector<ScriptCommand> ParseScript(const std::string& text, std::string& error) {
+std::vector<ScriptCommand> ParseScript(const std::string& text, std::string& error,
+                                       const ScriptNames& names) {
   std::vector<ScriptCommand> commands;
   std::istringstream lines(text);
   std::string line;
@@ -141,6 +164,12 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, std::string& err
     words >> command.name;
     for (std::string word; words >> word;) command.words.push_back(word);
     command.rest = trimmed(content.substr(command.name.size()));
+    if (const auto value = valueWord(command)) {
+      std::string& word = command.words[*value];
+      if (const auto named = names.find(word); named != names.end()) {
+        word = std::to_string(named->second);
+      }
+    }
     const std::string problem = checkWords(command);
     if (!problem.empty()) {
       error = "script line " + std::to_string(number) + ": " + problem + ": " + source;
@@ -201,8 +230,7 @@ bool ScriptDriver::grantsFrame(const ScriptCommand& command) {
     framesLeft_ = -1;
     return false;
   }
-  // "until STATE [MAX]" is short for "until GameState == STATE [MAX]".
-  const bool shortForm = command.words.size() <= 2;
+  const bool shortForm = isShortUntil(command);
   ScriptCommand condition = command;
   if (shortForm) condition.words = {"GameState", "==", command.words[0]};
   const std::size_t limitWord = shortForm ? 1 : 3;
@@ -291,10 +319,13 @@ bool ScriptDriver::holds(const ScriptCommand& command) const {
   if (actual == nullptr) return false;
   double wantedNumber = 0;
   if (actual->kind() == Json::Kind::Number || actual->kind() == Json::Kind::Bool) {
-    if (wanted == "true" || wanted == "false")
+    if (wanted == "true" || wanted == "false") {
       wantedNumber = wanted == "true" ? 1 : 0;
-    else if (!parseNumber(wanted, wantedNumber))
-      return false;
+    } else if (!parseNumber(wanted, wantedNumber)) {
+      // Known names were turned into numbers when the script was read.
+      fail(command, w[0] + " is a number; \"" + w[2] + "\" is neither a number nor a known name",
+           2);
+    }
     return compare(actual->number(), op, wantedNumber);
   }
   if (actual->kind() == Json::Kind::String) {
@@ -304,10 +335,10 @@ bool ScriptDriver::holds(const ScriptCommand& command) const {
   return false;
 }
 
-void ScriptDriver::fail(const ScriptCommand& command, const std::string& why) const {
+void ScriptDriver::fail(const ScriptCommand& command, const std::string& why, int status) const {
   std::fprintf(stderr, "script line %d: %s: %s\n", command.line, command.source.c_str(),
                why.c_str());
-  endRun(1);
+  endRun(status);
 }
 
 void ScriptDriver::endRun(int status) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -27,9 +28,15 @@ struct ScriptCommand {
   std::string source;              // the line as written
 };
 
-// Parses a script; on an unknown command or a bad number, error names the line and the
-// result is empty.
-std::vector<ScriptCommand> ParseScript(const std::string& text, std::string& error);
+// Symbolic values a script may write instead of numbers ("gsPlaying" for 3). The program hands
+// them in; the runtime knows no names of its own.
+using ScriptNames = std::map<std::string, int>;
+
+// Parses a script; on an unknown command, a bad number or an unknown name in the STATE of
+// "until STATE", error names the line and the result is empty. A VALUE (of until and expect) or
+// a STATE found in `names` is replaced by its number.
+std::vector<ScriptCommand> ParseScript(const std::string& text, std::string& error,
+                                       const ScriptNames& names = {});
 
 class ScriptDriver final : public InputSource {
  public:
@@ -48,7 +55,9 @@ class ScriptDriver final : public InputSource {
   bool grantsFrame(const ScriptCommand& command);
   void runInstant(const ScriptCommand& command);
   bool holds(const ScriptCommand& command) const;
-  [[noreturn]] void fail(const ScriptCommand& command, const std::string& why) const;
+  // Ends the run with `status` (1: a check failed, 2: the script is wrong), naming the line.
+  [[noreturn]] void fail(const ScriptCommand& command, const std::string& why,
+                         int status = 1) const;
   [[noreturn]] static void endRun(int status);
 
   std::vector<ScriptCommand> commands_;

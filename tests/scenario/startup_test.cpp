@@ -96,6 +96,24 @@ TEST(StartupFiles, StoredSettingsAreUsed) {
   EXPECT_EQ(run.status, 0) << run.err;
 }
 
+TEST(StartupFiles, LongerFilesKeepTheirFirstRecord) {
+  TempDir user;
+  std::string settings("\x01\x00\x01\x02\x81\x82\0\0\0\0\0\0\0\0\x3F\0\0\0", 18);
+  settings.resize(2u << 20, '\xFF');
+  WriteFile(user.file("data/settings.dat"), settings);
+  std::string records(160, '\0');
+  records[12] = 0x2A;  // entry 1 scores 42
+  WriteFile(user.file("data/records.dat"), records + "trailing bytes");
+  const auto run = RunScript(
+      "frames 1\nexpect settings.SoundOn == 0\nexpect settings.AddText == \\x81\\x82\n"
+      "expect settings.BossKey == 63\nexpect records.0.score == 42\n",
+      user.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_FALSE(FileExists(user.file("data/settings.dat.bad")));
+  EXPECT_FALSE(FileExists(user.file("data/records.dat.bad")));
+}
+
 TEST(Script, FailedExpectExitsWithOneAndNamesTheLine) {
   TempDir user;
   const auto run = RunScript("frames 2\n# a comment\nexpect GameState == 5\n", user.path());
@@ -111,6 +129,14 @@ TEST(Script, UntilPastItsLimitFails) {
   EXPECT_THAT(run.err, HasSubstr("script line 1"));
 }
 
+TEST(Script, StateNamesWaitForAndCheckTheScreen) {
+  TempDir user;
+  const auto run = RunScript(
+      "until gsMainMenu 400\nexpect GameState == gsMainMenu\nexpect GameState != gsPlaying\n",
+      user.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
 TEST(Script, ErrorsInTheScriptExitWithTwo) {
   const struct {
     const char* script;
@@ -121,6 +147,9 @@ TEST(Script, ErrorsInTheScriptExitWithTwo) {
       {"key 300\n", "script line 1: bad key code"},
       {"mouse 0.5\n", "script line 1"},
       {"expect GameState ~ 4\n", "script line 1"},
+      {"frames 1\nuntil gsMainMenus 400\n", "script line 2: unknown name \"gsMainMenus\""},
+      {"frames 1\nexpect GameState == gsMainMenus\n", "script line 2"},
+      {"until GameState == menu\n", "neither a number nor a known name"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.script);

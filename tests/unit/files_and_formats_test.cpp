@@ -8,7 +8,6 @@
 #include "menus/Settings.h"
 #include "runtime/files.h"
 #include "runtime/json.h"
-#include "runtime/script.h"
 #include "runtime/system.h"
 
 namespace {
@@ -114,34 +113,6 @@ TEST(StateJson, PathsReachMembersAndListEntries) {
   EXPECT_EQ(state.find("records.x"), nullptr);
   EXPECT_EQ(state.dump(),
             "{\"records\":[{\"score\":10000,\"name\":\"\\u0082\\u00A0\"}],\"MenuMode\":true}");
-}
-
-TEST(ScriptParser, AcceptsEveryCommandAndNamesTheLineOfAnError) {
-  std::string error;
-  const auto commands = rt::ParseScript(
-      "# comment\nperiod 16\nframes 3\nkey 1 28\nhold 203\nrelease 203\nmouse 0.5 0.25\n"
-      "click left\nmessage hotkey 200\nmessage activate\nuntil 4 400\n"
-      "until bat.size >= 2 50\ndump\nexpect printed contains 02:05\nshot a.png  # trailing\n",
-      error);
-  EXPECT_EQ(error, "");
-  EXPECT_EQ(commands.size(), 14u);
-  EXPECT_EQ(commands.back().words, std::vector<std::string>{"a.png"});
-
-  const struct {
-    const char* script;
-    const char* error;
-  } bad[] = {{"frames 1\n\nframes -2\n", "script line 3"},
-             {"period 0\n", "script line 1"},
-             {"click middle\n", "script line 1"},
-             {"message minimise\n", "script line 1"},
-             {"until GameState == 4 0\n", "script line 1: bad MAX"},
-             {"dump now\n", "script line 1"},
-             {"frobnicate\n", "script line 1: unknown command \"frobnicate\""}};
-  for (const auto& c : bad) {
-    error.clear();
-    EXPECT_TRUE(rt::ParseScript(c.script, error).empty());
-    EXPECT_NE(error.find(c.error), std::string::npos) << error;
-  }
 }
 
 }  // namespace
