@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "app/MLCore.h"
 #include "runtime/clock.h"
@@ -66,6 +67,38 @@ TEST_F(SystemTest, DefaultProcessingMinimisesAndCloses) {
   EXPECT_EQ(system.FindWindow("Glintbreaker"), window_);
   system.SendMessage(window_, sys::WM_CLOSE, 0, 0);
   EXPECT_EQ(system.FindWindow("Glintbreaker"), 0u);
+}
+
+TEST_F(SystemTest, FocusFollowsApplicationActivationAndTheWindowsState) {
+  sys::System& system = sys::system();
+  sys::MSG message;
+  const struct {
+    const char* step;
+    std::function<void()> action;
+    bool focused;
+  } steps[] = {
+      {"created, not yet shown", [] {}, false},
+      {"shown", [&] { system.ShowWindow(window_, sys::SW_SHOWNORMAL); }, true},
+      {"deactivation posted, not yet dispatched",
+       [&] { system.PostMessage(window_, sys::WM_ACTIVATEAPP, 0, 0); }, true},
+      {"deactivation dispatched",
+       [&] {
+         ASSERT_TRUE(system.PeekMessage(message));
+         system.DispatchMessage(message);
+       },
+       false},
+      {"shown again while another program is active",
+       [&] { system.ShowWindow(window_, sys::SW_SHOWNORMAL); }, false},
+      {"activated", [&] { system.SendMessage(window_, sys::WM_ACTIVATEAPP, 1, 0); }, true},
+      {"minimised", [&] { system.ShowWindow(window_, sys::SW_MINIMIZE); }, false},
+      {"restored", [&] { system.ShowWindow(window_, sys::SW_SHOWNORMAL); }, true},
+      {"hidden", [&] { system.ShowWindow(window_, sys::SW_HIDE); }, false},
+  };
+  for (const auto& step : steps) {
+    step.action();
+    EXPECT_EQ(system.HasFocus(window_), step.focused) << step.step;
+  }
+  EXPECT_FALSE(system.HasFocus(window_ + 100)) << "no such window";
 }
 
 TEST_F(SystemTest, LinkFilesAreOpenedByTheirAddressOnlyWhenItIsSafe) {
