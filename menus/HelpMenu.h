@@ -1,10 +1,25 @@
-// The help panel with its six pages. Its pictures and behaviour arrive with the menus; until then
-// it builds nothing.
+// The help panel: it slides in beside the main menu and shows the help pages, starting at the
+// first one each time it opens.
 #pragma once
+
+#include <cstdint>
+
+#include "menus/SlidingPanel.h"
 
 class THelpMenu {
  public:
-  void Build() {}
-  void InitialState() { Build(); }
-  void FrameUpdate() {}
+  // The panel, built closed and off screen.
+  void Build();
+  void InitialState();
+  // Slides in at page 1.
+  void Open();
+  void Close();
+  // Escape: closes the panel and returns to the main menu.
+  void Leave();
+  void Keys();
+  void FrameUpdate();
+
+  std::uint8_t Selected = 1;  // 1 back, 2 forward
+  std::uint8_t Page = 1;      // 1..6
+  TSlidingPanel Panel;
 };

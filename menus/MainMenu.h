@@ -1,13 +1,42 @@
-// The main menu: eight picture buttons over the pulsing background. Its pictures and behaviour
-// arrive with the menus; until then it builds nothing.
+// The main menu: a column of eight picture buttons on the left of the menu background. Item 1
+// starts a game, items 2 to 4 open or close the options, records and help panels, item 6 asks
+// whether to leave, and items 5, 7 and 8 open the publisher's links.
 #pragma once
+
+#include <array>
+#include <cstdint>
+
+class TMeshButton;
+
+// The item selected after Up or Down: the column runs 1 to 6 without wrapping, and above item 1
+// come item 7 and then item 8, the two links in the top-left corner.
+std::uint8_t MainMenuNeighbour(std::uint8_t selected, bool down);
 
 class TMainMenu {
  public:
-  void Build() {}
-  void InitialState() { Build(); }
-  void FrameUpdate() {}
-  void Show() {}
-  void ShowButtons() {}
-  void HideButtons() {}
+  static constexpr int kItems = 8;
+
+  // Creates the eight buttons, not shown.
+  void Build();
+  void InitialState();
+  void ShowButtons() const;
+  void HideButtons() const;
+
+  // Up or Down, with the move sound also when the selection stays.
+  void MoveSelection(bool down);
+  // Every frame: the selected item lights, the others go dark.
+  void FrameUpdate();
+  // The pointer moved to a pixel: the highest-numbered item under it becomes selected.
+  void Hover(int x, int y);
+  // A left click at a pixel runs the first item that is under it and selected; true when an
+  // item ran, and the click goes no further.
+  bool Click(int x, int y);
+  // Up, Down, Enter and Escape while the main menu is the current screen.
+  void Keys();
+  void RunItem(std::uint8_t item);
+
+  std::uint8_t Selected = 1;  // 1..8
+
+ private:
+  std::array<TMeshButton*, kItems> buttons_{};
 };

@@ -1,18 +1,32 @@
-// The options panel. Its pictures and controls arrive with the menus; until then it keeps the
-// working copy of the settings and the display-mode request the main loop reads.
+// The options panel: it slides in beside the main menu and edits a working copy of the settings,
+// which Apply saves and makes the live settings.
 #pragma once
 
+#include <cstdint>
+
 #include "menus/Settings.h"
+#include "menus/SlidingPanel.h"
 
 class TOptMenu {
  public:
-  void Build() {}
-  void InitialState() {
-    Build();
-    DisplayModeChanged = false;
-  }
-  void FrameUpdate() {}
+  // The panel, built closed and off screen.
+  void Build();
+  void InitialState();
+  // Starts from the live settings and slides in.
+  void Open();
+  // Applies the working copy, then slides out.
+  void Close();
+  // Escape: closes the panel and returns to the main menu.
+  void Leave();
+  // Saves the working copy, starts or stops the menu music as it says and makes it the live
+  // settings; a changed display mode asks for a new window and returns to the main menu.
+  void Apply();
+  // Keys of the panel's screens (choosing an item, typing the name, waiting for the boss key).
+  void Keys();
+  void FrameUpdate();
 
+  std::uint8_t Selected = 1;  // 1..5
+  TSlidingPanel Panel;
   TSettings Working;                // the copy the controls edit; Apply makes it the live settings
   bool DisplayModeChanged = false;  // toggled with Windowed; read and cleared by the main loop
 };

@@ -1,11 +1,123 @@
 #include "scene/InputRouting.h"
 
+#include <array>
+#include <cstdint>
+
+#include "menus/ExitMenu.h"
+#include "menus/HelpMenu.h"
+#include "menus/KeyCodes.h"
+#include "menus/MainMenu.h"
+#include "menus/OptMenu.h"
+#include "menus/RecordsMenu.h"
 #include "runtime/system.h"
+#include "scene/Cursor.h"
+#include "scene/Game.h"
 #include "scene/Scene.h"
 
 namespace {
 
 PrintPoint lastPointer;  // print units; the first routed frame counts as a move
+
+struct PixelPoint {
+  int x = 0, y = 0;
+};
+
+// Who takes the keys, the pointer's moves and its left clicks on which screens.
+struct ScreenInput {
+  std::array<std::uint8_t, 5> states;  // unused places stay 0, which is no screen
+  void (*keys)();
+  void (*hover)(PixelPoint at);
+  void (*click)(PixelPoint at);
+};
+
+void PauseGame() {
+  GameState = gsPaused;
+  iSoundVolumeSet(GameMusic, 0);
+  Game->ShowPausePicture();
+}
+
+void AskToQuit() {
+  GameState = gsQuitConfirm;
+  ShowCursorSprite();
+  ExitMenu->Show();
+}
+
+bool PauseKeyClicked() {
+  return iKeyClick(kKeyP) || iKeyClick(kKeyPause);
+}
+
+// Escape and P in one frame ask the question and then pause under it.
+void PlayingKeys() {
+  if (iKeyClick(kKeyEscape)) {
+    AskToQuit();
+    iSoundVolumeSet(GameMusic, 0);
+  }
+  if (PauseKeyClicked()) PauseGame();
+}
+
+void PausedKeys() {
+  if (PauseKeyClicked()) {
+    GameState = gsPlaying;
+    iSoundVolumeSet(GameMusic, 1);
+    Game->HidePausePicture();
+    // A question asked in the frame the game was paused goes away with the pause.
+    if (ExitMenu->Shown()) {
+      ExitMenu->Hide();
+      HideCursorSprite();
+    }
+  }
+  if (iKeyClick(kKeyEscape)) {
+    AskToQuit();
+    Game->HidePausePicture();
+  }
+}
+
+constexpr ScreenInput kScreenInputs[] = {
+    {{gsPlaying}, PlayingKeys, nullptr, nullptr},
+    {{gsPaused}, PausedKeys, nullptr, nullptr},
+    {{gsMainMenu}, [] { MainMenu->Keys(); }, nullptr, nullptr},
+    {{gsOptions, gsOptionsName, gsOptionsKey}, [] { OptMenu->Keys(); }, nullptr, nullptr},
+    {{gsHelp}, [] { HelpMenu->Keys(); }, nullptr, nullptr},
+    {{gsExitConfirm, gsRecordsResetConfirm, gsQuitConfirm, gsSubmitAsk, gsSubmitFailed},
+     [] { ExitMenu->Keys(); },
+     [](PixelPoint at) { ExitMenu->Hover(at.x, at.y); },
+     [](PixelPoint at) { ExitMenu->Click(at.x, at.y); }},
+    {{gsRecords}, [] { RecordsMenu->Keys(); }, nullptr, nullptr},
+};
+
+const ScreenInput* InputOf(std::uint8_t state) {
+  for (const ScreenInput& screen : kScreenInputs) {
+    for (const std::uint8_t owned : screen.states) {
+      if (owned == state) return &screen;
+    }
+  }
+  return nullptr;
+}
+
+// Modifier sets: Shift 1, Alt 2, Ctrl 4.
+int ModifierSet(bool shift, bool alt, bool ctrl) {
+  return (shift ? 1 : 0) | (alt ? 2 : 0) | (ctrl ? 4 : 0);
+}
+
+// The bound key with exactly the bound modifiers, either key of each pair.
+bool BossKeyClicked() {
+  if (!iKeyClick(Settings.BossKey)) return false;
+  const int required = ModifierSet(Settings.BossShift, Settings.BossAlt, Settings.BossCtrl);
+  const int held = ModifierSet(iKeyDown(kKeyLeftShift) || iKeyDown(kKeyRightShift),
+                               iKeyDown(kKeyLeftAlt) || iKeyDown(kKeyRightAlt),
+                               iKeyDown(kKeyLeftCtrl) || iKeyDown(kKeyRightCtrl));
+  return held == required;
+}
+
+// The main menu stays under the panels and takes the pointer while it is on screen, except
+// under the questions asked over it.
+bool MainMenuTakesPointer() {
+  return MenuMode && GameState != gsExitConfirm && GameState != gsRecordsResetConfirm;
+}
+
+PixelPoint ToPixels(const PrintPoint& at) {
+  return {static_cast<int>((at.x + 16) / 32 * 800), static_cast<int>((12 - at.y) / 24 * 600)};
+}
 
 void PlaceCursor(const PrintPoint& at) {
   iSpriteLocationSet(CursorSprite,
@@ -44,14 +156,34 @@ PrintPoint ReadPointer() {
   return at;
 }
 
-void RouteKeys() {}
+void RouteKeys() {
+  if (BossKeyClicked()) {
+    if (GameState == gsOptionsKey) {
+      // The boss key only ends the wait for a new one; the options keys of this frame count.
+      GameState = gsOptions;
+    } else {
+      if (GameState == gsPlaying) PauseGame();
+      MinimizeGameWindow();
+      return;
+    }
+  }
+  const ScreenInput* screen = InputOf(GameState);
+  if (screen != nullptr && screen->keys != nullptr) screen->keys();
+}
 
 void RoutePointerMove() {
-  lastPointer = ReadPointer();
+  const PrintPoint at = ReadPointer();
+  if (at.x != lastPointer.x || at.y != lastPointer.y) {
+    const PixelPoint pixel = ToPixels(at);
+    if (MainMenuTakesPointer()) MainMenu->Hover(pixel.x, pixel.y);
+    const ScreenInput* screen = InputOf(GameState);
+    if (screen != nullptr && screen->hover != nullptr) screen->hover(pixel);
+  }
+  lastPointer = at;
 }
 
 void RoutePointerClick() {
-  ReadPointer();
+  const PrintPoint at = ReadPointer();
   if (iMouseButtonClick(0)) {
     PointerClick = 1;
   } else if (iMouseButtonClick(1)) {
@@ -59,4 +191,10 @@ void RoutePointerClick() {
   } else {
     PointerClick = 0;
   }
+  if (PointerClick != 1) return;
+  const PixelPoint pixel = ToPixels(at);
+  // An item that ran has changed the screen: the click goes no further.
+  if (MainMenuTakesPointer() && MainMenu->Click(pixel.x, pixel.y)) return;
+  const ScreenInput* screen = InputOf(GameState);
+  if (screen != nullptr && screen->click != nullptr) screen->click(pixel);
 }

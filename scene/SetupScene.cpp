@@ -1,10 +1,12 @@
 #include "scene/SetupScene.h"
 
 #include "engine/MeshSprite.h"
+#include "menus/DialogQuestions.h"
 #include "menus/ExitMenu.h"
 #include "menus/HelpMenu.h"
 #include "menus/MainMenu.h"
 #include "menus/OptMenu.h"
+#include "menus/Panels.h"
 #include "menus/RecordInputMenu.h"
 #include "menus/RecordsMenu.h"
 #include "online/ConnThread.h"
@@ -111,7 +113,7 @@ void FirstSetup() {
   CreateFonts("data\\_fontw\\a_RubricaCn.wid");
   CreateCursor();
   OptMenu->Working = Settings;
-  MainMenu->Show();
+  MainMenu->ShowButtons();
   if (MenuMode) ShowMenuBackground();
   iSpriteLocationSet(CursorSprite, {0, 0});
   ShowCursorSprite();
@@ -125,6 +127,16 @@ void FirstSetup() {
   iRender();
   if (MenuMode) PlayMusic("1");
   ShowCursorSprite();
+}
+
+// The rebuilt panels are closed and the rebuilt dialog hidden: a panel's screen gives way to the
+// main menu, and a question is asked again.
+void RestoreScreenAfterRebuild() {
+  if (IsPanelState(GameState)) GameState = gsMainMenu;
+  if (FindDialogQuestion(GameState) != nullptr) {
+    ExitMenu->Show();
+    ShowCursorSprite();
+  }
 }
 
 void Rebuild() {
@@ -150,7 +162,7 @@ void Rebuild() {
   CreateCursor();
   ShowCursorSprite();
   iSpritePrioritySet(CursorSprite, 1);
-  MainMenu->Show();
+  MainMenu->ShowButtons();
   CreateMenuSounds();
 
   if (MenuMode) {
@@ -165,6 +177,7 @@ void Rebuild() {
     Game->ShowGameObjects();
   }
   if (GameState == gsPaused) Game->ShowPausePicture();
+  RestoreScreenAfterRebuild();
   LoadingPicture->Hide();
   iRender();
 }

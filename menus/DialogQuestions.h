@@ -1,0 +1,21 @@
+// The questions the yes/no dialog asks, one for each of its screens: the lines it prints and
+// what its accepting and refusing buttons do.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "menus/PanelText.h"
+
+struct TDialogQuestion {
+  std::uint8_t state;
+  std::span<const TPanelLine> lines;
+  void (*accept)();  // null where the dialog only waits (no key or click is taken)
+  void (*refuse)();
+};
+
+// Printed with this size and the menu font.
+inline constexpr float kDialogTextSize = 0.1f;
+
+// The question of a screen; null when the dialog asks nothing there.
+const TDialogQuestion* FindDialogQuestion(std::uint8_t state);

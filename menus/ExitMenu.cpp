@@ -1,0 +1,110 @@
+#include "menus/ExitMenu.h"
+
+#include "engine/MeshSprite.h"
+#include "menus/DialogQuestions.h"
+#include "menus/KeyCodes.h"
+#include "menus/MenuSound.h"
+#include "menus/ScreenParts.h"
+#include "scene/Game.h"
+#include "scene/Scene.h"
+
+namespace {
+
+constexpr const char* kArchive = "data\\Forms.dat";
+// Centred on the screen, over everything of the menus and the game.
+constexpr TPictureSpec kPanel = {3, 1001408, 172, 144, 256, 512, 20};
+constexpr int kButtonPriority = 21;
+constexpr TButtonSpec kAcceptButton = {4, 5, 1001405, 1001404, 300, 200, 100, 200, 30, 20};
+constexpr TButtonSpec kRefuseButton = {6, 7, 1001407, 1001406, 300, 400, 100, 200, 30, 20};
+
+}  // namespace
+
+void TExitMenu::Build() {
+  Discard(panel_);
+  Discard(accept_);
+  Discard(refuse_);
+  panel_ = CreatePicture(kArchive, kPanel);
+  accept_ = CreateButton(kArchive, kAcceptButton, kButtonPriority);
+  refuse_ = CreateButton(kArchive, kRefuseButton, kButtonPriority);
+  shown_ = false;
+}
+
+void TExitMenu::InitialState() {
+  Build();
+  Selected = 1;
+}
+
+void TExitMenu::Show() {
+  panel_->Show();
+  accept_->Show();
+  refuse_->Show();
+  shown_ = true;
+}
+
+void TExitMenu::Hide() {
+  panel_->Hide();
+  accept_->Hide();
+  refuse_->Hide();
+  shown_ = false;
+  if (GameState == gsSubmitAsk || GameState == gsSubmitFailed) {
+    Game->HideGameObjects();
+    ShowMenuBackground();
+  }
+}
+
+void TExitMenu::MoveSelection() {
+  if (Selected == 1 || Selected == 2) Selected = Selected == 1 ? 2 : 1;
+  PlayMenuSound(MoveSound);
+}
+
+void TExitMenu::FrameUpdate() {
+  if (Selected == 1) {
+    accept_->Highlight();
+    refuse_->Unhighlight();
+  } else {
+    accept_->Unhighlight();
+    refuse_->Highlight();
+  }
+  accept_->UpdateFade();
+  refuse_->UpdateFade();
+}
+
+void TExitMenu::DialogTexts() const {
+  if (const TDialogQuestion* question = FindDialogQuestion(GameState)) {
+    PrintPanelLines(question->lines, kDialogTextSize);
+  }
+}
+
+void TExitMenu::Keys() {
+  for (const int arrow : {kKeyUp, kKeyDown, kKeyLeft, kKeyRight}) {
+    if (iKeyClick(arrow)) MoveSelection();
+  }
+  // Enter and Escape in one frame answer once: the answer leaves the question.
+  if (iKeyClick(kKeyEnter)) {
+    Answer(Selected == 1);
+  } else if (iKeyClick(kKeyEscape)) {
+    Answer(false);
+  }
+}
+
+void TExitMenu::Hover(int x, int y) {
+  const std::uint8_t before = Selected;
+  if (accept_->HitTest(x, y)) Selected = 1;
+  if (refuse_->HitTest(x, y)) Selected = 2;
+  if (Selected != before) PlayMenuSound(MoveSound);
+}
+
+void TExitMenu::Click(int x, int y) {
+  if (accept_->HitTest(x, y)) {
+    Answer(true);
+  } else if (refuse_->HitTest(x, y)) {
+    Answer(false);
+  }
+}
+
+void TExitMenu::Answer(bool accept) const {
+  const TDialogQuestion* question = FindDialogQuestion(GameState);
+  if (question == nullptr) return;
+  void (*action)() = accept ? question->accept : question->refuse;
+  if (action != nullptr) action();
+}
