@@ -59,19 +59,34 @@ void TBubble::PlaySound(int index, bool soundOn) const {
   if (soundOn) iSoundPlayNow(sounds_[static_cast<std::size_t>(index)], 0);
 }
 
+void TBubble::Aim() {
+  if (Angle == aimedAngle_) return;
+  aimedAngle_ = Angle;
+  direction_ = {std::sin(Angle), std::cos(Angle)};
+}
+
+TBubble::Point TBubble::NextPosition(long double k) {
+  Aim();
+  return {X + direction_.x * Speed * k, Y + direction_.y * Speed * k};
+}
+
+void TBubble::StepAhead(long double k) {
+  const Point next = NextPosition(k);
+  X = next.x;
+  Y = next.y;
+  PlaceMesh();
+}
+
 bool TBubble::CollideBox(bool reflect, const ContactBox& box, long double k) {
-  const long double step = Speed * k;
-  const Bounce bounce =
-      ContactBounce(box, Radius, X + std::sin(Angle) * step, Y + std::cos(Angle) * step, Angle);
+  const Point next = NextPosition(k);
+  const Bounce bounce = ContactBounce(box, Radius, next.x, next.y, Angle);
   if (bounce == Bounce::None) return false;
   if (!reflect) return true;
   const long double sign = Random(2) == 0 ? 1 : -1;
   const long double deviation = sign * (Random(10) + 1) / 50.0L;
   // Kept in [0, 2 pi): the bat's angle limits and the corner rules read it in that range.
   Angle = NormalAngle(Deflect(Angle, bounce, deviation));
-  X += std::sin(Angle) * step;
-  Y += std::cos(Angle) * step;
-  PlaceMesh();
+  StepAhead(k);
   return true;
 }
 
@@ -162,16 +177,16 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
       }
     }
     // The next position is the same for every brick until one is touched.
-    const long double px = X + std::sin(Angle) * Speed * k;
-    const long double py = Y + std::cos(Angle) * Speed * k;
+    const Point next = NextPosition(k);
+    const CellWindow window = CellsNear(next.x, next.y);
     for (std::size_t i = kWallPieces; i < bricks.size(); ++i) {
       const TBlock& brick = bricks[i];
       if (!brick.Alive) continue;
-      ContactBox box = brick.Box();
-      if (!NearBox(box, Radius, px, py)) {
+      if (!window.Holds(brick.Row, brick.Column)) {
         stopped = false;
         continue;
       }
+      ContactBox box = brick.Box();
       box.up = grid.Taken(brick.Row - 1, brick.Column);
       box.down = grid.Taken(brick.Row + 1, brick.Column);
       box.left = grid.Taken(brick.Row, brick.Column - 1);
@@ -187,11 +202,7 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
       }
     }
   }
-  if (!stopped) {
-    X += std::sin(Angle) * Speed * k;
-    Y += std::cos(Angle) * Speed * k;
-    PlaceMesh();
-  }
+  if (!stopped) StepAhead(k);
   if (Y < -15 || std::fabs(X) > 17) {
     Launched = false;
     Active = false;

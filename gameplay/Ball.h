@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "engine/MeshSprite.h"
@@ -51,6 +52,15 @@ class TBubble {
   std::int32_t Mode = bmNormal;
 
  private:
+  struct Point {
+    long double x, y;
+  };
+  // The direction of the current angle, worked out again only when the angle has changed.
+  void Aim();
+  // Where one free step along the angle leads.
+  Point NextPosition(long double k);
+  // One free step along the angle, with the mesh.
+  void StepAhead(long double k);
   void CreateMeshes();
   void PlaySound(int index, bool soundOn) const;
   // The bounce off the bat, shaped by the bat's movement. False when the catcher holds it.
@@ -58,5 +68,7 @@ class TBubble {
   // [1..9] brick hits, [10] walls, bat and hard bricks, [11..13] enemies by kind.
   std::array<iHandle, 14> sounds_{};
   FlameSet trail_;
+  long double aimedAngle_ = std::numeric_limits<long double>::quiet_NaN();
+  Point direction_{0, 1};
   const TFieldTextures* textures_ = nullptr;
 };

@@ -39,6 +39,17 @@ enum class Bounce { None, Vertical, Horizontal, Back };
 // test that rules most boxes out before their neighbours are even looked up.
 bool NearBox(const ContactBox& box, long double radius, long double px, long double py);
 
+// The grid cells (rows and columns from 1, row 1 at the top, cells 1.6 wide and 1.2 high) whose
+// bricks a ball about to reach (x, y) could touch; a superset, so bricks outside it can be skipped
+// before the exact test.
+struct CellWindow {
+  int firstColumn, lastColumn, firstRow, lastRow;
+  bool Holds(int row, int column) const {
+    return column >= firstColumn && column <= lastColumn && row >= firstRow && row <= lastRow;
+  }
+};
+CellWindow CellsNear(long double x, long double y);
+
 // The bounce a ball of radius r gives when its centre is about to reach (px, py) moving along
 // `angle`: the band of width r around the box is cut into eight regions, tested below, above,
 // left, right, then the corners top-left, top-right, bottom-right, bottom-left; the first

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(RectsOverlap, CornersAndTouchingEdgesCountACrossDoesNot) {
@@ -101,6 +103,28 @@ TEST(Deflect, TurnsByTheBounceAndTheDeviation) {
                    static_cast<double>(a + kPi + d));
   EXPECT_NEAR(static_cast<double>(NormalAngle(-kPi / 2)), static_cast<double>(3 * kPi / 2), 1e-15);
   EXPECT_NEAR(static_cast<double>(NormalAngle(9 * kPi / 2)), static_cast<double>(kPi / 2), 1e-15);
+}
+
+TEST(CellsNear, HoldsEveryCellWhoseBrickThePointCouldTouch) {
+  // Points of the field and beyond on a fine grid, against the bricks of the cells around them
+  // (a brick four cells away is out of any reach).
+  for (long double x = -17.5L; x <= 17.5L; x += 0.037L) {
+    for (long double y = -13.5L; y <= 13.5L; y += 0.041L) {
+      const CellWindow window = CellsNear(x, y);
+      const int nearColumn = static_cast<int>((x + 15.2L) / 1.6L) + 1;
+      const int nearRow = static_cast<int>((11.4L - y) / 1.2L) + 1;
+      for (int row = nearRow - 4; row <= nearRow + 4; ++row) {
+        for (int column = nearColumn - 4; column <= nearColumn + 4; ++column) {
+          const ContactBox brick{(column - 1) * 1.6L - 15.2L, 11.4L - (row - 1) * 1.2L, 0.8L, 0.6L};
+          if (NearBox(brick, 0.4L, x, y) && !window.Holds(row, column)) {
+            FAIL() << "(" << static_cast<double>(x) << ", " << static_cast<double>(y)
+                   << ") misses row " << row << " column " << column;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_FALSE(CellsNear(std::numeric_limits<long double>::quiet_NaN(), 0).Holds(1, 1));
 }
 
 }  // namespace
