@@ -1,0 +1,42 @@
+#include "tests/scenario/level_fixture.h"
+
+#include <filesystem>
+
+#include "tests/support/game_runner.h"
+
+namespace testing_support {
+
+LevelCells Level(const std::vector<std::string>& rows) {
+  LevelCells cells{};
+  for (std::size_t r = 0; r < rows.size() && r < kLevelRows; ++r) {
+    for (std::size_t c = 0; c < rows[r].size() && c < kLevelColumns; ++c) {
+      const char cell = rows[r][c];
+      cells[r * kLevelColumns + c] = cell == '#' ? 10 : cell == '.' ? 0 : cell - '0';
+    }
+  }
+  return cells;
+}
+
+std::string GameDirWithLevels(const std::string& dir, const std::vector<LevelCells>& levels,
+                              const std::string& levelFile) {
+  namespace fs = std::filesystem;
+  const fs::path game(GLINT_GAME_DIR);
+  for (const auto& entry : fs::directory_iterator(game)) {
+    if (entry.path().filename() == "data") continue;
+    fs::create_symlink(entry.path(), fs::path(dir) / entry.path().filename());
+  }
+  fs::create_directories(fs::path(dir) / "data");
+  for (const auto& entry : fs::directory_iterator(game / "data")) {
+    if (entry.path().filename() == "Levels.dat") continue;
+    fs::create_symlink(entry.path(), fs::path(dir) / "data" / entry.path().filename());
+  }
+  const std::vector<std::uint8_t> bytes = EncodeLevelFile(levels);
+  if (!levelFile.empty()) {
+    WriteFile(dir + "/data/Levels.dat", levelFile);
+  } else if (!levels.empty()) {
+    WriteFile(dir + "/data/Levels.dat", std::string(bytes.begin(), bytes.end()));
+  }
+  return dir;
+}
+
+}  // namespace testing_support
