@@ -48,8 +48,7 @@ void LeaveProgram() {
 void BackToMainMenu() {
   iPrintsHide();
   ExitMenu->Hide();
-  MainMenu->ShowButtons();
-  GameState = gsMainMenu;
+  ReturnToMainMenu();
   CloseAllPanels();
   PlayMenuSound(ClickSound);
 }

@@ -102,7 +102,7 @@ void TExitMenu::Click(int x, int y) {
   }
 }
 
-void TExitMenu::Answer(bool accept) const {
+void TExitMenu::Answer(bool accept) {
   const TDialogQuestion* question = FindDialogQuestion(GameState);
   if (question == nullptr) return;
   void (*action)() = accept ? question->accept : question->refuse;

@@ -33,7 +33,7 @@ class TExitMenu {
   std::uint8_t Selected = 1;  // 1 accept, 2 refuse; kept between questions
 
  private:
-  void Answer(bool accept) const;
+  void Answer(bool accept);
 
   TMeshSprite* panel_ = nullptr;
   TMeshButton* accept_ = nullptr;

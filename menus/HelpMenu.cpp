@@ -2,7 +2,7 @@
 
 #include "engine/MeshSprite.h"
 #include "menus/KeyCodes.h"
-#include "menus/MainMenu.h"
+#include "menus/Panels.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -35,8 +35,7 @@ void THelpMenu::Close() {
 
 void THelpMenu::Leave() {
   Close();
-  MainMenu->ShowButtons();
-  GameState = gsMainMenu;
+  ReturnToMainMenu();
 }
 
 void THelpMenu::Keys() {

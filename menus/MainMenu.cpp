@@ -53,6 +53,11 @@ void OpenLinkFile(const char* file) {
   if (IsPanelState(GameState)) GameState = gsMainMenu;
 }
 
+void OpenOrClosePanel(TPanelKind panel) {
+  TogglePanel(panel);
+  PlayMenuSound(ClickSound);
+}
+
 void AskToLeave() {
   ExitMenu->Show();
   GameState = gsExitConfirm;
@@ -142,26 +147,28 @@ void TMainMenu::Keys() {
 }
 
 void TMainMenu::RunItem(std::uint8_t item) {
+  // The panel items and the exit item put the buttons up afresh before they act.
+  if (item == kOptionsItem || item == kRecordsItem || item == kHelpItem || item == kExitItem) {
+    HideButtons();
+    ShowButtons();
+  }
   switch (item) {
     case kStartItem:
       StartGame();
       break;
     case kOptionsItem:
+      OpenOrClosePanel(TPanelKind::Options);
+      break;
     case kRecordsItem:
+      OpenOrClosePanel(TPanelKind::Records);
+      break;
     case kHelpItem:
-      HideButtons();
-      ShowButtons();
-      TogglePanel(item == kOptionsItem   ? TPanelKind::Options
-                  : item == kRecordsItem ? TPanelKind::Records
-                                         : TPanelKind::Help);
-      PlayMenuSound(ClickSound);
+      OpenOrClosePanel(TPanelKind::Help);
       break;
     case 5:
       OpenLinkFile("moregames.url");
       break;
     case kExitItem:
-      HideButtons();
-      ShowButtons();
       AskToLeave();
       break;
     case 7:

@@ -1,7 +1,7 @@
 #include "menus/OptMenu.h"
 
 #include "menus/KeyCodes.h"
-#include "menus/MainMenu.h"
+#include "menus/Panels.h"
 #include "runtime/system.h"
 #include "scene/Scene.h"
 
@@ -36,8 +36,7 @@ void TOptMenu::Close() {
 void TOptMenu::Leave() {
   iPrintsHide();
   Close();
-  GameState = gsMainMenu;
-  MainMenu->ShowButtons();
+  ReturnToMainMenu();
 }
 
 void TOptMenu::Apply() {

@@ -1,6 +1,7 @@
 #include "menus/Panels.h"
 
 #include "menus/HelpMenu.h"
+#include "menus/MainMenu.h"
 #include "menus/OptMenu.h"
 #include "menus/RecordsMenu.h"
 #include "scene/Scene.h"
@@ -55,6 +56,11 @@ void CloseAllPanels() {
   HelpMenu->Close();
   OptMenu->Close();
   RecordsMenu->Close();
+}
+
+void ReturnToMainMenu() {
+  MainMenu->ShowButtons();
+  GameState = gsMainMenu;
 }
 
 bool IsPanelState(std::uint8_t state) {

@@ -13,5 +13,7 @@ void TogglePanel(TPanelKind kind);
 void CloseOpenPanels();
 // Closes all three; the options close applies and saves the settings even when it was not open.
 void CloseAllPanels();
+// The main menu's buttons shown and its screen current, as after leaving a panel.
+void ReturnToMainMenu();
 // The screens that belong to a panel (options with its name and key entry, help, records).
 bool IsPanelState(std::uint8_t state);

@@ -4,8 +4,8 @@
 
 #include "menus/ExitMenu.h"
 #include "menus/KeyCodes.h"
-#include "menus/MainMenu.h"
 #include "menus/MenuSound.h"
+#include "menus/Panels.h"
 #include "scene/Game.h"
 #include "scene/Scene.h"
 
@@ -45,8 +45,7 @@ void TRecordsMenu::Close() {
 
 void TRecordsMenu::Leave() {
   Close();
-  MainMenu->ShowButtons();
-  GameState = gsMainMenu;
+  ReturnToMainMenu();
 }
 
 void TRecordsMenu::Keys() {
@@ -79,8 +78,7 @@ void TRecordsMenu::RecordCheck(bool afterGameOver) {
   Game->HideGameObjects();
   ShowMenuBackground();
   Game->ResetGame();
-  GameState = gsMainMenu;
-  MainMenu->ShowButtons();
+  ReturnToMainMenu();
   MenuMode = true;
   if (afterGameOver) {
     StopMusic();

@@ -4,6 +4,11 @@
 
 #include "engine/MeshSprite.h"
 
+TSlidingPanel::~TSlidingPanel() {
+  Discard(body_);
+  Discard(title_);
+}
+
 void TSlidingPanel::Build(const char* archive, const TPictureSpec& body,
                           const TPictureSpec& title) {
   Discard(body_);

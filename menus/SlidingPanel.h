@@ -24,6 +24,12 @@ constexpr long double SlideTextShift(std::int32_t slide) {
 
 class TSlidingPanel {
  public:
+  TSlidingPanel() = default;
+  // Lets the pictures go without engine calls: the engine may already be closed.
+  ~TSlidingPanel();
+  TSlidingPanel(const TSlidingPanel&) = delete;
+  TSlidingPanel& operator=(const TSlidingPanel&) = delete;
+
   // Creates the body and title from `archive`, shown but off screen, and starts closed. The
   // pictures of a previous build are dropped (their engine died with it).
   void Build(const char* archive, const TPictureSpec& body, const TPictureSpec& title);
