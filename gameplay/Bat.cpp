@@ -1,5 +1,7 @@
 #include "gameplay/Bat.h"
 
+#include <algorithm>
+
 #include "gameplay/Brick.h"
 #include "gameplay/Enemy.h"
 #include "gameplay/FieldGeometry.h"
@@ -92,9 +94,13 @@ void TBita::RebuildMeshes() {
   CreateSprite();
   for (TExplo& piece : Debris) piece.RebuildMesh();
   // The sprite comes back in the shape the bat is in, not the normal one.
-  if (Running) {
+  if (Exploding) {
+    const int frame = std::clamp(Frame, 1, 5);
+    SetTexture(22 + frame);
+    SetScreenSize(Sprite->Mesh, kExplosionMeshes[frame - 1][0], kExplosionMeshes[frame - 1][1]);
+  } else if (Running) {
     ShowAnimationFrame(Size, Frame);
-  } else if (!Exploding) {
+  } else {
     ShowShape(Size, Blinking);
     ApplySize(Size, Blinking ? 2 : 1);
   }

@@ -79,9 +79,7 @@ void TField::BuildBricks(int style) {
   }
 }
 
-void TField::StartLife() {
-  Bat.ResetForLife();
-  EntrySlide = true;
+void TField::HoldFirstBall() {
   TBubble& first = Balls[0];
   first.Active = true;
   first.Launched = false;
@@ -89,6 +87,13 @@ void TField::StartLife() {
   first.Y = Bat.Y + Bat.HalfHeight + first.Radius;
   first.PlaceMesh();
   first.Show();
+}
+
+void TField::StartLife() {
+  Bat.ResetForLife();
+  EntrySlide = true;
+  HoldFirstBall();
+  TBubble& first = Balls[0];
   first.Speed = 0.2L;
   first.Mode = bmNormal;
   first.SetTexture(false);
@@ -117,12 +122,7 @@ void TField::PlaceForLevel() {
     Balls[i].Launched = false;
     Balls[i].Hide();
   }
-  TBubble& first = Balls[0];
-  first.Active = true;
-  first.Launched = false;
-  first.X = Bat.X;
-  first.Y = Bat.Y + Bat.HalfHeight + first.Radius;
-  first.PlaceMesh();
+  HoldFirstBall();
 }
 
 void TField::ClearPools() {

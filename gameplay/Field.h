@@ -70,6 +70,8 @@ class TField final : public FieldContacts {
   bool EntrySlide = false;
 
  private:
+  // Ball slot 1 in play, held on top of the bat.
+  void HoldFirstBall();
   // A life is lost; with fewer than two left the game ends instead.
   void LoseLife(bool batFellOut);
   // A destroyed brick drops a capsule one time in six, else releases an enemy one time in four.

@@ -31,6 +31,9 @@ rt::Json BatJson(const TBita& bat) {
   json.set("pending", bat.Pending);
   json.set("running", bat.Running);
   json.set("exploding", bat.Exploding);
+  int inFlight = 0;
+  for (const TBitaMissile& missile : bat.Missiles) inFlight += missile.Active ? 1 : 0;
+  json.set("missilesInFlight", inFlight);
   return json;
 }
 
