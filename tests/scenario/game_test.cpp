@@ -128,6 +128,53 @@ TEST(Game, ALevelWithNothingToBreakIsCompleteAtOnceAndTheLastLevelEndsTheGame) {
   EXPECT_EQ(run.status, 0) << run.err;
 }
 
+// The text of a member of a dump line (an object or a list), brackets included.
+std::string Member(const std::string& dump, const std::string& key) {
+  const auto start = dump.find("\"" + key + "\":");
+  if (start == std::string::npos) return "";
+  const auto open = start + key.size() + 3;
+  int depth = 0;
+  for (auto at = open; at < dump.size(); ++at) {
+    if (dump[at] == '{' || dump[at] == '[') ++depth;
+    if ((dump[at] == '}' || dump[at] == ']') && --depth == 0) {
+      return dump.substr(open, at - open + 1);
+    }
+  }
+  return "";
+}
+
+TEST(Game, AFullScreenGameHiddenByTheBossKeyComesBackAsItWas) {
+  TempDir user;
+  testing_support::WriteFile(user.file("data/settings.dat"),
+                             std::string("\x00\x01\x01\x00", 4) + std::string(10, '\0') +
+                                 std::string("\x58\x00\x00\x00", 4));
+  const auto run = RunScript(std::string(kStartGame) +
+                                 "click left\n"
+                                 "frames 40\n"
+                                 "key 88\n"
+                                 "frames 1\n"
+                                 "dump\n"
+                                 "expect window.minimised == true\n"
+                                 "frames 20\n"
+                                 "message activate\n"
+                                 "until displayMode == 1 50\n"
+                                 "frames 1\n"
+                                 "dump\n",
+                             user.path());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto dumps = run.Dumps();
+  ASSERT_EQ(dumps.size(), 2u);
+  EXPECT_EQ(Field(dumps[0], "displayMode"), 0) << "the engine is closed while hidden";
+  EXPECT_EQ(Field(dumps[1], "GameState"), 13) << "paused";
+  for (const char* part : {"bat", "balls", "bricks", "bonuses", "enemies"}) {
+    SCOPED_TRACE(part);
+    EXPECT_FALSE(Member(dumps[0], part).empty());
+    EXPECT_EQ(Member(dumps[0], part), Member(dumps[1], part));
+  }
+  EXPECT_EQ(Field(dumps[0], "score"), Field(dumps[1], "score"));
+  EXPECT_EQ(Field(dumps[0], "timeLeft"), Field(dumps[1], "timeLeft"));
+}
+
 TEST(Game, ALevelFileThatCannotBeReadEndsTheGameAsAfterTheLastLevel) {
   const std::string truncated =
       std::string("\x01\0\0\0", 4) + std::string(1000, '\xC6');  // 1000 of level 1's 1600 bytes
