@@ -65,12 +65,18 @@ rt::Json EngineJson(rt::Json state) {
 }
 
 rt::Json WindowJson() {
-  const sys::System& system = sys::system();
+  sys::System& system = sys::system();
   const sys::HWND window = system.MainWindow();
   rt::Json json = rt::Json::object();
   json.set("exists", window != 0);
   json.set("visible", window != 0 && system.IsWindowVisible(window));
   json.set("minimised", window != 0 && system.IsIconic(window));
+  json.set("focus", window != 0 && system.HasFocus(window));
+  sys::POINT pointer;
+  if (system.GetCursorPos(pointer)) {
+    json.set("pointerX", pointer.x);
+    json.set("pointerY", pointer.y);
+  }
   return json;
 }
 

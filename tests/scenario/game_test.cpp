@@ -128,6 +128,32 @@ TEST(Game, ALevelWithNothingToBreakIsCompleteAtOnceAndTheLastLevelEndsTheGame) {
   EXPECT_EQ(run.status, 0) << run.err;
 }
 
+TEST(Game, InAWindowTheMouseSteersOnlyWhileTheGameHasTheFocus) {
+  TempDir user, game;
+  GameDirWithLevels(game.path(), {WalledLevel()});
+  // The headless screen is 1024 x 768: its centre is (512, 384).
+  const auto run = RunScript(std::string(kStartGame) +
+                                 "mouse 0.25 0.5\n"
+                                 "frames 1\n"
+                                 "expect bat.x < -0.2\n"
+                                 "expect window.pointerX == 512\n"
+                                 "expect window.pointerY == 384\n"
+                                 "frames 5\n"
+                                 "dump\n"
+                                 "message deactivate\n"
+                                 "frames 1\n"
+                                 "expect window.focus == false\n"
+                                 "mouse 0.25 0.5\n"
+                                 "frames 5\n"
+                                 "dump\n"
+                                 "expect window.pointerX < 512\n",
+                             user.path(), {"--game-dir", game.path()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto dumps = run.Dumps();
+  ASSERT_EQ(dumps.size(), 2u);
+  EXPECT_EQ(Field(dumps[0], "x"), Field(dumps[1], "x")) << "the bat stays while unfocused";
+}
+
 // The text of a member of a dump line (an object or a list), brackets included.
 std::string Member(const std::string& dump, const std::string& key) {
   const auto start = dump.find("\"" + key + "\":");
