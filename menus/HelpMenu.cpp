@@ -45,3 +45,7 @@ void THelpMenu::Keys() {
 void THelpMenu::FrameUpdate() {
   Panel.Step();
 }
+
+// The panel's buttons and bands come with its contents.
+void THelpMenu::Hover(int, int) {}
+void THelpMenu::Click(int, int) {}

@@ -17,6 +17,10 @@ class THelpMenu {
   // Escape: closes the panel and returns to the main menu.
   void Leave();
   void Keys();
+  // The pointer moved to (x, y), in screen pixels.
+  void Hover(int x, int y);
+  // A left click at (x, y), in screen pixels.
+  void Click(int x, int y);
   void FrameUpdate();
 
   std::uint8_t Selected = 1;  // 1 back, 2 forward

@@ -70,3 +70,7 @@ void TOptMenu::Keys() {
 void TOptMenu::FrameUpdate() {
   Panel.Step();
 }
+
+// The panel's buttons and bands come with its contents.
+void TOptMenu::Hover(int, int) {}
+void TOptMenu::Click(int, int) {}

@@ -23,6 +23,10 @@ class TOptMenu {
   void Apply();
   // Keys of the panel's screens (choosing an item, typing the name, waiting for the boss key).
   void Keys();
+  // The pointer moved to (x, y), in screen pixels.
+  void Hover(int x, int y);
+  // A left click at (x, y), in screen pixels.
+  void Click(int x, int y);
   void FrameUpdate();
 
   std::uint8_t Selected = 1;  // 1..5

@@ -85,3 +85,7 @@ void TRecordsMenu::RecordCheck(bool afterGameOver) {
     PlayMusic("1");
   }
 }
+
+// The panel's buttons and bands come with its contents.
+void TRecordsMenu::Hover(int, int) {}
+void TRecordsMenu::Click(int, int) {}

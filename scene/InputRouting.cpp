@@ -8,6 +8,7 @@
 #include "menus/KeyCodes.h"
 #include "menus/MainMenu.h"
 #include "menus/OptMenu.h"
+#include "menus/RecordInputMenu.h"
 #include "menus/RecordsMenu.h"
 #include "runtime/system.h"
 #include "scene/Cursor.h"
@@ -26,8 +27,8 @@ struct PixelPoint {
 struct ScreenInput {
   std::array<std::uint8_t, 5> states;  // unused places stay 0, which is no screen
   void (*keys)();
-  void (*hover)(PixelPoint at);
-  void (*click)(PixelPoint at);
+  void (*hover)(const PrintPoint& at, PixelPoint pixel);
+  void (*click)(const PrintPoint& at, PixelPoint pixel);
 };
 
 void PauseGame() {
@@ -76,13 +77,30 @@ constexpr ScreenInput kScreenInputs[] = {
     {{gsPlaying}, PlayingKeys, nullptr, nullptr},
     {{gsPaused}, PausedKeys, nullptr, nullptr},
     {{gsMainMenu}, [] { MainMenu->Keys(); }, nullptr, nullptr},
-    {{gsOptions, gsOptionsName, gsOptionsKey}, [] { OptMenu->Keys(); }, nullptr, nullptr},
-    {{gsHelp}, [] { HelpMenu->Keys(); }, nullptr, nullptr},
+    {{gsOptions, gsOptionsName, gsOptionsKey},
+     [] { OptMenu->Keys(); },
+     [](const PrintPoint&, PixelPoint at) { OptMenu->Hover(at.x, at.y); },
+     [](const PrintPoint&, PixelPoint at) { OptMenu->Click(at.x, at.y); }},
+    {{gsHelp},
+     [] { HelpMenu->Keys(); },
+     [](const PrintPoint&, PixelPoint at) { HelpMenu->Hover(at.x, at.y); },
+     [](const PrintPoint&, PixelPoint at) { HelpMenu->Click(at.x, at.y); }},
     {{gsExitConfirm, gsRecordsResetConfirm, gsQuitConfirm, gsSubmitAsk, gsSubmitFailed},
      [] { ExitMenu->Keys(); },
-     [](PixelPoint at) { ExitMenu->Hover(at.x, at.y); },
-     [](PixelPoint at) { ExitMenu->Click(at.x, at.y); }},
-    {{gsRecords}, [] { RecordsMenu->Keys(); }, nullptr, nullptr},
+     [](const PrintPoint&, PixelPoint at) { ExitMenu->Hover(at.x, at.y); },
+     [](const PrintPoint&, PixelPoint at) { ExitMenu->Click(at.x, at.y); }},
+    {{gsRecords},
+     [] { RecordsMenu->Keys(); },
+     [](const PrintPoint&, PixelPoint at) { RecordsMenu->Hover(at.x, at.y); },
+     [](const PrintPoint&, PixelPoint at) { RecordsMenu->Click(at.x, at.y); }},
+    {{gsRecordEntry, gsRecordEntryName, gsRecordEntryAdd},
+     [] { RecordInputMenu->Keys(); },
+     [](const PrintPoint& at, PixelPoint pixel) {
+       RecordInputMenu->Hover(at.x, at.y, pixel.x, pixel.y);
+     },
+     [](const PrintPoint& at, PixelPoint pixel) {
+       RecordInputMenu->Click(at.x, at.y, pixel.x, pixel.y);
+     }},
 };
 
 const ScreenInput* InputOf(std::uint8_t state) {
@@ -177,7 +195,7 @@ void RoutePointerMove() {
     const PixelPoint pixel = ToPixels(at);
     if (MainMenuTakesPointer()) MainMenu->Hover(pixel.x, pixel.y);
     const ScreenInput* screen = InputOf(GameState);
-    if (screen != nullptr && screen->hover != nullptr) screen->hover(pixel);
+    if (screen != nullptr && screen->hover != nullptr) screen->hover(at, pixel);
   }
   lastPointer = at;
 }
@@ -196,5 +214,5 @@ void RoutePointerClick() {
   // An item that ran has changed the screen: the click goes no further.
   if (MainMenuTakesPointer() && MainMenu->Click(pixel.x, pixel.y)) return;
   const ScreenInput* screen = InputOf(GameState);
-  if (screen != nullptr && screen->click != nullptr) screen->click(pixel);
+  if (screen != nullptr && screen->click != nullptr) screen->click(at, pixel);
 }
