@@ -1,0 +1,27 @@
+#include "menus/TextEntry.h"
+
+#include <string>
+
+#include "engine/impact.h"
+#include "menus/KeyCodes.h"
+#include "menus/KeyNames.h"
+
+std::optional<std::uint8_t> TypedLetter(int code, bool shift) {
+  const std::string name = ScanCodeName(code, "");
+  // The letter keys are exactly the keys named by one byte from 0x80 up.
+  if (name.size() != 1 || static_cast<std::uint8_t>(name[0]) < 0x80) return std::nullopt;
+  const auto capital = static_cast<std::uint8_t>(name[0]);
+  if (shift) return capital;
+  return static_cast<std::uint8_t>(capital + (capital >= 0x9B ? 33 : 32));
+}
+
+int LowestClickedKey() {
+  for (int code = 1; code <= 255; ++code) {
+    if (iKeyClick(code)) return code;
+  }
+  return 0;
+}
+
+bool ShiftHeld() {
+  return iKeyDown(kKeyLeftShift) || iKeyDown(kKeyRightShift);
+}

@@ -1,0 +1,19 @@
+// Typing into the short texts of the screens (the options' second name, the record's names):
+// only the letter keys type, one byte of the screen font each.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// Takes the last byte of the text away.
+inline constexpr int kKeyBackspace = 14;
+
+// The byte a letter key types: its capital (the key's one-byte name) with Shift held, else the
+// small letter, which lies 32 bytes up (33 from the capital 0x9B on, past the font's two forms
+// of one small letter at 0xBB and 0xBC). Nothing for any other key.
+std::optional<std::uint8_t> TypedLetter(int code, bool shift);
+
+// The lowest scan code (1..255) that went down this frame; 0 when none did.
+int LowestClickedKey();
+// Either Shift key is held.
+bool ShiftHeld();
