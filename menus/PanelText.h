@@ -15,3 +15,5 @@ struct TPanelLine {
 
 // Clears every text printed so far this frame, then prints the lines with the menu font.
 void PrintPanelLines(std::span<const TPanelLine> lines, float size);
+// Prints the lines with the menu font after what was printed so far this frame.
+void AddPanelLines(std::span<const TPanelLine> lines, float size);

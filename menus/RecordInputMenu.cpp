@@ -1,9 +1,270 @@
 #include "menus/RecordInputMenu.h"
 
-// The dialog's pictures, fields and keys come with the records.
-void TRecordInputMenu::Build() {}
-void TRecordInputMenu::InitialState() {}
-void TRecordInputMenu::Keys() {}
-void TRecordInputMenu::Hover(long double, long double, int, int) {}
-void TRecordInputMenu::Click(long double, long double, int, int) {}
-void TRecordInputMenu::FrameUpdate() {}
+#include <string>
+#include <string_view>
+
+#include "engine/MeshSprite.h"
+#include "menus/ExitMenu.h"
+#include "menus/KeyCodes.h"
+#include "menus/MainMenu.h"
+#include "menus/MenuSound.h"
+#include "menus/PanelText.h"
+#include "menus/ScreenParts.h"
+#include "menus/ShortText.h"
+#include "menus/TextEntry.h"
+#include "scene/Game.h"
+#include "scene/Scene.h"
+
+namespace {
+
+constexpr const char* kArchive = "data\\Forms.dat";
+constexpr TPictureSpec kPanel = {54, 1001911, 120, 150, 400, 500, 19};
+constexpr TPictureSpec kNameBox = {46, 1001907, 266, 166, 80, 450, 20};
+constexpr TPictureSpec kSecondBox = {46, 1001907, 351, 167, 80, 450, 20};
+constexpr int kButtonPriority = 20;
+constexpr TButtonSpec kOkButton = {48, 49, 1001913, 1001912, 400, 200, 100, 200, 30, 20};
+constexpr TButtonSpec kCancelButton = {50, 51, 1001915, 1001914, 400, 400, 100, 200, 30, 20};
+
+constexpr std::uint8_t kNameItem = 1, kSecondItem = 2, kOkItem = 3, kCancelItem = 4;
+
+// "Ваш результат ", followed by the score.
+constexpr std::string_view kScoreLabel = "\x82\xA0\xB8\x20\xB0\xA5\xA7\xB3\xAB\xBD\xB2\xA0\xB2\x20";
+// "Введите свое имя:"
+constexpr std::string_view kNamePrompt =
+    "\x82\xA2\xA5\xA4\xA8\xB2\xA5\x20\xB1\xA2\xAE\xA5\x20\xA8\xAC\xC0\x3A";
+// "Ваша страна:"
+constexpr std::string_view kSecondPrompt = "\x82\xA0\xB8\xA0\x20\xB1\xB2\xB0\xA0\xAD\xA0\x3A";
+constexpr std::string_view kCaret = "I";
+
+constexpr iColor4 kRed = {1, 0.2f, 0.2f, 1};
+constexpr iColor4 kWhite = {1, 1, 1, 1};
+constexpr float kTextScale = 0.6f, kTextSize = 0.1f;
+
+bool InEntry(std::uint8_t state) {
+  return state == gsRecordEntry || state == gsRecordEntryName || state == gsRecordEntryAdd;
+}
+
+// The screen of an item: a field is edited as soon as it is chosen.
+std::uint8_t StateOf(std::uint8_t selected) {
+  if (selected == kNameItem) return gsRecordEntryName;
+  if (selected == kSecondItem) return gsRecordEntryAdd;
+  return gsRecordEntry;
+}
+
+// A field's text starts left of the centre by a little per byte, so it stays about centred.
+float FieldX(const std::string& text) {
+  return static_cast<float>(-0.3L * static_cast<long double>(text.size()));
+}
+
+// The score line moves left as the score gains thousands.
+float ScoreLineX(std::int32_t score) {
+  const auto thousands = std::to_string(score / 1000).size();
+  return static_cast<float>(-6.1L - 0.3L * static_cast<long double>(thousands));
+}
+
+}  // namespace
+
+std::uint8_t RecordEntryNeighbour(std::uint8_t selected, bool down) {
+  switch (selected) {
+    case kNameItem:
+      return down ? kSecondItem : kNameItem;
+    case kCancelItem:
+      return down ? kCancelItem : kOkItem;
+    default:
+      return static_cast<std::uint8_t>(down ? selected + 1 : selected - 1);
+  }
+}
+
+void TRecordInputMenu::Build() {
+  Discard(panel_);
+  Discard(nameBox_);
+  Discard(secondBox_);
+  Discard(ok_);
+  Discard(cancel_);
+  panel_ = CreatePicture(kArchive, kPanel);
+  nameBox_ = CreatePicture(kArchive, kNameBox);
+  secondBox_ = CreatePicture(kArchive, kSecondBox);
+  ok_ = CreateButton(kArchive, kOkButton, kButtonPriority);
+  cancel_ = CreateButton(kArchive, kCancelButton, kButtonPriority);
+  shown_ = false;
+  // Rebuilt while a name is being entered (the engine was reopened): the dialog is still the
+  // current screen, so it comes back instead of taking keys unseen.
+  if (InEntry(GameState)) Show();
+}
+
+void TRecordInputMenu::Show() {
+  panel_->Show();
+  ok_->Show();
+  cancel_->Show();
+  shown_ = true;
+}
+
+void TRecordInputMenu::InitialState() {
+  Build();
+  Selected = kNameItem;
+  CaretInterval = 0.5L;
+  CaretVisible = true;
+  CaretTime = 0;
+}
+
+void TRecordInputMenu::Prepare() {
+  Show();
+  Game->HideSplash();
+  GameState = gsRecordEntryName;
+  CaretVisible = false;
+}
+
+void TRecordInputMenu::Hide() {
+  panel_->Hide();
+  nameBox_->Hide();
+  secondBox_->Hide();
+  ok_->Hide();
+  cancel_->Hide();
+  shown_ = false;
+}
+
+void TRecordInputMenu::MoveSelection(bool down) {
+  Selected = RecordEntryNeighbour(Selected, down);
+  GameState = StateOf(Selected);
+  PlayMenuSound(MoveSound);
+}
+
+void TRecordInputMenu::Keys() {
+  if (iKeyClick(kKeyEscape)) {
+    Cancel();
+    return;
+  }
+  // A move changes the screen under the other keys of the frame: they wait for the next one.
+  const bool up = iKeyClick(kKeyUp), down = iKeyClick(kKeyDown);
+  if (up) MoveSelection(false);
+  if (down) MoveSelection(true);
+  if (up || down) return;
+  if (GameState != gsRecordEntry) {
+    TypeIntoField();
+    return;
+  }
+  if (iKeyClick(kKeyLeft) && Selected == kCancelItem) MoveSelection(false);
+  if (iKeyClick(kKeyRight) && Selected == kOkItem) MoveSelection(true);
+  if (!iKeyClick(kKeyEnter)) return;
+  switch (Selected) {
+    case kOkItem:
+      Confirm();
+      break;
+    case kCancelItem:
+      Cancel();
+      break;
+    default:
+      GameState = StateOf(Selected);
+      break;
+  }
+}
+
+void TRecordInputMenu::TypeIntoField() {
+  const bool editingName = GameState == gsRecordEntryName;
+  std::string& field = editingName ? NameField : SecondField;
+  const int key = LowestClickedKey();
+  if (const auto letter = TypedLetter(key, ShiftHeld())) {
+    if (field.size() < kShortTextBytes) field.push_back(static_cast<char>(*letter));
+  } else if (key == kKeyBackspace) {
+    if (!field.empty()) field.pop_back();
+  } else if (key == kKeyEnter) {
+    // On to the second field, then to OK.
+    Selected = editingName ? kSecondItem : kOkItem;
+    GameState = StateOf(Selected);
+    CaretVisible = false;
+  }
+}
+
+void TRecordInputMenu::Hover(long double x, long double y, int px, int py) {
+  const std::uint8_t before = Selected;
+  const bool acrossFields = -4.0L < x && x < 2.5L;
+  if (acrossFields && -0.3L < y && y < 0.3L) {
+    Selected = kNameItem;
+    GameState = gsRecordEntryName;
+  }
+  if (acrossFields && -3.9L < y && y < -2.3L) {
+    Selected = kSecondItem;
+    GameState = gsRecordEntryAdd;
+  }
+  if (ok_->HitTest(px, py)) Selected = kOkItem;
+  if (cancel_->HitTest(px, py)) Selected = kCancelItem;
+  if (Selected != before) PlayMenuSound(MoveSound);
+}
+
+void TRecordInputMenu::Click(long double x, long double y, int px, int py) {
+  // A click on a field edits it; the selection stays with the pointer's last move.
+  if (-2.0L < x && x < 2.5L && -0.3L < y && y < 0.3L) GameState = gsRecordEntryName;
+  if (-3.5L < x && x < 2.5L && -3.9L < y && y < -2.3L) GameState = gsRecordEntryAdd;
+  if (ok_->HitTest(px, py)) {
+    Confirm();
+  } else if (cancel_->HitTest(px, py)) {
+    Cancel();
+  }
+}
+
+void TRecordInputMenu::Confirm() {
+  Records.Insert(RecordRank, NameField, Game->GetScore());
+  Settings.SetAddText(SecondField);
+  GameState = gsSubmitAsk;
+  Hide();
+  ExitMenu->Show();
+  SaveRecordsFile(Records);
+}
+
+void TRecordInputMenu::Cancel() {
+  Game->HideGameObjects();
+  Hide();
+  Game->ResetGame();
+  GameState = gsMainMenu;
+  MainMenu->ShowButtons();
+  ShowMenuBackground();
+  MenuMode = true;
+  PlayMusic("1");
+}
+
+void TRecordInputMenu::FrameUpdate() {
+  // The live second name follows the field at once; the settings file is not written.
+  Settings.SetAddText(SecondField);
+  if (Selected == kNameItem) {
+    nameBox_->Show();
+  } else {
+    nameBox_->Hide();
+  }
+  if (Selected == kSecondItem) {
+    secondBox_->Show();
+  } else {
+    secondBox_->Hide();
+  }
+  FadeButton(ok_, Selected == kOkItem);
+  FadeButton(cancel_, Selected == kCancelItem);
+  PrintTexts();
+}
+
+std::string TRecordInputMenu::WithCaret(const std::string& text) {
+  const double now = iSystemTimer();
+  if (now - CaretTime > CaretInterval) {
+    CaretTime = now;
+    CaretVisible = !CaretVisible;
+  }
+  return CaretVisible ? text + std::string(kCaret) : text;
+}
+
+void TRecordInputMenu::PrintTexts() {
+  const std::int32_t score = Game->GetScore();
+  const std::string scoreLine = std::string(kScoreLabel) + std::to_string(score);
+  // The edited field is white with its caret; the other is white only while it is selected.
+  const bool editingName = GameState == gsRecordEntryName;
+  const bool editingSecond = GameState == gsRecordEntryAdd;
+  const std::string name = editingName ? WithCaret(NameField) : NameField;
+  const std::string second = editingSecond ? WithCaret(SecondField) : SecondField;
+  const iColor4 nameColour = editingName || Selected == kNameItem ? kWhite : kRed;
+  const iColor4 secondColour = editingSecond || Selected == kSecondItem ? kWhite : kRed;
+  const TPanelLine lines[] = {
+      {scoreLine, ScoreLineX(score), 4.0f, kTextScale, kRed},
+      {kNamePrompt, -6.0f, 1.5f, kTextScale, kRed},
+      {name, FieldX(NameField), -0.15f, kTextScale, nameColour},
+      {kSecondPrompt, -3.8f, -2.0f, kTextScale, kRed},
+      {second, FieldX(SecondField), -3.65f, kTextScale, secondColour},
+  };
+  PrintPanelLines(lines, kTextSize);
+}

@@ -1,15 +1,65 @@
-// The record name entry: after a game with a new record it asks for the name that goes into the
-// records table and the player's second name. Its pictures and behaviour arrive with the records.
+// The record name entry: after a game with a new record it shows the score and asks for the name
+// that goes into the records table and the player's second name, which the record check fills
+// from the settings. OK stores the record and asks whether to send it; Cancel drops it.
 #pragma once
+
+#include <cstdint>
+#include <string>
+
+class TMeshSprite;
+class TMeshButton;
+
+// The item chosen by Up (`down` false) or Down: name field 1, second field 2, OK 3, Cancel 4,
+// without wrapping.
+std::uint8_t RecordEntryNeighbour(std::uint8_t selected, bool down);
 
 class TRecordInputMenu {
  public:
+  // Creates the panel, the two field boxes and the buttons, not shown.
   void Build();
   void InitialState();
+  // Shows the dialog over the ended game, editing the name field. The fields keep their texts.
+  void Prepare();
+  void Hide();
+  bool Shown() const { return shown_; }
+  // Escape cancels; Up and Down move; on the buttons Left, Right and Enter; in a field the
+  // letters, Backspace and Enter (on to the next item).
   void Keys();
-  // The pointer moved to (x, y) in print units, (px, py) in screen pixels.
+  // The pointer moved to (x, y) in print units, (px, py) in screen pixels: a field under it is
+  // edited, a button under it selected.
   void Hover(long double x, long double y, int px, int py);
   // A left click at (x, y) in print units, (px, py) in screen pixels.
   void Click(long double x, long double y, int px, int py);
+  // In the entry's states: the live second name follows the field, the boxes and buttons follow
+  // the selection, and the texts are printed.
   void FrameUpdate();
+  // Stores the record at the pending rank, writes the records file and asks whether to send it.
+  void Confirm();
+  // Drops the record and returns to the main menu.
+  void Cancel();
+
+  std::uint8_t Selected = 1;  // 1 name field, 2 second field, 3 OK, 4 Cancel
+  long double CaretTime = 0;  // engine time of the last caret blink
+  long double CaretInterval = 0.5L;
+  bool CaretVisible = true;
+  // Both fields keep their texts for the next record of the run.
+  std::string NameField;
+  std::string SecondField;
+
+ private:
+  // The panel and the buttons; the field boxes follow the selection frame by frame.
+  void Show();
+  void MoveSelection(bool down);
+  // Letters, Backspace and Enter into the field being edited.
+  void TypeIntoField();
+  // The edited field's text with the blinking caret.
+  std::string WithCaret(const std::string& text);
+  void PrintTexts();
+
+  TMeshSprite* panel_ = nullptr;
+  TMeshSprite* nameBox_ = nullptr;
+  TMeshSprite* secondBox_ = nullptr;
+  TMeshButton* ok_ = nullptr;
+  TMeshButton* cancel_ = nullptr;
+  bool shown_ = false;
 };

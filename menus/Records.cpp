@@ -7,17 +7,41 @@
 namespace {
 constexpr std::size_t kEntrySize = 16;
 constexpr std::array<std::uint8_t, 4> kDefaultName{0x82, 0xA0, 0xAD, 0xC0};
+
+// Entry i (from 0) scores 10000 - 1000 i.
+constexpr std::int32_t DefaultScore(std::size_t i) {
+  return static_cast<std::int32_t>(10000 - 1000 * i);
+}
 }  // namespace
 
 TRecordsTable TRecordsTable::Defaults() {
   TRecordsTable table;
-  for (std::size_t i = 0; i < table.Entries.size(); ++i) {
-    TRecordEntry& entry = table.Entries[i];
+  table.ResetToDefaults();
+  return table;
+}
+
+void TRecordsTable::ResetToDefaults() {
+  for (std::size_t i = 0; i < Entries.size(); ++i) {
+    TRecordEntry& entry = Entries[i];
     entry.NameLength = kDefaultName.size();
     std::copy(kDefaultName.begin(), kDefaultName.end(), entry.Name.begin());
-    entry.Score = static_cast<std::int32_t>(10000 - 1000 * i);
+    entry.Score = DefaultScore(i);
   }
-  return table;
+}
+
+int TRecordsTable::RankOf(std::int32_t score) const {
+  for (int place = 1; place <= kPlaces; ++place) {
+    if (Entries[place - 1].Score < score) return place;
+  }
+  return 0;
+}
+
+void TRecordsTable::Insert(int rank, std::string_view name, std::int32_t score) {
+  if (rank < 1 || rank > kPlaces) return;
+  std::move_backward(Entries.begin() + rank - 1, Entries.end() - 1, Entries.end());
+  TRecordEntry& entry = Entries[rank - 1];
+  StoreShortText(name, entry.NameLength, entry.Name);
+  entry.Score = score;
 }
 
 std::vector<std::uint8_t> TRecordsTable::Encode() const {
@@ -36,15 +60,18 @@ std::vector<std::uint8_t> TRecordsTable::Encode() const {
 std::optional<TRecordsTable> TRecordsTable::Decode(const std::vector<std::uint8_t>& bytes) {
   if (bytes.size() < kFileSize) return std::nullopt;
   TRecordsTable table;
+  bool clamped = false;
   for (std::size_t i = 0; i < table.Entries.size(); ++i) {
     const std::uint8_t* at = bytes.data() + i * kEntrySize;
     TRecordEntry& entry = table.Entries[i];
-    entry.NameLength = at[0];
+    entry.NameLength = ClampedShortTextLength(at[0]);
+    clamped = clamped || entry.NameLength != at[0];
     std::copy_n(at + 1, entry.Name.size(), entry.Name.begin());
     entry.Reserved = at[11];
     entry.Score = static_cast<std::int32_t>(at[12] | at[13] << 8 | at[14] << 16 |
                                             static_cast<std::uint32_t>(at[15]) << 24);
   }
+  if (clamped) ReportClampedShortText(kRecordsFile);
   return table;
 }
 

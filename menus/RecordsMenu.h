@@ -1,14 +1,21 @@
-// The records panel: it slides in beside the main menu and shows the records table. Also the
-// record check that runs when a game ends, and the reset of the table to its defaults.
+// The records panel: it slides in beside the main menu and shows the records table, with a
+// button that resets the table (after a question) and one that opens the online records page.
+// Also the record check that runs when a game ends.
 #pragma once
 
 #include <cstdint>
 
 #include "menus/SlidingPanel.h"
 
+class TMeshButton;
+
+// The online records page on the score server.
+inline constexpr const char* kOnlineRecordsAddress =
+    "http://127.0.0.1:8642/cgi/version.pl?prg=Glintbreaker&show&type=0";
+
 class TRecordsMenu {
  public:
-  // The panel, built closed and off screen.
+  // The panel with its buttons, shown but built closed and off screen.
   void Build();
   void InitialState();
   // Slides in, also when already in place.
@@ -16,23 +23,38 @@ class TRecordsMenu {
   void Close();
   // Escape: closes the panel and returns to the main menu.
   void Leave();
+  // Right and Left choose a button, Enter runs it, Escape leaves.
   void Keys();
-  // The pointer moved to (x, y), in screen pixels.
+  // The pointer moved to (x, y), in screen pixels: a button under it becomes selected.
   void Hover(int x, int y);
-  // A left click at (x, y), in screen pixels.
+  // A left click at (x, y), in screen pixels, runs the button under it.
   void Click(int x, int y);
+  // Every frame: the slide; on its own screen the buttons' highlights and the table's lines,
+  // which also slide out with the panel beside the main menu.
   void FrameUpdate();
 
+  // Asks whether to reset the table, with the refusing answer selected.
+  void AskReset();
   // The reset question was accepted: the table and its file go back to the defaults and the
   // panel slides in again.
   void Reset();
   // The reset question was refused: the panel slides in again.
   void CancelReset();
+  // Opens the online records page while the game steps aside; the panels close.
+  void OnlineRecords();
 
-  // Run when a game ends (after its game-over picture, or from the quit question): back to the
-  // main menu. After a game over the menu music also starts again.
+  // Run when a game ends (after its game-over picture, or from the quit question): a score that
+  // beats an entry goes on to the name entry, any other back to the main menu. After a game over
+  // the menu music also starts again.
   void RecordCheck(bool afterGameOver);
 
   std::uint8_t Selected = 1;  // 1 reset, 2 online records
   TSlidingPanel Panel;
+
+ private:
+  void MoveSelection(std::uint8_t selected);
+  void PrintTable() const;
+
+  TMeshButton* reset_ = nullptr;
+  TMeshButton* online_ = nullptr;
 };

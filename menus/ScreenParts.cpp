@@ -15,6 +15,15 @@ TMeshButton* CreateButton(const char* archive, const TButtonSpec& spec, int prio
   return button;
 }
 
+void FadeButton(TMeshButton* button, bool lit) {
+  if (lit) {
+    button->Highlight();
+  } else {
+    button->Unhighlight();
+  }
+  button->UpdateFade();
+}
+
 void Discard(TMeshSprite*& sprite) {
   if (sprite != nullptr) sprite->Discard();
   sprite = nullptr;

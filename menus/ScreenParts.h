@@ -27,6 +27,9 @@ TMeshSprite* CreatePicture(const char* archive, const TPictureSpec& spec);
 // Placed by its top-left corner with its hit margins, not shown.
 TMeshButton* CreateButton(const char* archive, const TButtonSpec& spec, int priority);
 
+// One fade step of the button towards lit or dark.
+void FadeButton(TMeshButton* button, bool lit);
+
 // Drops an object whose engine handles died with the previous engine (a scene rebuild); null
 // stays null.
 void Discard(TMeshSprite*& sprite);

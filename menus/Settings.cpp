@@ -17,7 +17,8 @@ std::optional<TSettings> TSettings::Decode(const std::vector<std::uint8_t>& byte
   settings.Windowed = bytes[0];
   settings.SoundOn = bytes[1];
   settings.MusicOn = bytes[2];
-  settings.AddTextLength = bytes[3];
+  settings.AddTextLength = ClampedShortTextLength(bytes[3]);
+  if (settings.AddTextLength != bytes[3]) ReportClampedShortText(kSettingsFile);
   std::copy_n(bytes.begin() + 4, settings.AddText.size(), settings.AddText.begin());
   settings.BossKey = bytes[14];
   settings.BossShift = bytes[15];

@@ -2,23 +2,31 @@
 // reads as the live settings and the options screen edits as its working copy.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
+
+#include "menus/ShortText.h"
 
 struct TSettings {
   std::uint8_t Windowed = 1;  // 1 = play in a window, 0 = full screen
   std::uint8_t SoundOn = 1;   // sound effects
   std::uint8_t MusicOn = 1;
-  std::uint8_t AddTextLength = 0;          // 0..10 as written; the file is trusted
-  std::array<std::uint8_t, 10> AddText{};  // screen-font bytes; those past the length mean nothing
-  std::uint8_t BossKey = 88;               // scan code, F12 by default
+  std::uint8_t AddTextLength = 0;  // 0..10; a longer one read from the file becomes 10
+  TShortTextBytes AddText{};       // screen-font bytes; those past the length mean nothing
+  std::uint8_t BossKey = 88;       // scan code, F12 by default
   std::uint8_t BossShift = 0;
   std::uint8_t BossAlt = 0;
   std::uint8_t BossCtrl = 0;
 
   static constexpr std::size_t kFileSize = 18;
+
+  // The player's second name.
+  std::string AddTextString() const { return ShortTextString(AddTextLength, AddText); }
+  // Cut to ten bytes.
+  void SetAddText(std::string_view text) { StoreShortText(text, AddTextLength, AddText); }
 
   std::vector<std::uint8_t> Encode() const;
   // Nothing when fewer than 18 bytes are given; bytes past the record are ignored.

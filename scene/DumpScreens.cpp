@@ -4,6 +4,7 @@
 #include "menus/HelpMenu.h"
 #include "menus/MainMenu.h"
 #include "menus/OptMenu.h"
+#include "menus/RecordInputMenu.h"
 #include "menus/RecordsMenu.h"
 #include "scene/Scene.h"
 
@@ -35,5 +36,11 @@ rt::Json DumpScreens() {
   dialog.set("Selected", ExitMenu->Selected);
   dialog.set("Shown", ExitMenu->Shown());
   screens.set("dialog", std::move(dialog));
+  rt::Json entry = rt::Json::object();
+  entry.set("Selected", RecordInputMenu->Selected);
+  entry.set("Shown", RecordInputMenu->Shown());
+  entry.set("name", RecordInputMenu->NameField);
+  entry.set("add", RecordInputMenu->SecondField);
+  screens.set("entry", std::move(entry));
   return screens;
 }
