@@ -1,7 +1,15 @@
 #include "menus/OptMenu.h"
 
-#include "menus/KeyCodes.h"
+#include <iterator>
+#include <string>
+#include <tuple>
+
+#include "engine/MeshSprite.h"
+#include "menus/BossKeyText.h"
+#include "menus/MenuSound.h"
+#include "menus/PanelText.h"
 #include "menus/Panels.h"
+#include "menus/ScreenParts.h"
 #include "runtime/system.h"
 #include "scene/Scene.h"
 
@@ -10,22 +18,106 @@ namespace {
 constexpr const char* kArchive = "data\\Forms.dat";
 constexpr TPictureSpec kBody = {0, 1000001, 170, 325, 400, 500, 1};
 constexpr TPictureSpec kTitle = {39, 1001417, 150, -20, 100, 400, 2};
+constexpr int kButtonPriority = 2;
+
+// The pictures that light up while their item is selected, in the order they are drawn: the
+// marks of items 1 to 3 cover the whole panel, then come the name and key boxes and the marks of
+// items 4 and 5.
+struct TItemMark {
+  TPictureSpec picture;
+  std::uint8_t item;
+};
+constexpr TItemMark kMarks[] = {
+    {{43, 1001904, 170, 325, 400, 500, 2}, 1}, {{44, 1001905, 170, 325, 400, 500, 2}, 2},
+    {{45, 1001906, 170, 325, 400, 500, 2}, 3}, {{46, 1001907, 364, 351, 80, 450, 2}, 4},
+    {{47, 1001909, 456, 350, 80, 450, 2}, 5},  {{52, 1001908, 170, 325, 400, 500, 2}, 4},
+    {{53, 1001910, 170, 325, 400, 500, 2}, 5},
+};
+
+// The value buttons of items 1 to 3, each lit while it shows the working copy's value.
+struct TValueButton {
+  TButtonSpec button;
+  std::uint8_t item;
+};
+enum : std::size_t { kWindow, kFullScreen, kMusicOn, kMusicOff, kSoundOn, kSoundOff };
+constexpr TValueButton kValueButtons[] = {
+    {{8, 9, 1001410, 1001409, 203, 469, 50, 200, 25, 15}, 1},
+    {{10, 11, 1001412, 1001411, 203, 607, 50, 200, 30, 20}, 1},
+    {{12, 13, 1001414, 1001413, 249, 552, 50, 100, 15, 15}, 2},
+    {{14, 15, 1001416, 1001415, 248, 611, 50, 100, 15, 15}, 2},
+    {{12, 13, 1001414, 1001413, 294, 550, 50, 100, 15, 15}, 3},
+    {{14, 15, 1001416, 1001415, 293, 611, 50, 100, 15, 15}, 3},
+};
+
+// The rows of the panel the pointer selects and clicks, between x 401 and 759 (inclusive).
+struct TItemBand {
+  int top, bottom;
+  std::uint8_t item;
+};
+constexpr int kBandsLeft = 401, kBandsRight = 759;
+constexpr TItemBand kBands[] = {
+    {211, 254, 1}, {261, 299, 2}, {306, 344, 3}, {346, 424, 4}, {431, 544, 5},
+};
+
+// The item of the band under a pixel; 0 outside the bands.
+std::uint8_t BandAt(int x, int y) {
+  if (x < kBandsLeft || x > kBandsRight) return 0;
+  for (const TItemBand& band : kBands) {
+    if (band.top <= y && y <= band.bottom) return band.item;
+  }
+  return 0;
+}
+
+constexpr iColor4 kWhite = {1, 1, 1, 1};
+constexpr iColor4 kUnselected = {1, 0.2f, 0.2f, 1};
+constexpr float kTextScale = 0.5f;
+constexpr float kAddTextSize = 0.25f, kBossKeySize = 0.1f;
+// In print units: where an empty line would start (each byte moves it left, so the text stays
+// about centred in its box), and the heights of the name and key boxes' lines.
+constexpr long double kLinesRight = 7.5L, kAddTextY = -4.1L, kBossKeyY = -7.8L;
+
+bool OnPanelScreen() {
+  return GameState == gsOptions || GameState == gsOptionsName || GameState == gsOptionsKey;
+}
+
+void PrintLine(const std::string& text, long double x, long double y, iColor4 colour, float size) {
+  const TPanelLine line{text, static_cast<float>(x), static_cast<float>(y), kTextScale, colour};
+  AddPanelLines({&line, 1}, size);
+}
 
 }  // namespace
 
 void TOptMenu::Build() {
+  static_assert(std::size(kMarks) == std::tuple_size_v<decltype(marks_)>);
+  static_assert(std::size(kValueButtons) == std::tuple_size_v<decltype(buttons_)>);
   Panel.Build(kArchive, kBody, kTitle);
+  for (std::size_t i = 0; i < marks_.size(); ++i) {
+    Discard(marks_[i]);
+    marks_[i] = CreatePicture(kArchive, kMarks[i].picture);
+    marks_[i]->Show();
+    Panel.AddToBody(marks_[i]);
+  }
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    Discard(buttons_[i]);
+    buttons_[i] = CreateButton(kArchive, kValueButtons[i].button, kButtonPriority);
+    buttons_[i]->Show();
+    Panel.AddToBody(buttons_[i]);
+  }
 }
 
 void TOptMenu::InitialState() {
   Build();
   Selected = 1;
   DisplayModeChanged = false;
+  CaretInterval = 0.5L;
+  CaretVisible = true;
+  CaretTime = 0;
 }
 
 void TOptMenu::Open() {
   Working = Settings;
   Panel.Open();
+  CaretVisible = false;
 }
 
 void TOptMenu::Close() {
@@ -40,6 +132,7 @@ void TOptMenu::Leave() {
 }
 
 void TOptMenu::Apply() {
+  // A failed write has said so on stderr; the game plays on with the new settings.
   SaveSettingsFile(Working);
   if (!Working.MusicOn) {
     StopMusic();
@@ -49,7 +142,8 @@ void TOptMenu::Apply() {
   }
   Settings = Working;
   if (DisplayModeChanged) {
-    // The main loop re-creates the window in the new mode once this frame ends.
+    // The main loop re-creates the window in the new mode once this frame ends, and the new scene
+    // starts at the main menu with every panel closed.
     GameState = gsMainMenu;
     sys::System& system = sys::system();
     system.SendMessage(system.FindWindow(kGameTitle), sys::WM_SYSCOMMAND, sys::SC_MINIMIZE, 0);
@@ -57,20 +151,102 @@ void TOptMenu::Apply() {
   }
 }
 
-void TOptMenu::Keys() {
-  if (!iKeyClick(kKeyEscape)) return;
-  // Escape while waiting for the boss key only stops waiting; the panel stays.
-  if (GameState == gsOptionsKey) {
-    GameState = gsOptions;
-  } else {
-    Leave();
+void TOptMenu::ToggleItem(std::uint8_t item) {
+  const auto flip = [](std::uint8_t& flag) { flag = flag ? 0 : 1; };
+  switch (item) {
+    case 1:
+      flip(Working.Windowed);
+      DisplayModeChanged = !DisplayModeChanged;
+      break;
+    case 2:
+      flip(Working.MusicOn);
+      break;
+    case 3:
+      flip(Working.SoundOn);
+      break;
+    default:
+      return;
   }
+  Apply();
+}
+
+void TOptMenu::ActivateItem(std::uint8_t item) {
+  if (item == kNameItem) {
+    GameState = gsOptionsName;
+  } else if (item == kBossKeyItem) {
+    GameState = gsOptionsKey;
+  } else {
+    ToggleItem(item);
+  }
+}
+
+void TOptMenu::Hover(int x, int y) {
+  const std::uint8_t before = Selected;
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    if (buttons_[i]->HitTest(x, y)) {
+      buttons_[i]->Highlight();
+      Selected = kValueButtons[i].item;
+    } else {
+      buttons_[i]->Unhighlight();
+    }
+  }
+  if (const std::uint8_t item = BandAt(x, y)) Selected = item;
+  if (Selected != before) PlayMenuSound(MoveSound);
+}
+
+void TOptMenu::Click(int x, int y) {
+  const std::uint8_t item = BandAt(x, y);
+  if (item == 0) return;
+  ActivateItem(item);
+  PlayMenuSound(ClickSound);
 }
 
 void TOptMenu::FrameUpdate() {
   Panel.Step();
+  if (!OnPanelScreen()) return;
+  iPrintsHide();
+  LightValues();
+  LightSelectedItem();
+  PrintAddText();
+  PrintBossKey();
 }
 
-// The panel's buttons and bands come with its contents.
-void TOptMenu::Hover(int, int) {}
-void TOptMenu::Click(int, int) {}
+void TOptMenu::LightValues() {
+  // Only the lit button of the display pair is set: the other keeps what the pointer gave it.
+  buttons_[Working.Windowed ? kWindow : kFullScreen]->Highlight();
+  buttons_[kWindow]->UpdateFade();
+  buttons_[kFullScreen]->UpdateFade();
+  FadeButton(buttons_[kMusicOn], Working.MusicOn != 0);
+  FadeButton(buttons_[kMusicOff], Working.MusicOn == 0);
+  FadeButton(buttons_[kSoundOn], Working.SoundOn != 0);
+  FadeButton(buttons_[kSoundOff], Working.SoundOn == 0);
+}
+
+void TOptMenu::LightSelectedItem() const {
+  for (std::size_t i = 0; i < marks_.size(); ++i) {
+    marks_[i]->SetAlpha(kMarks[i].item == Selected ? 1.0f : 0.0f);
+  }
+}
+
+void TOptMenu::PrintAddText() {
+  const std::string text = Working.AddTextString();
+  const long double x = kLinesRight - 0.35L * text.size() + Panel.TextShift();
+  if (GameState != gsOptionsName) {
+    PrintLine(text, x, kAddTextY, Selected == kNameItem ? kWhite : kUnselected, kAddTextSize);
+    return;
+  }
+  const long double now = iSystemTimer();
+  if (now - CaretTime > CaretInterval) {
+    CaretTime = now;
+    CaretVisible = !CaretVisible;
+  }
+  PrintLine(CaretVisible ? text + "I" : text, x, kAddTextY, kWhite, kAddTextSize);
+}
+
+void TOptMenu::PrintBossKey() const {
+  // While a key is awaited, the modifiers held so far stand before a question mark.
+  const std::string text =
+      GameState == gsOptionsKey ? BossKeyText("?", HeldModifiers()) : BossKeyText(Working);
+  const long double x = kLinesRight - 0.25L * text.size() + Panel.TextShift();
+  PrintLine(text, x, kBossKeyY, Selected == kBossKeyItem ? kWhite : kUnselected, kBossKeySize);
+}

@@ -1,15 +1,24 @@
 // The options panel: it slides in beside the main menu and edits a working copy of the settings,
-// which Apply saves and makes the live settings.
+// which Apply saves and makes the live settings. Its five items: window or full screen, music,
+// sound effects, the player's second name and the boss key.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "menus/Settings.h"
 #include "menus/SlidingPanel.h"
 
+class TMeshSprite;
+class TMeshButton;
+
 class TOptMenu {
  public:
-  // The panel, built closed and off screen.
+  static constexpr int kItems = 5;
+  // Items 1 to 3 switch a value; these two edit the second name and the boss key.
+  static constexpr std::uint8_t kNameItem = 4, kBossKeyItem = 5;
+
+  // The panel with its item marks and value buttons, built shown but closed and off screen.
   void Build();
   void InitialState();
   // Starts from the live settings and slides in.
@@ -19,18 +28,42 @@ class TOptMenu {
   // Escape: closes the panel and returns to the main menu.
   void Leave();
   // Saves the working copy, starts or stops the menu music as it says and makes it the live
-  // settings; a changed display mode asks for a new window and returns to the main menu.
+  // settings; a changed display mode asks for a new window and returns to the main menu. A
+  // settings file that cannot be written is reported on stderr and the game goes on.
   void Apply();
-  // Keys of the panel's screens (choosing an item, typing the name, waiting for the boss key).
+  // Keys of the panel's screens: choosing an item, typing the second name, waiting for the boss
+  // key.
   void Keys();
-  // The pointer moved to (x, y), in screen pixels.
+  // The pointer moved to (x, y), in screen pixels: buttons and item bands under it select.
   void Hover(int x, int y);
-  // A left click at (x, y), in screen pixels.
+  // A left click at (x, y), in screen pixels: an item band acts.
   void Click(int x, int y);
+  // Every frame: slides; on the panel's screens also lights the values and the selected item and
+  // prints the second name and the boss key.
   void FrameUpdate();
 
   std::uint8_t Selected = 1;  // 1..5
   TSlidingPanel Panel;
   TSettings Working;                // the copy the controls edit; Apply makes it the live settings
   bool DisplayModeChanged = false;  // toggled with Windowed; read and cleared by the main loop
+  long double CaretTime = 0;        // engine time of the caret's last blink
+  long double CaretInterval = 0.5L;
+  bool CaretVisible = true;  // the caret after the second name while it is typed
+
+ private:
+  void MoveSelection(bool down);
+  // Items 1 to 3 switch their value and apply; the others do nothing.
+  void ToggleItem(std::uint8_t item);
+  // Items 1 to 3 toggle, item 4 starts typing the name, item 5 waits for a key.
+  void ActivateItem(std::uint8_t item);
+  void ChoosingKeys();
+  void NameKeys();
+  void BossKeyKeys();
+  void LightValues();
+  void LightSelectedItem() const;
+  void PrintAddText();
+  void PrintBossKey() const;
+
+  std::array<TMeshButton*, 6> buttons_{};  // window, full screen, music on/off, sound on/off
+  std::array<TMeshSprite*, 7> marks_{};    // the pictures that light up with their item
 };

@@ -1,0 +1,19 @@
+// The boss key as the options panel shows and binds it.
+#pragma once
+
+#include <string>
+
+#include "menus/Settings.h"
+
+struct TModifiers {
+  bool shift = false, alt = false, ctrl = false;
+};
+
+// The modifier keys held now, either key of each pair.
+TModifiers HeldModifiers();
+// A key the boss key may be bound to: digits, letters, the signs beside them and the F keys.
+bool BindsAsBossKey(int code);
+// The modifiers in front of a key's name, in the order CTRL+, ALT+, SHIFT+.
+std::string BossKeyText(const std::string& keyName, TModifiers modifiers);
+// The bound boss key: its modifiers and its name (no name for a key without one).
+std::string BossKeyText(const TSettings& settings);

@@ -1,0 +1,315 @@
+// The options panel driven through scripts on the headless engine: its keys on the three
+// screens (choosing, typing the second name, waiting for the boss key), the pointer, the settings
+// file it writes and the new window a display-mode change asks for.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/support/game_runner.h"
+
+namespace {
+
+using testing::HasSubstr;
+using testing::Not;
+using testing_support::GameRun;
+using testing_support::ReadFile;
+using testing_support::RunScript;
+using testing_support::TempDir;
+using testing_support::WriteFile;
+
+// Input is routed once the fade-in has ended; Down and Enter on the main menu open the options,
+// which then slide in.
+const std::string kInOptions =
+    "until fade == 200 200\nkey 208\nframes 1\nkey 28\nframes 1\nexpect GameState == gsOptions\n"
+    "until screens.options.Slide == 100 40\n";
+
+// Down pressed `times` times, one frame each: from item 1 to item 1 + times.
+std::string Down(int times) {
+  std::string keys;
+  for (int i = 0; i < times; ++i) keys += "key 208\nframes 1\n";
+  return keys;
+}
+
+const std::string kTyping = kInOptions + Down(3) + "key 28\nframes 1\nexpect GameState == 8\n";
+const std::string kWaitingForKey =
+    kInOptions + Down(4) + "key 28\nframes 1\nexpect GameState == gsOptionsKey\n";
+
+// The script command that puts the pointer on pixel (x, y) of the 800 x 600 picture.
+std::string PointerAt(int x, int y) {
+  char line[64];
+  std::snprintf(line, sizeof line, "mouse %.6f %.6f\n", (x + 0.5) / 800, (y + 0.5) / 600);
+  return line;
+}
+
+constexpr const char* kClick = "\"sound/btn_clk.wav\"";
+constexpr const char* kMenuMusic = "\"sound\\\\musmenu.wav\"";  // as JSON writes it
+constexpr const char* kNoSound = "\"sounds\":[]";
+
+// The settings record with the defaults (window, sound, music, no second name, F12), changed at
+// the given offsets.
+std::string SettingsBytes(std::vector<std::pair<int, char>> changes = {}) {
+  std::string bytes("\x01\x01\x01\x00\0\0\0\0\0\0\0\0\0\0\x58\0\0\0", 18);
+  for (const auto& [offset, value] : changes) bytes[offset] = value;
+  return bytes;
+}
+
+// Runs the script in a fresh user folder that first gets the settings file unless it is empty.
+struct RunInFolder {
+  TempDir user;
+  GameRun game;
+  RunInFolder(const std::string& script, const std::string& settings = "") {
+    if (!settings.empty()) WriteFile(user.file("data/settings.dat"), settings);
+    game = RunScript(script, user.path());
+  }
+  std::string SettingsFile() const { return ReadFile(user.file("data/settings.dat")); }
+};
+
+struct Story {
+  std::string name;
+  std::string script;
+};
+
+// Each story checks itself with expect lines; it fails with the script line that did not hold.
+void RunStories(const std::vector<Story>& stories, const std::string& settings = "") {
+  for (const Story& story : stories) {
+    SCOPED_TRACE(story.name);
+    const RunInFolder run(story.script, settings);
+    EXPECT_EQ(run.game.status, 0) << run.game.err;
+  }
+}
+
+TEST(Options, UpAndDownGoRoundTheFiveItems) {
+  RunStories({{"round both ways with the move sound",
+               kInOptions + "expect screens.options.Selected == 1\nkey 200\nframes 1\n"
+                            "expect screens.options.Selected == 5\n"
+                            "expect sounds.0 == sound\\mainmenuchg.WAV\n"
+                            "key 208\nframes 1\nexpect screens.options.Selected == 1\n"},
+              {"Left and Right leave the second name and the boss key alone",
+               kInOptions + Down(3) + "key 203\nframes 1\nkey 205\nframes 1\n" + Down(1) +
+                   "key 205\nframes 1\nexpect GameState == gsOptions\n"
+                   "expect settings.BossKey == 88\n"}});
+}
+
+TEST(Options, MusicOffStopsTheMenuTrackAndOnStartsItAgain) {
+  const RunInFolder run(kInOptions + Down(1) + "key 205\nframes 1\ndump\nkey 28\nframes 1\ndump\n");
+  ASSERT_EQ(run.game.status, 0) << run.game.err;
+  const auto dumps = run.game.Dumps();
+  ASSERT_EQ(dumps.size(), 2u);
+  EXPECT_THAT(dumps[0], HasSubstr("\"MusicOn\":0"));
+  EXPECT_THAT(dumps[0], HasSubstr(kClick));
+  EXPECT_THAT(dumps[0], Not(HasSubstr(kMenuMusic)));
+  EXPECT_THAT(dumps[1], HasSubstr("\"MusicOn\":1"));
+  EXPECT_THAT(dumps[1], HasSubstr(kMenuMusic));
+  EXPECT_EQ(run.SettingsFile(), SettingsBytes());
+
+  const RunInFolder off(kInOptions + Down(1) + "key 203\nframes 1\n");
+  EXPECT_EQ(off.SettingsFile(), SettingsBytes({{2, 0}}));
+}
+
+TEST(Options, TheClickFollowsTheSoundSettingAfterLeftOrRightAndBeforeEnter) {
+  const struct {
+    char soundBefore;
+    const char* key;
+    bool clicks;
+  } cases[] = {
+      {1, "205", false},  // Right turns the sound off, then the click is silent
+      {0, "203", true},   // Left turns it on, then clicks
+      {1, "28", true},    // Enter clicks first, then turns it off
+      {0, "28", false},   // Enter is silent, then turns it on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("key ") + c.key + " with sound " + (c.soundBefore ? "on" : "off"));
+    const RunInFolder run(kInOptions + Down(2) + "key " + c.key + "\nframes 1\ndump\n",
+                          SettingsBytes({{1, c.soundBefore}}));
+    ASSERT_EQ(run.game.status, 0) << run.game.err;
+    const auto dumps = run.game.Dumps();
+    ASSERT_EQ(dumps.size(), 1u);
+    const std::string& dump = dumps[0];
+    EXPECT_THAT(dump, HasSubstr(c.soundBefore ? "\"SoundOn\":0" : "\"SoundOn\":1"));
+    EXPECT_THAT(dump, c.clicks ? HasSubstr(kClick) : HasSubstr(kNoSound));
+    EXPECT_EQ(run.SettingsFile()[1], c.soundBefore ? 0 : 1);
+  }
+}
+
+TEST(Options, TypingTheSecondName) {
+  RunStories({
+      {"letters small, with Shift capital; digits and space add nothing; Backspace erases",
+       kTyping +
+           "key 30\nframes 1\nhold 42\nframes 1\nkey 31\nframes 1\nrelease 42\nframes 1\n"
+           "key 31\nframes 1\nkey 2\nframes 1\nkey 57\nframes 1\nkey 12\nframes 1\n"
+           "expect sounds.0 == sound/btn_clk.wav\n"
+           "key 28\nframes 1\nexpect GameState == gsOptions\n"
+           "expect printed contains \\xB4\\x9B\\xBC\n"
+           // Three bytes: 7.5 - 0.35 * 3.
+           "expect printed.0.x > 6.44\nexpect printed.0.x < 6.46\nexpect printed.0.y < -4.09\n"
+           "key 28\nframes 1\nkey 14\nframes 1\nkey 14\nframes 1\nkey 28\nframes 1\n"
+           "expect printed contains \\xB4\n"},
+      {"Up and Down end the typing on the items around it",
+       kTyping +
+           "key 200\nframes 1\nexpect GameState == gsOptions\n"
+           "expect screens.options.Selected == 3\n" +
+           Down(1) +
+           "key 28\nframes 1\nkey 208\nframes 1\nexpect GameState == gsOptions\n"
+           "expect screens.options.Selected == 5\n"},
+      {"the caret blinks every half second",
+       // It shows on the first frame of typing and turns at the first frame past 0.5 s
+       // (39 frames of 13 ms).
+       kTyping + "key 30\nframes 1\nexpect printed contains \\xB4I\nframes 37\n"
+                 "expect printed contains \\xB4I\nframes 1\nexpect printed contains \\xB4\n"
+                 "frames 38\nexpect printed contains \\xB4\nframes 1\n"
+                 "expect printed contains \\xB4I\n"},
+  });
+}
+
+TEST(Options, EscapeWhileTypingClosesThePanelAndKeepsTheText) {
+  const RunInFolder run(kTyping +
+                        "key 30\nframes 1\nkey 1\nframes 1\nexpect GameState == gsMainMenu\n"
+                        "expect screens.options.Opened == 0\nexpect settings.AddText == \\xB4\n");
+  EXPECT_EQ(run.game.status, 0) << run.game.err;
+  EXPECT_EQ(run.SettingsFile(), SettingsBytes({{3, 1}, {4, '\xB4'}}));
+}
+
+TEST(Options, AFullNameTakesNoMoreLettersButStillClicks) {
+  // Ten bytes stored; a length byte above ten must not reach past them.
+  for (const char length : {'\x0A', '\xFF'}) {
+    SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(length)));
+    std::string settings = SettingsBytes({{3, length}});
+    settings.replace(4, 10, "abcdefghij");
+    const RunInFolder run(kTyping +
+                              "expect printed contains abcdefghijI\nkey 30\nframes 1\ndump\n"
+                              "key 14\nframes 1\nkey 1\nframes 1\n",
+                          settings);
+    ASSERT_EQ(run.game.status, 0) << run.game.err;
+    const auto dumps = run.game.Dumps();
+    ASSERT_EQ(dumps.size(), 1u);
+    EXPECT_THAT(dumps[0], HasSubstr(kClick));
+    EXPECT_THAT(dumps[0], HasSubstr("\"text\":\"abcdefghijI\""));
+    std::string kept = SettingsBytes({{3, 9}});
+    kept.replace(4, 9, "abcdefghi");
+    EXPECT_EQ(run.SettingsFile(), kept);
+  }
+}
+
+TEST(Options, ABossKeyCapturedWorksInPlay) {
+  const RunInFolder run(
+      kWaitingForKey +
+      "expect printed contains ?\nhold 29\nhold 42\nframes 1\n"
+      "expect printed contains CTRL+SHIFT+?\nkey 63\nframes 1\n"
+      "expect GameState == gsOptions\nexpect settings.BossKey == 63\n"
+      "expect settings.BossShift == 1\nexpect settings.BossAlt == 0\n"
+      "expect settings.BossCtrl == 1\nexpect printed contains CTRL+SHIFT+F5\n"
+      "expect sounds.0 == sound/btn_clk.wav\n"
+      "release 29\nrelease 42\nkey 1\nframes 1\nkey 200\nframes 1\nkey 28\nframes 2\n"
+      "expect GameState == gsPlaying\n"
+      // The old key does nothing now; the new combination pauses and hides the game.
+      "key 88\nframes 1\nexpect GameState == gsPlaying\nexpect window.minimised == 0\n"
+      "hold 29\nhold 42\nframes 1\nkey 63\nframes 1\nexpect GameState == gsPaused\n"
+      "expect window.minimised == 1\n");
+  EXPECT_EQ(run.game.status, 0) << run.game.err;
+  EXPECT_EQ(run.SettingsFile(), SettingsBytes({{14, 63}, {15, 1}, {17, 1}}));
+}
+
+TEST(Options, WaitingForTheBossKey) {
+  RunStories({
+      {"Escape stops waiting and keeps the panel open",
+       kWaitingForKey + "key 1\nframes 1\nexpect GameState == gsOptions\n"
+                        "expect screens.options.Opened == 1\nexpect settings.BossKey == 88\n"},
+      {"modifiers alone, space, Left and the key left of 1 do not bind",
+       kWaitingForKey + "hold 29\nframes 1\nrelease 29\nkey 57\nframes 1\nkey 203\nframes 1\n"
+                        "key 41\nframes 1\nexpect GameState == gsOptionsKey\n"
+                        "expect settings.BossKey == 88\nexpect printed contains ?\n"},
+      {"Up returns to item 4, Down to item 1",
+       kWaitingForKey +
+           "key 200\nframes 1\nexpect GameState == gsOptions\n"
+           "expect screens.options.Selected == 4\n" +
+           Down(1) +
+           "key 28\nframes 1\nkey 208\nframes 1\nexpect GameState == gsOptions\n"
+           "expect screens.options.Selected == 1\n"},
+      {"the bound key only ends the wait",
+       kWaitingForKey + "key 88\nframes 1\nexpect GameState == gsOptions\n"
+                        "expect window.minimised == 0\nexpect settings.BossKey == 88\n"},
+  });
+}
+
+TEST(Options, ANewDisplayModeRecreatesTheWindowAndReturnsToTheMainMenu) {
+  // Each switch lands on the main menu with every panel closed; the main menu's own selection is
+  // still on the options, so Enter opens them again.
+  const std::string landed =
+      "expect GameState == gsMainMenu\nexpect screens.options.Opened == 0\n"
+      "expect screens.options.Slide == 0\nexpect window.minimised == 0\nexpect MenuMode == 1\n"
+      "key 28\nframes 1\nexpect GameState == gsOptions\n";
+  RunStories({
+      {"by the keyboard", kInOptions +
+                              "key 205\nframes 2\nexpect displayMode == 1\n"
+                              "expect settings.Windowed == 0\n" +
+                              landed +
+                              "key 28\nframes 2\nexpect displayMode == 0\n"
+                              "expect settings.Windowed == 1\n" +
+                              landed},
+      {"by the pointer", kInOptions + PointerAt(420, 230) +
+                             "click left\nframes 2\nexpect displayMode == 1\n" + landed +
+                             PointerAt(421, 230) +
+                             "click left\nframes 2\nexpect displayMode == 0\n" + landed},
+  });
+}
+
+TEST(Options, ThePointerSelectsByRowsAndButtonsAndClicksTheRows) {
+  RunStories({
+      {"hover", kInOptions + PointerAt(420, 280) +
+                    "frames 1\nexpect screens.options.Selected == 2\n"
+                    "expect sounds.0 == sound\\mainmenuchg.WAV\n" +
+                    PointerAt(420, 400) + "frames 1\nexpect screens.options.Selected == 4\n" +
+                    // Right of the rows only the full-screen button reaches.
+                    PointerAt(770, 228) + "frames 1\nexpect screens.options.Selected == 1\n" +
+                    PointerAt(770, 500) + "frames 1\nexpect screens.options.Selected == 1\n" +
+                    PointerAt(420, 545) + "frames 1\nexpect screens.options.Selected == 1\n" +
+                    PointerAt(420, 544) + "frames 1\nexpect screens.options.Selected == 5\n"},
+      {"clicks", kInOptions + PointerAt(660, 273) +
+                     "click left\nframes 1\nexpect settings.MusicOn == 0\n"
+                     // after the move sound of the hover in the same frame
+                     "expect sounds.1 == sound/btn_clk.wav\n" +
+                     PointerAt(780, 273) + "click left\nframes 1\nexpect settings.MusicOn == 0\n" +
+                     PointerAt(600, 400) + "click left\nframes 1\nexpect GameState == 8\n" +
+                     PointerAt(600, 500) + "click left\nframes 1\nexpect GameState == 9\n" +
+                     PointerAt(600, 320) +
+                     "click left\nframes 1\nexpect settings.SoundOn == 0\nexpect GameState == 9\n"},
+  });
+}
+
+// A settings file that cannot be written is reported and the game plays on with what was chosen.
+const std::string kMusicOffAndBack = kInOptions + Down(1) +
+                                     "key 205\nframes 1\nexpect settings.MusicOn == 0\n"
+                                     "key 1\nframes 1\nexpect GameState == gsMainMenu\n"
+                                     "key 28\nframes 1\nexpect GameState == gsOptions\n";
+
+TEST(Options, AFailedSettingsWriteLeavesTheGameRunning) {
+  // The user folder's "data" is a file, so nothing can be written below it, whoever runs.
+  TempDir user;
+  WriteFile(user.file("data"), "not a folder");
+  const GameRun run = RunScript(kMusicOffAndBack, user.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("cannot write"));
+  EXPECT_EQ(ReadFile(user.file("data")), "not a folder");
+}
+
+TEST(Options, AReadOnlyDataFolderKeepsTheOldSettingsFile) {
+  TempDir user;
+  WriteFile(user.file("data/settings.dat"), SettingsBytes());
+  ASSERT_EQ(chmod(user.file("data").c_str(), 0555), 0);
+  // Whoever may write anyway (root) cannot see the failure this way.
+  const bool writable = access(user.file("data").c_str(), W_OK) == 0;
+  GameRun run;
+  if (!writable) run = RunScript(kMusicOffAndBack, user.path());
+  chmod(user.file("data").c_str(), 0755);
+  if (writable) GTEST_SKIP() << "a read-only folder does not stop this user's writes";
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("cannot write"));
+  EXPECT_EQ(ReadFile(user.file("data/settings.dat")), SettingsBytes());
+}
+
+}  // namespace
