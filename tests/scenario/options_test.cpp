@@ -156,6 +156,10 @@ TEST(Options, TypingTheSecondName) {
            Down(1) +
            "key 28\nframes 1\nkey 208\nframes 1\nexpect GameState == gsOptions\n"
            "expect screens.options.Selected == 5\n"},
+      {"a selection the pointer moved while typing stays among the five items",
+       kTyping + PointerAt(420, 230) +
+           "frames 1\nexpect screens.options.Selected == 1\nkey 200\nframes 1\n"
+           "expect GameState == gsOptions\nexpect screens.options.Selected == 5\n"},
       {"the caret blinks every half second",
        // It shows on the first frame of typing and turns at the first frame past 0.5 s
        // (39 frames of 13 ms).
@@ -255,6 +259,11 @@ TEST(Options, ANewDisplayModeRecreatesTheWindowAndReturnsToTheMainMenu) {
                              "click left\nframes 2\nexpect displayMode == 1\n" + landed +
                              PointerAt(421, 230) +
                              "click left\nframes 2\nexpect displayMode == 0\n" + landed},
+      // A second switch in the same frame would undo the mode but not the new window, which
+      // would then wait hidden as after the boss key in full screen.
+      {"Right and Enter in one frame switch once",
+       kInOptions + "key 205 28\nframes 2\nexpect displayMode == 1\nexpect window.visible == 1\n" +
+           landed},
   });
 }
 
