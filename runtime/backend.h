@@ -22,25 +22,30 @@ struct Image {
   bool empty() const { return width <= 0 || height <= 0; }
 };
 
-// A vertex in pixels of the 800 x 600 picture (y down), with texture coordinates 0..1 and a
-// colour that multiplies the texture.
-struct Vertex {
-  float x = 0, y = 0;
-  float u = 0, v = 0;
+// An axis-aligned textured rectangle on the 800 x 600 picture (pixels, y down, x0 <= x1 and
+// y0 <= y1), with the texture coordinates (0..1) at its top-left and bottom-right corners and a
+// colour that multiplies the texture. Everything the engine draws is such a card: meshes (the
+// flat square model), particles, glyphs and sprites.
+struct DrawQuad {
+  float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
   float r = 1, g = 1, b = 1, a = 1;
 };
 
 enum class Blend { Alpha, Additive };
 
-// Triangles (three vertices each) sharing one texture and one blend mode, in draw order.
+// Cards sharing one texture and one blend mode, in draw order.
 struct DrawBatch {
   int texture = 0;  // backend texture reference; 0 draws untextured (white times colour)
   Blend blend = Blend::Alpha;
-  std::vector<Vertex> vertices;
+  std::vector<DrawQuad> quads;
 };
 
 struct DrawList {
   float clearR = 0, clearG = 0, clearB = 0;
+  // Set when what is on the window may have been lost (exposed, wiped): the whole picture is
+  // to be drawn again, whatever changed.
+  bool repaint = false;
   std::vector<DrawBatch> batches;
 };
 

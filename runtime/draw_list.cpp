@@ -8,24 +8,24 @@ namespace {
 constexpr float kMeshPixels = 8.0f;    // pixels per mesh unit
 constexpr float kPrintPixels = 25.0f;  // pixels per print unit
 
-// Appends triangles to the last batch when it shares texture and blend, else opens a batch.
-// Batches are reused between frames: only their vertex counts are reset.
+// Appends cards to the last batch when it shares texture and blend, else opens a batch.
+// Batches are reused between frames: only their card counts are reset.
 class BatchWriter {
  public:
   explicit BatchWriter(DrawList& list) : list_(list) {}
   ~BatchWriter() { list_.batches.resize(used_); }
 
-  std::vector<Vertex>& to(int texture, Blend blend) {
+  std::vector<DrawQuad>& to(int texture, Blend blend) {
     if (used_ > 0) {
       DrawBatch& last = list_.batches[used_ - 1];
-      if (last.texture == texture && last.blend == blend) return last.vertices;
+      if (last.texture == texture && last.blend == blend) return last.quads;
     }
     if (used_ == list_.batches.size()) list_.batches.emplace_back();
     DrawBatch& batch = list_.batches[used_++];
     batch.texture = texture;
     batch.blend = blend;
-    batch.vertices.clear();
-    return batch.vertices;
+    batch.quads.clear();
+    return batch.quads;
   }
 
  private:
@@ -56,13 +56,29 @@ void addMeshes(const EngineState& scene, BatchWriter& out) {
               b = lightFactor(scene.light.b);
   for (const auto& [handle, mesh] : order) {
     const float a = std::clamp(mesh->alpha, 0.0f, 1.0f);
-    auto& vertices = out.to(textureRef(scene, mesh->texture), Blend::Alpha);
-    for (const std::uint32_t i : mesh->model->triangles) {
-      const XModel::Vertex& v = mesh->model->vertices[i];
-      vertices.push_back({400.0f + kMeshPixels * (mesh->location.x + v.x * mesh->scale.x),
-                          300.0f - kMeshPixels * (mesh->location.y + v.y * mesh->scale.y), v.u, v.v,
-                          r, g, b, a});
+    const XModel::Card& card = mesh->model->card;
+    DrawQuad quad{400.0f + kMeshPixels * (mesh->location.x + card.left * mesh->scale.x),
+                  300.0f - kMeshPixels * (mesh->location.y + card.top * mesh->scale.y),
+                  400.0f + kMeshPixels * (mesh->location.x + card.right * mesh->scale.x),
+                  300.0f - kMeshPixels * (mesh->location.y + card.bottom * mesh->scale.y),
+                  card.u0,
+                  card.v0,
+                  card.u1,
+                  card.v1,
+                  r,
+                  g,
+                  b,
+                  a};
+    // A negative scale mirrors the picture.
+    if (quad.x0 > quad.x1) {
+      std::swap(quad.x0, quad.x1);
+      std::swap(quad.u0, quad.u1);
     }
+    if (quad.y0 > quad.y1) {
+      std::swap(quad.y0, quad.y1);
+      std::swap(quad.v0, quad.v1);
+    }
+    out.to(textureRef(scene, mesh->texture), Blend::Alpha).push_back(quad);
   }
 }
 
@@ -84,15 +100,11 @@ void addText(const EngineState& scene, BatchWriter& out) {
     const float aw = static_cast<float>(font->font->atlasWidth),
                 ah = static_cast<float>(font->font->atlasHeight);
     const iColor4 c = line.colour;
-    auto& vertices = out.to(font->backendTexture, Blend::Alpha);
+    auto& quads = out.to(font->backendTexture, Blend::Alpha);
     for (const PlacedGlyph& p : glyphs) {
-      const float u0 = p.glyph->x / aw, v0 = p.glyph->y / ah,
-                  u1 = (p.glyph->x + p.glyph->width) / aw, v1 = (p.glyph->y + p.glyph->height) / ah;
-      const Vertex tl{p.x, p.y, u0, v0, c.r, c.g, c.b, c.a},
-          tr{p.x + p.width, p.y, u1, v0, c.r, c.g, c.b, c.a},
-          br{p.x + p.width, p.y + p.height, u1, v1, c.r, c.g, c.b, c.a},
-          bl{p.x, p.y + p.height, u0, v1, c.r, c.g, c.b, c.a};
-      vertices.insert(vertices.end(), {tl, tr, br, tl, br, bl});
+      quads.push_back({p.x, p.y, p.x + p.width, p.y + p.height, p.glyph->x / aw, p.glyph->y / ah,
+                       (p.glyph->x + p.glyph->width) / aw, (p.glyph->y + p.glyph->height) / ah, c.r,
+                       c.g, c.b, c.a});
     }
   }
 }
@@ -108,10 +120,8 @@ void addSprites(const EngineState& scene, BatchWriter& out) {
     const float cx = 400.0f + kPrintPixels * s->location.x,
                 cy = 300.0f - kPrintPixels * s->location.y;
     const float hw = kPrintPixels * s->scale.x / 2, hh = kPrintPixels * s->scale.y / 2;
-    const Vertex tl{cx - hw, cy - hh, 0, 0}, tr{cx + hw, cy - hh, 1, 0}, br{cx + hw, cy + hh, 1, 1},
-        bl{cx - hw, cy + hh, 0, 1};
-    auto& vertices = out.to(textureRef(scene, s->texture), Blend::Alpha);
-    vertices.insert(vertices.end(), {tl, tr, br, tl, br, bl});
+    out.to(textureRef(scene, s->texture), Blend::Alpha)
+        .push_back({cx - hw, cy - hh, cx + hw, cy + hh});
   }
 }
 
@@ -121,6 +131,7 @@ void buildDrawList(const EngineState& scene, double now, DrawList& list) {
   list.clearR = scene.clearR;
   list.clearG = scene.clearG;
   list.clearB = scene.clearB;
+  list.repaint = scene.repaint;
   BatchWriter out(list);
   addMeshes(scene, out);
   addParticles(scene, now, out);

@@ -24,6 +24,7 @@ void drawFrame() {
   static rt::DrawList list;
   rt::buildDrawList(s, rt::clock().seconds(), list);
   rt::backend().present(list);
+  s.repaint = false;
   s.printedAtRender.swap(s.printed);
   s.printed.clear();
   ++s.framesRendered;
@@ -136,6 +137,7 @@ int iDisplayMode() {
 
 void iScreenWipe(float r, float g, float b) {
   auto& s = engineState();
+  s.repaint = true;
   s.clearR = r;
   s.clearG = g;
   s.clearB = b;

@@ -118,6 +118,7 @@ struct EngineState {
 
   iColor4 light{2, 2, 2, 1};
   float clearR = 0, clearG = 0, clearB = 0;
+  bool repaint = true;  // the window was wiped or exposed: the next picture is drawn whole
   iColor4 printColour{1, 1, 1, 1};
   std::vector<PrintedLine> printed;          // since the last render
   std::vector<PrintedLine> printedAtRender;  // drawn at the last render

@@ -57,7 +57,7 @@ void ParticleSet::expire(double now) {
   std::erase_if(particles_, [&](const Particle& p) { return now - p.born >= life; });
 }
 
-void ParticleSet::appendQuads(double now, std::vector<Vertex>& out) const {
+void ParticleSet::appendQuads(double now, std::vector<DrawQuad>& out) const {
   const float life = std::max(look.lifeTime, 1e-6f);
   for (const Particle& p : particles_) {
     const float age = static_cast<float>(now - p.born);
@@ -70,9 +70,7 @@ void ParticleSet::appendQuads(double now, std::vector<Vertex>& out) const {
     const float hw = p.width * grow / 2, hh = p.height * grow / 2;
     const float r = lerp(look.from.x, look.to.x, f), g = lerp(look.from.y, look.to.y, f),
                 b = lerp(look.from.z, look.to.z, f), a = 1.0f - f;
-    const Vertex tl{cx - hw, cy - hh, 0, 0, r, g, b, a}, tr{cx + hw, cy - hh, 1, 0, r, g, b, a},
-        br{cx + hw, cy + hh, 1, 1, r, g, b, a}, bl{cx - hw, cy + hh, 0, 1, r, g, b, a};
-    out.insert(out.end(), {tl, tr, br, tl, br, bl});
+    out.push_back({cx - hw, cy - hh, cx + hw, cy + hh, 0, 0, 1, 1, r, g, b, a});
   }
 }
 

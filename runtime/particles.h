@@ -47,9 +47,9 @@ class ParticleSet {
   void expire(double now);
   int live() const { return static_cast<int>(particles_.size()); }
   int capacity() const { return capacity_; }
-  // Appends two triangles per particle alive at now, in pixels: coloured from `from` to `to`,
-  // fading out and growing as they age.
-  void appendQuads(double now, std::vector<Vertex>& out) const;
+  // Appends a card per particle alive at now, in pixels: coloured from `from` to `to`, fading
+  // out and growing as they age.
+  void appendQuads(double now, std::vector<DrawQuad>& out) const;
 
  private:
   struct Particle {

@@ -196,6 +196,33 @@ class Reader {
   std::string& error_;
 };
 
+// The vertex nearest to a corner of the model's extent.
+const XModel::Vertex& nearestTo(const XModel& model, float x, float y) {
+  return *std::min_element(model.vertices.begin(), model.vertices.end(), [&](auto& a, auto& b) {
+    return (a.x - x) * (a.x - x) + (a.y - y) * (a.y - y) <
+           (b.x - x) * (b.x - x) + (b.y - y) * (b.y - y);
+  });
+}
+
+XModel::Card cardOf(const XModel& model) {
+  XModel::Card card;
+  const auto [minX, maxX] = std::minmax_element(model.vertices.begin(), model.vertices.end(),
+                                                [](auto& a, auto& b) { return a.x < b.x; });
+  const auto [minY, maxY] = std::minmax_element(model.vertices.begin(), model.vertices.end(),
+                                                [](auto& a, auto& b) { return a.y < b.y; });
+  card.left = minX->x;
+  card.right = maxX->x;
+  card.top = maxY->y;
+  card.bottom = minY->y;
+  const XModel::Vertex& topLeft = nearestTo(model, card.left, card.top);
+  const XModel::Vertex& bottomRight = nearestTo(model, card.right, card.bottom);
+  card.u0 = topLeft.u;
+  card.v0 = topLeft.v;
+  card.u1 = bottomRight.u;
+  card.v1 = bottomRight.v;
+  return card;
+}
+
 }  // namespace
 
 bool parseXModel(std::span<const std::uint8_t> bytes, XModel& model, std::string& error) {
@@ -212,6 +239,7 @@ bool parseXModel(std::span<const std::uint8_t> bytes, XModel& model, std::string
     model = XModel{};
     return false;
   }
+  model.card = cardOf(model);
   return true;
 }
 

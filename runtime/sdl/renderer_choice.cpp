@@ -1,6 +1,7 @@
 #include "runtime/sdl/renderer_choice.h"
 
 #include <cstring>
+#include <filesystem>
 #include <optional>
 
 namespace rt::sdl {
@@ -26,28 +27,39 @@ bool drawsInSoftware(SDL_Renderer* renderer) {
   return isSoftwareRasteriser(reinterpret_cast<const char*>(getString(kGlRenderer)));
 }
 
-SDL_Renderer* createSoftware(SDL_Window* window) {
-  // The drawn picture goes to the window as it is; left alone, SDL would hand it to an
-  // OpenGL texture every frame, and that GL is the software rasteriser we are avoiding.
+// A GPU shows itself as a DRM render node; without one, any OpenGL draws in software.
+bool hasRenderNode() {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
+    if (entry.path().filename().string().rfind("renderD", 0) == 0) return true;
+  }
+  return false;
+}
+
+std::unique_ptr<Presenter> surfacePresenter(SDL_Window* window) {
+  // The window's own surface, never one backed by an OpenGL texture.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  return makeSurfacePresenter(window);
 }
 
 }  // namespace
 
-SDL_Renderer* createRenderer(SDL_Window* window) {
+std::unique_ptr<Presenter> createPresenter(SDL_Window* window) {
   SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
-  if (SDL_GetHint(SDL_HINT_RENDER_DRIVER)) return SDL_CreateRenderer(window, -1, 0);
-
+  if (SDL_GetHint(SDL_HINT_RENDER_DRIVER)) {
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+    return renderer ? makeRendererPresenter(renderer) : nullptr;
+  }
   // The answer does not change while the program runs; ask once.
   static std::optional<bool> software;
-  if (software && *software) return createSoftware(window);
+  if (!software && !hasRenderNode()) software = true;
+  if (software && *software) return surfacePresenter(window);
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-  if (!renderer) return createSoftware(window);
+  if (!renderer) return surfacePresenter(window);
   if (!software) software = drawsInSoftware(renderer);
-  if (!*software) return renderer;
+  if (!*software) return makeRendererPresenter(renderer);
   SDL_DestroyRenderer(renderer);
-  return createSoftware(window);
+  return surfacePresenter(window);
 }
 
 }  // namespace rt::sdl

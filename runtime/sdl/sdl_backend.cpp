@@ -1,28 +1,21 @@
-// The real engine's drawing and sound: SDL's 2D renderer draws the core's triangle batches into
-// an 800 x 600 picture that is then copied to the window (scaled and letterboxed in full
-// screen), SDL2_mixer plays the sounds.
+// The real engine's window, pictures and sound: SDL2 opens the window (or fills the desktop), a
+// presenter draws the core's cards into it (runtime/sdl/presenter.h) and SDL2_mixer plays the
+// sounds.
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <map>
+#include <memory>
 
 #include "runtime/backend.h"
 #include "runtime/live_input.h"
 #include "runtime/sdl/mixer.h"
+#include "runtime/sdl/presenter.h"
 #include "runtime/sdl/renderer_choice.h"
 #include "runtime/sdl/windows.h"
 
 namespace rt {
 namespace {
-
-constexpr int kPictureWidth = 800;
-constexpr int kPictureHeight = 600;
-
-Uint8 colourByte(float c) {
-  return static_cast<Uint8>(std::clamp(c, 0.0f, 1.0f) * 255.0f + 0.5f);
-}
 
 class SdlBackend final : public Backend {
  public:
@@ -35,9 +28,13 @@ class SdlBackend final : public Backend {
 
   bool wantsPixels() const override { return true; }
   int createTexture(const Image& image) override;
-  void destroyTexture(int texture) override;
+  void destroyTexture(int texture) override {
+    if (presenter_) presenter_->destroyTexture(texture);
+  }
 
-  void present(const DrawList& list) override;
+  void present(const DrawList& list) override {
+    if (presenter_) presenter_->present(list);
+  }
   std::string saveShot(const std::string& pngFile) override;
 
   bool soundAvailable() override { return mixer_.open(); }
@@ -51,18 +48,9 @@ class SdlBackend final : public Backend {
   void setSoundVolume(int sound, float volume) override { mixer_.setVolume(sound, volume); }
 
  private:
-  void draw(const DrawList& list);
-  void closeRenderer();
-
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  // The frame is drawn here at its own size, which keeps software drawing unscaled and the
-  // last frame readable for a screenshot.
-  SDL_Texture* picture_ = nullptr;
+  std::unique_ptr<sdl::Presenter> presenter_;
   bool fullScreen_ = false;
-  std::map<int, SDL_Texture*> textures_;
-  int nextTexture_ = 1;
-  std::vector<SDL_Vertex> vertices_;
   sdl::Mixer mixer_;
 };
 
@@ -82,29 +70,15 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
     }
   } else {
     SDL_SetWindowFullscreen(sdlWindow, 0);
-    SDL_SetWindowSize(sdlWindow, kPictureWidth, kPictureHeight);
+    SDL_SetWindowSize(sdlWindow, sdl::kPictureWidth, sdl::kPictureHeight);
   }
-  SDL_Renderer* renderer = sdl::createRenderer(sdlWindow);
-  if (!renderer) {
+  presenter_ = sdl::createPresenter(sdlWindow);
+  if (!presenter_) {
     std::fprintf(stderr, "glintbreaker: cannot draw in the window (%s)\n", SDL_GetError());
     SDL_SetWindowFullscreen(sdlWindow, 0);
     return false;
   }
   window_ = sdlWindow;
-  renderer_ = renderer;
-  SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
-  picture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_TARGET,
-                               kPictureWidth, kPictureHeight);
-  if (!picture_) {
-    std::fprintf(stderr, "glintbreaker: cannot draw off screen (%s)\n", SDL_GetError());
-    closeRenderer();
-    return false;
-  }
-  SDL_RendererInfo info{};
-  SDL_GetRendererInfo(renderer_, &info);
-  // Smooth scaling where a GPU does it; nearest pixels keep the software copy cheap.
-  SDL_SetTextureScaleMode(
-      picture_, (info.flags & SDL_RENDERER_SOFTWARE) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
   fullScreen_ = fullScreen;
   // In full screen the keyboard is ours, so Alt+Tab and Alt+F4 reach the game, and the game's
   // own pointer sprite is the only pointer.
@@ -115,22 +89,12 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
   int width = 0, height = 0;
   SDL_GetWindowSize(window_, &width, &height);
   liveInput().windowResized(width, height);
-  mixer_.open();
   return true;
-}
-
-void SdlBackend::closeRenderer() {
-  for (auto& [handle, texture] : textures_) SDL_DestroyTexture(texture);
-  textures_.clear();
-  if (picture_) SDL_DestroyTexture(picture_);
-  picture_ = nullptr;
-  if (renderer_) SDL_DestroyRenderer(renderer_);
-  renderer_ = nullptr;
 }
 
 void SdlBackend::close() {
   mixer_.clear();
-  closeRenderer();
+  presenter_.reset();
   if (window_) {
     SDL_SetWindowKeyboardGrab(window_, SDL_FALSE);
     if (fullScreen_) {
@@ -148,82 +112,22 @@ bool SdlBackend::active() const {
 }
 
 int SdlBackend::createTexture(const Image& image) {
-  if (!renderer_ || image.empty() ||
+  if (!presenter_ || image.empty() ||
       image.rgba.size() < static_cast<std::size_t>(image.width) * image.height * 4)
     return 0;
-  SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32,
-                                           SDL_TEXTUREACCESS_STATIC, image.width, image.height);
-  if (!texture || SDL_UpdateTexture(texture, nullptr, image.rgba.data(), image.width * 4) != 0) {
-    std::fprintf(stderr, "glintbreaker: cannot upload a %dx%d picture (%s)\n", image.width,
-                 image.height, SDL_GetError());
-    if (texture) SDL_DestroyTexture(texture);
-    return 0;
-  }
-  SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-  const int handle = nextTexture_++;
-  textures_[handle] = texture;
-  return handle;
-}
-
-void SdlBackend::destroyTexture(int texture) {
-  const auto found = textures_.find(texture);
-  if (found == textures_.end()) return;
-  SDL_DestroyTexture(found->second);
-  textures_.erase(found);
-}
-
-void SdlBackend::draw(const DrawList& list) {
-  SDL_SetRenderTarget(renderer_, picture_);
-  SDL_SetRenderDrawColor(renderer_, colourByte(list.clearR), colourByte(list.clearG),
-                         colourByte(list.clearB), 255);
-  SDL_RenderClear(renderer_);
-  for (const DrawBatch& batch : list.batches) {
-    if (batch.vertices.size() < 3) continue;
-    const SDL_BlendMode blend =
-        batch.blend == Blend::Additive ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND;
-    SDL_Texture* texture = nullptr;
-    if (batch.texture != 0) {
-      const auto found = textures_.find(batch.texture);
-      if (found == textures_.end()) continue;  // a picture that never uploaded draws nothing
-      texture = found->second;
-      SDL_SetTextureBlendMode(texture, blend);
-    } else {
-      SDL_SetRenderDrawBlendMode(renderer_, blend);
-    }
-    vertices_.resize(batch.vertices.size());
-    std::transform(
-        batch.vertices.begin(), batch.vertices.end(), vertices_.begin(), [](const Vertex& v) {
-          return SDL_Vertex{{v.x, v.y},
-                            {colourByte(v.r), colourByte(v.g), colourByte(v.b), colourByte(v.a)},
-                            {v.u, v.v}};
-        });
-    const int count = static_cast<int>(vertices_.size() / 3 * 3);
-    SDL_RenderGeometry(renderer_, texture, vertices_.data(), count, nullptr, 0);
-  }
-  SDL_SetRenderTarget(renderer_, nullptr);
-}
-
-void SdlBackend::present(const DrawList& list) {
-  if (!renderer_) return;
-  draw(list);
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, picture_, nullptr, nullptr);
-  SDL_RenderPresent(renderer_);
+  return presenter_->createTexture(image);
 }
 
 std::string SdlBackend::saveShot(const std::string& pngFile) {
-  if (!renderer_) return "no window is open";
-  SDL_Surface* shot =
-      SDL_CreateRGBSurfaceWithFormat(0, kPictureWidth, kPictureHeight, 32, SDL_PIXELFORMAT_RGBA32);
-  if (!shot) return SDL_GetError();
+  if (!presenter_) return "no window is open";
+  Image picture;
   std::string error;
-  SDL_SetRenderTarget(renderer_, picture_);
-  if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGBA32, shot->pixels, shot->pitch) !=
-      0)
-    error = SDL_GetError();
-  SDL_SetRenderTarget(renderer_, nullptr);
-  if (error.empty() && IMG_SavePNG(shot, pngFile.c_str()) != 0) error = IMG_GetError();
+  if (!presenter_->readPicture(picture, error)) return error;
+  SDL_Surface* shot =
+      SDL_CreateRGBSurfaceWithFormatFrom(picture.rgba.data(), picture.width, picture.height, 32,
+                                         picture.width * 4, SDL_PIXELFORMAT_RGBA32);
+  if (!shot) return SDL_GetError();
+  if (IMG_SavePNG(shot, pngFile.c_str()) != 0) error = IMG_GetError();
   SDL_FreeSurface(shot);
   return error;
 }

@@ -27,19 +27,20 @@ TEST_F(EngineDraw, MeshesAreScaledPlacedAndLitInPixels) {
   iMeshAlphaSet(rt::engineMeshes()[0].handle, 1.7f);
   const rt::DrawList list = frame();
   ASSERT_EQ(list.batches.size(), 1u);
-  const auto& v = list.batches[0].vertices;
-  ASSERT_EQ(v.size(), 6u);
-  EXPECT_FLOAT_EQ(v[0].x, 0);
-  EXPECT_FLOAT_EQ(v[0].y, 0);
-  EXPECT_FLOAT_EQ(v[2].x, 800);
-  EXPECT_FLOAT_EQ(v[2].y, 600);
-  EXPECT_FLOAT_EQ(v[2].u, 1);
-  EXPECT_FLOAT_EQ(v[2].v, 1);
+  const auto& quads = list.batches[0].quads;
+  ASSERT_EQ(quads.size(), 1u);
+  const rt::DrawQuad& q = quads[0];
+  EXPECT_FLOAT_EQ(q.x0, 0);
+  EXPECT_FLOAT_EQ(q.y0, 0);
+  EXPECT_FLOAT_EQ(q.x1, 800);
+  EXPECT_FLOAT_EQ(q.y1, 600);
+  EXPECT_FLOAT_EQ(q.u0, 0);
+  EXPECT_FLOAT_EQ(q.v1, 1);
   // Light c gives min(1, c / 2), never below 0; opacity is clamped to 1.
-  EXPECT_FLOAT_EQ(v[0].r, 0.5f);
-  EXPECT_FLOAT_EQ(v[0].g, 1.0f);
-  EXPECT_FLOAT_EQ(v[0].b, 0.0f);
-  EXPECT_FLOAT_EQ(v[0].a, 1.0f);
+  EXPECT_FLOAT_EQ(q.r, 0.5f);
+  EXPECT_FLOAT_EQ(q.g, 1.0f);
+  EXPECT_FLOAT_EQ(q.b, 0.0f);
+  EXPECT_FLOAT_EQ(q.a, 1.0f);
   EXPECT_FLOAT_EQ(rt::engineLightRed(), 1.0f);
 }
 
@@ -73,10 +74,9 @@ TEST_F(EngineDraw, LayersFollowPriorityThenCreationOrder) {
   std::vector<rt::Blend> blends;
   for (const auto& batch : list.batches) {
     blends.push_back(batch.blend);
-    if (batch.blend == rt::Blend::Alpha && batch.vertices.size() >= 6 && meshCentres.size() < 3) {
-      for (std::size_t q = 0; q + 6 <= batch.vertices.size() && meshCentres.size() < 3; q += 6) {
-        meshCentres.push_back((batch.vertices[q].x + batch.vertices[q + 2].x) / 2);
-      }
+    if (batch.blend != rt::Blend::Alpha) continue;
+    for (const rt::DrawQuad& q : batch.quads) {
+      if (meshCentres.size() < 3) meshCentres.push_back((q.x0 + q.x1) / 2);
     }
   }
   // Low priority first; equal priorities in creation order; hidden and bare meshes are left out.
@@ -85,8 +85,7 @@ TEST_F(EngineDraw, LayersFollowPriorityThenCreationOrder) {
   ASSERT_EQ(list.batches.size(), 7u);
   EXPECT_EQ(blends[3], rt::Blend::Additive);
   // The last two batches are the sprites: the cursor's priority 1 on top of priority 0.
-  const auto& top = list.batches.back().vertices;
-  ASSERT_EQ(top.size(), 6u);
+  ASSERT_EQ(list.batches.back().quads.size(), 1u);
   EXPECT_EQ(list.batches.back().texture,
             rt::engineState().textures.find(rt::engineSprites()[0].texture)->backendRef);
 }
@@ -98,13 +97,13 @@ TEST_F(EngineDraw, SpritesCoverTheirScaleInPrintUnits) {
   iSpriteLocationSet(sprite, {-4, 2});
   EXPECT_TRUE(frame().batches.empty()) << "new sprites start hidden";
   iSpriteShow(sprite);
-  const auto v = frame().batches.at(0).vertices;
+  const rt::DrawQuad q = frame().batches.at(0).quads.at(0);
   // Centre (300, 250); 64 x 50 pixels.
-  EXPECT_FLOAT_EQ(v[0].x, 268);
-  EXPECT_FLOAT_EQ(v[0].y, 225);
-  EXPECT_FLOAT_EQ(v[2].x, 332);
-  EXPECT_FLOAT_EQ(v[2].y, 275);
-  EXPECT_FLOAT_EQ(v[0].r, 1) << "sprites are not lit";
+  EXPECT_FLOAT_EQ(q.x0, 268);
+  EXPECT_FLOAT_EQ(q.y0, 225);
+  EXPECT_FLOAT_EQ(q.x1, 332);
+  EXPECT_FLOAT_EQ(q.y1, 275);
+  EXPECT_FLOAT_EQ(q.r, 1) << "sprites are not lit";
   iSpriteTextureReset(sprite);
   EXPECT_TRUE(frame().batches.empty());
 }
@@ -115,12 +114,12 @@ TEST_F(EngineDraw, PrintedTextLastsOneRenderInItsColour) {
   iPrint("AB", {-4, 2}, {0.5f, 2}, 0.1f, font);
   iPrintColorSet(0, 0, 0, 1);
   iLightDirectionalSet({1, -1, 1}, {0.01f, 0.01f, 0.01f, 0.3f});
-  const auto v = frame().batches.at(0).vertices;
-  ASSERT_EQ(v.size(), 12u);
-  EXPECT_FLOAT_EQ(v[0].x, 300.5f);
-  EXPECT_FLOAT_EQ(v[0].y, 194);
-  EXPECT_FLOAT_EQ(v[2].u, 10.0f / 32);
-  EXPECT_FLOAT_EQ(v[0].g, 0.5f) << "the colour at the time of the print, unlit";
+  const auto quads = frame().batches.at(0).quads;
+  ASSERT_EQ(quads.size(), 2u);
+  EXPECT_FLOAT_EQ(quads[0].x0, 300.5f);
+  EXPECT_FLOAT_EQ(quads[0].y0, 194);
+  EXPECT_FLOAT_EQ(quads[0].u1, 10.0f / 32);
+  EXPECT_FLOAT_EQ(quads[0].g, 0.5f) << "the colour at the time of the print, unlit";
 
   iRender();
   ASSERT_EQ(rt::enginePrintedAtLastRender().size(), 1u);

@@ -29,19 +29,19 @@ TEST(EngineParticles, AJetMovesAlongItsDirectionChangesColourAndFades) {
   std::minstd_rand random(7);
   EXPECT_EQ(set.emit(downwardJet(), 100, 1000, 10.0, random), 4);
 
-  std::vector<rt::Vertex> born, later;
+  std::vector<rt::DrawQuad> born, later;
   set.appendQuads(10.0, born);
   set.appendQuads(10.1, later);
-  ASSERT_EQ(born.size(), 24u);
-  ASSERT_EQ(later.size(), 24u);
-  for (std::size_t q = 0; q < 24; q += 6) {
-    const float x0 = (born[q].x + born[q + 2].x) / 2, y0 = (born[q].y + born[q + 2].y) / 2;
+  ASSERT_EQ(born.size(), 4u);
+  ASSERT_EQ(later.size(), 4u);
+  for (std::size_t q = 0; q < 4; ++q) {
+    const float x0 = (born[q].x0 + born[q].x1) / 2, y0 = (born[q].y0 + born[q].y1) / 2;
     EXPECT_NEAR(x0, 425, 1e-3);
     EXPECT_NEAR(y0, 275, 1e-3);
-    EXPECT_NEAR(born[q + 2].x - born[q].x, 8, 1e-3) << "scale 0.05 is 8 pixels";
-    EXPECT_GE(born[q + 2].y - born[q].y, 8 - 1e-3);
-    EXPECT_LE(born[q + 2].y - born[q].y, 16 + 1e-3);
-    const float y1 = (later[q].y + later[q + 2].y) / 2;
+    EXPECT_NEAR(born[q].x1 - born[q].x0, 8, 1e-3) << "scale 0.05 is 8 pixels";
+    EXPECT_GE(born[q].y1 - born[q].y0, 8 - 1e-3);
+    EXPECT_LE(born[q].y1 - born[q].y0, 16 + 1e-3);
+    const float y1 = (later[q].y0 + later[q].y1) / 2;
     EXPECT_GT(y1, y0 + 2) << "falls down the screen";
     EXPECT_LT(y1, y0 + 30) << "a short jet";
     EXPECT_FLOAT_EQ(born[q].g, 1);

@@ -1,0 +1,10 @@
+#include "runtime/render_stats.h"
+
+namespace rt {
+
+RenderStats& lastRenderStats() {
+  static RenderStats stats;
+  return stats;
+}
+
+}  // namespace rt
