@@ -137,6 +137,11 @@ void RestoreScreenAfterRebuild() {
     ExitMenu->Show();
     ShowCursorSprite();
   }
+  // The name entry after a game takes the pointer too.
+  if (GameState == gsRecordEntry || GameState == gsRecordEntryName ||
+      GameState == gsRecordEntryAdd) {
+    ShowCursorSprite();
+  }
 }
 
 void Rebuild() {

@@ -59,6 +59,10 @@ rt::Json EngineJson(rt::Json state) {
   state.set("visibleMeshes", static_cast<long>(std::count_if(
                                  meshes.begin(), meshes.end(),
                                  [](const rt::MeshView& mesh) { return mesh.visible; })));
+  const auto sprites = rt::engineSprites();
+  state.set("cursorShown", std::any_of(sprites.begin(), sprites.end(), [](const rt::SpriteView& s) {
+              return s.handle == CursorSprite && s.visible;
+            }));
   state.set("light", static_cast<double>(rt::engineLightRed()));
   state.set("displayMode", iDisplayMode());
   return state;

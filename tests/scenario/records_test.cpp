@@ -247,6 +247,7 @@ TEST_F(Records, TheEntryComesBackAfterTheFullScreenWasLeft) {
       "key 88\nframes 2\nexpect window.minimised == 1\n"
       "message activate\nuntil displayMode == 1 50\nframes 1\n"
       "expect GameState == gsRecordEntryName\nexpect screens.entry.Shown == 1\n"
+      "expect cursorShown == true\n"
       "key 30\nframes 1\nexpect screens.entry.name == \\xB4\n",
       RecordsFile("x", -1, 1));
   EXPECT_EQ(run.status, 0) << run.err;
