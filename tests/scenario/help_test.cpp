@@ -13,6 +13,7 @@ namespace {
 using testing::HasSubstr;
 using testing_support::Field;
 using testing_support::GameRun;
+using testing_support::PointerAt;
 using testing_support::RunScript;
 using testing_support::TempDir;
 
@@ -20,13 +21,6 @@ using testing_support::TempDir;
 const std::string kInHelp =
     "until fade == 200 200\nkey 208\nframes 1\nkey 208\nframes 1\nkey 208\nframes 1\n"
     "key 28\nframes 1\nexpect GameState == gsHelp\nexpect screens.help.page == 1\n";
-
-// The script command that puts the pointer on pixel (x, y) of the 800 x 600 picture.
-std::string PointerAt(int x, int y) {
-  char line[64];
-  std::snprintf(line, sizeof line, "mouse %.6f %.6f\n", (x + 0.5) / 800, (y + 0.5) / 600);
-  return line;
-}
 
 GameRun RunInFreshFolder(const std::string& script) {
   TempDir user;

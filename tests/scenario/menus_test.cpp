@@ -13,8 +13,11 @@ namespace {
 
 using testing::HasSubstr;
 using testing_support::GameRun;
+using testing_support::PointerAt;
 using testing_support::ReadFile;
 using testing_support::RunScript;
+using testing_support::RunStories;
+using testing_support::Story;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
@@ -22,13 +25,6 @@ using testing_support::WriteFile;
 constexpr const char* kAtMenu = "until fade == 200 200\n";
 // The first level is running.
 constexpr const char* kPlaying = "until fade == 200 200\nkey 28\nframes 2\nexpect GameState == 3\n";
-
-// The script command that puts the pointer on pixel (x, y) of the 800 x 600 picture.
-std::string PointerAt(int x, int y) {
-  char line[64];
-  std::snprintf(line, sizeof line, "mouse %.6f %.6f\n", (x + 0.5) / 800, (y + 0.5) / 600);
-  return line;
-}
 
 // Pixels inside one item's hit area only, and inside two overlapping ones.
 const std::string kItem1 = PointerAt(150, 320), kItem2 = PointerAt(150, 367),
@@ -38,6 +34,13 @@ const std::string kItem1 = PointerAt(150, 320), kItem2 = PointerAt(150, 367),
                   kNoItem = PointerAt(600, 100);
 // The dialog's buttons; the accepting one lies over main menu item 2.
 const std::string kAcceptOverItem2 = PointerAt(300, 367), kRefuse = PointerAt(500, 350);
+
+// Runs the script in the user folder, which first gets the settings file unless it is empty.
+GameRun RunWithSettings(const TempDir& user, const std::string& script,
+                        const std::string& settings) {
+  if (!settings.empty()) WriteFile(user.file("data/settings.dat"), settings);
+  return RunScript(script, user.path());
+}
 
 constexpr const char* kMoveSound = "sound\\mainmenuchg.WAV";
 
@@ -49,28 +52,6 @@ std::string SettingsFile(bool sound, bool shift, bool alt, bool ctrl) {
   bytes[16] = alt ? 1 : 0;
   bytes[17] = ctrl ? 1 : 0;
   return bytes;
-}
-
-// Runs the script in the user folder, which first gets the settings file unless it is empty.
-GameRun RunWithSettings(const TempDir& user, const std::string& script,
-                        const std::string& settings) {
-  if (!settings.empty()) WriteFile(user.file("data/settings.dat"), settings);
-  return RunScript(script, user.path());
-}
-
-struct Story {
-  std::string name;
-  std::string script;
-};
-
-// Each story checks itself with expect lines; it fails with the script line that did not hold.
-void RunStories(const std::vector<Story>& stories, const std::string& settings = "") {
-  for (const Story& story : stories) {
-    SCOPED_TRACE(story.name);
-    TempDir user;
-    const auto run = RunWithSettings(user, story.script, settings);
-    EXPECT_EQ(run.status, 0) << run.err;
-  }
 }
 
 TEST(MainMenu, KeyboardFollowsTheNavigationTable) {

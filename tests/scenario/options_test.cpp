@@ -17,8 +17,11 @@ namespace {
 using testing::HasSubstr;
 using testing::Not;
 using testing_support::GameRun;
+using testing_support::PointerAt;
 using testing_support::ReadFile;
 using testing_support::RunScript;
+using testing_support::RunStories;
+using testing_support::Story;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
@@ -38,13 +41,6 @@ std::string Down(int times) {
 const std::string kTyping = kInOptions + Down(3) + "key 28\nframes 1\nexpect GameState == 8\n";
 const std::string kWaitingForKey =
     kInOptions + Down(4) + "key 28\nframes 1\nexpect GameState == gsOptionsKey\n";
-
-// The script command that puts the pointer on pixel (x, y) of the 800 x 600 picture.
-std::string PointerAt(int x, int y) {
-  char line[64];
-  std::snprintf(line, sizeof line, "mouse %.6f %.6f\n", (x + 0.5) / 800, (y + 0.5) / 600);
-  return line;
-}
 
 constexpr const char* kClick = "\"sound/btn_clk.wav\"";
 constexpr const char* kMenuMusic = "\"sound\\\\musmenu.wav\"";  // as JSON writes it
@@ -68,20 +64,6 @@ struct RunInFolder {
   }
   std::string SettingsFile() const { return ReadFile(user.file("data/settings.dat")); }
 };
-
-struct Story {
-  std::string name;
-  std::string script;
-};
-
-// Each story checks itself with expect lines; it fails with the script line that did not hold.
-void RunStories(const std::vector<Story>& stories, const std::string& settings = "") {
-  for (const Story& story : stories) {
-    SCOPED_TRACE(story.name);
-    const RunInFolder run(story.script, settings);
-    EXPECT_EQ(run.game.status, 0) << run.game.err;
-  }
-}
 
 TEST(Options, UpAndDownGoRoundTheFiveItems) {
   RunStories({{"round both ways with the move sound",

@@ -19,6 +19,7 @@ using testing_support::Field;
 using testing_support::GameDirWithLevels;
 using testing_support::GameRun;
 using testing_support::Level;
+using testing_support::PointerAt;
 using testing_support::ReadFile;
 using testing_support::RunScript;
 using testing_support::TempDir;
@@ -69,13 +70,6 @@ std::string SettingsFile(const std::string& secondName, bool windowed = true) {
   bytes.replace(4, secondName.size(), secondName);
   bytes[14] = 88;
   return bytes;
-}
-
-// The script command that puts the pointer on pixel (x, y) of the 800 x 600 picture.
-std::string PointerAt(int x, int y) {
-  char line[64];
-  std::snprintf(line, sizeof line, "mouse %.6f %.6f\n", (x + 0.5) / 800, (y + 0.5) / 600);
-  return line;
 }
 
 class Records : public testing::Test {

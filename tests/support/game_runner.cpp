@@ -1,5 +1,6 @@
 #include "tests/support/game_runner.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -108,6 +109,22 @@ double Field(const std::string& dump, const std::string& key) {
   const auto at = dump.find(marker);
   if (at == std::string::npos) return std::nan("");
   return std::strtod(dump.c_str() + at + marker.size(), nullptr);
+}
+
+std::string PointerAt(int x, int y) {
+  char line[64];
+  std::snprintf(line, sizeof line, "mouse %.6f %.6f\n", (x + 0.5) / 800, (y + 0.5) / 600);
+  return line;
+}
+
+void RunStories(const std::vector<Story>& stories, const std::string& settings) {
+  for (const Story& story : stories) {
+    SCOPED_TRACE(story.name);
+    TempDir user;
+    if (!settings.empty()) WriteFile(user.file("data/settings.dat"), settings);
+    const GameRun run = RunScript(story.script, user.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+  }
 }
 
 }  // namespace testing_support

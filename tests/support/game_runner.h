@@ -43,4 +43,16 @@ GameRun RunGame(const std::vector<std::string>& args);
 // The number after "\"KEY\":" in a dump line (the first occurrence); NaN when absent.
 double Field(const std::string& dump, const std::string& key);
 
+// The script command that puts the pointer on pixel (x, y) of the 800 x 600 picture.
+std::string PointerAt(int x, int y);
+
+// A named script that checks itself with expect lines.
+struct Story {
+  std::string name;
+  std::string script;
+};
+// Runs each story in a fresh user folder (which first gets the settings file unless it is
+// empty); a story fails with the script line that did not hold.
+void RunStories(const std::vector<Story>& stories, const std::string& settings = "");
+
 }  // namespace testing_support
