@@ -143,26 +143,6 @@ TEST(ShortTexts, SecondNameIsCutToTenBytesAndClearsWhatFollowed) {
             (std::vector<std::uint8_t>{1, 1, 1, 1, 0x81, 0, 0, 0, 0, 0, 0, 0, 0, 0, 88, 0, 0, 0}));
 }
 
-TEST(NameTyping, ALetterTypesItsSmallLetterOrWithShiftItsCapital) {
-  const struct {
-    int code;
-    bool shift;
-    int typed;  // -1: nothing
-  } cases[] = {
-      {16, false, 0xA9}, {16, true, 0x89},                   // Q: the capital 0x89, 32 up
-      {33, false, 0xA0}, {33, true, 0x80},                   // F: the first capital
-      {27, false, 0xBA},                                     // 0x9A: the last one 32 up
-      {31, false, 0xBC}, {31, true, 0x9B},                   // 0x9B and on: 33 up
-      {50, false, 0xBD}, {44, false, 0xC0},                  // 0x9C, 0x9F
-      {2, false, -1},    {57, false, -1},   {28, true, -1},  // a digit, Space, Enter
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    const auto typed = TypedLetter(c.code, c.shift);
-    EXPECT_EQ(typed ? *typed : -1, c.typed);
-  }
-}
-
 TEST(RecordEntryNavigation, FieldsThenButtonsWithoutWrapping) {
   // {selected, after Down, after Up}
   const int table[4][3] = {{1, 2, 1}, {2, 3, 1}, {3, 4, 2}, {4, 4, 3}};
