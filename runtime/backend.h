@@ -79,6 +79,9 @@ class Backend {
   // Sounds: whole RIFF WAVE files. loadSound returns 0 when the bytes cannot be decoded or no
   // audio device is open; every other call accepts 0 and does nothing.
   virtual int loadSound(const std::vector<std::uint8_t>& waveBytes) = 0;
+  // A long sound (music) played from its file as it goes instead of sitting decoded in memory;
+  // only one plays at a time. 0 when the file cannot be opened or no audio device is open.
+  virtual int loadStream(const std::string& waveFile) = 0;
   virtual void freeSound(int sound) = 0;
   virtual void playSound(int sound, bool loop) = 0;
   virtual void stopSound(int sound) = 0;

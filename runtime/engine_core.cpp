@@ -7,6 +7,7 @@
 #include "engine/impact.h"
 #include "runtime/draw_list.h"
 #include "runtime/engine_scene.h"
+#include "runtime/frame_log.h"
 #include "runtime/runtime.h"
 
 using rt::engineState;
@@ -20,10 +21,12 @@ void drawFrame() {
     s.printed.clear();
     return;
   }
-  for (auto& [handle, rec] : s.particleSets) rec.set->expire(rt::clock().seconds());
-  static rt::DrawList list;
-  rt::buildDrawList(s, rt::clock().seconds(), list);
-  rt::backend().present(list);
+  rt::drawLogged([&s] {
+    for (auto& [handle, rec] : s.particleSets) rec.set->expire(rt::clock().seconds());
+    static rt::DrawList list;
+    rt::buildDrawList(s, rt::clock().seconds(), list);
+    rt::backend().present(list);
+  });
   s.repaint = false;
   s.printedAtRender.swap(s.printed);
   s.printed.clear();

@@ -6,6 +6,7 @@
 #include "engine/impact.h"
 #include "runtime/engine_assets.h"
 #include "runtime/engine_scene.h"
+#include "runtime/files.h"
 #include "runtime/runtime.h"
 
 using rt::engineState;
@@ -17,21 +18,35 @@ bool looksLikeWave(const std::vector<std::uint8_t>& bytes) {
          std::memcmp(bytes.data() + 8, "WAVE", 4) == 0;
 }
 
+// Sounds larger than this (the music loops) are played from their file.
+constexpr std::uint64_t kStreamAbove = 512 * 1024;
+
+// The backend's sound for a game file; 0 (with one line on stderr) when it cannot be used.
+int loadSound(const std::string& name) {
+  const std::string path = files::gamePath(name);
+  const auto size = files::size(path);
+  const bool stream = size && *size > kStreamAbove;
+  const auto bytes = stream ? files::readAt(path, 0, 12) : rt::readGameFile("sound", name);
+  if (!bytes) {
+    if (stream) rt::reportBadInput("sound", name, "unreadable");
+    return 0;
+  }
+  if (!looksLikeWave(*bytes)) {
+    rt::reportBadInput("sound", name, "not a RIFF WAVE file");
+    return 0;
+  }
+  if (!rt::backend().soundAvailable()) return 0;
+  const int sound = stream ? rt::backend().loadStream(path) : rt::backend().loadSound(*bytes);
+  if (!sound) rt::reportBadInput("sound", name, "cannot be decoded");
+  return sound;
+}
+
 }  // namespace
 
 iHandle iSoundCreate(const char* waveFile, int) {
   rt::SoundRec rec;
   rec.name = waveFile ? waveFile : "";
-  if (waveFile) {
-    if (const auto bytes = rt::readGameFile("sound", rec.name)) {
-      if (!looksLikeWave(*bytes)) {
-        rt::reportBadInput("sound", rec.name, "not a RIFF WAVE file");
-      } else if (rt::backend().soundAvailable() &&
-                 !(rec.backendRef = rt::backend().loadSound(*bytes))) {
-        rt::reportBadInput("sound", rec.name, "cannot be decoded");
-      }
-    }
-  }
+  if (waveFile) rec.backendRef = loadSound(rec.name);
   return engineState().sounds.add(std::move(rec));
 }
 

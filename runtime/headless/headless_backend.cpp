@@ -40,6 +40,10 @@ class HeadlessBackend final : public Backend {
     sounds_[++lastSound_] = false;
     return lastSound_;
   }
+  int loadStream(const std::string&) override {
+    sounds_[++lastSound_] = false;
+    return lastSound_;
+  }
   void freeSound(int sound) override { sounds_.erase(sound); }
   // A one-shot sound is over at once; a looping one plays until stopped.
   void playSound(int sound, bool loop) override {

@@ -102,7 +102,9 @@ void drawCard(const Canvas& canvas, const Rect& clip, const Picture* picture, co
   for (int x = area.x0; x < area.x1; ++x)
     texelColumns[static_cast<std::size_t>(x - area.x0)] = columns.at(x);
   const std::size_t width = texelColumns.size();
-  const bool copy = blend == Blend::Alpha && pic.opaque && m.none();
+  // An opaque picture at full opacity hides what is under it: nothing to blend.
+  const bool covers = blend == Blend::Alpha && pic.opaque && m.a == 256;
+  const bool copy = covers && m.none();
 
   for (int y = area.y0; y < area.y1; ++y) {
     const std::uint32_t* source = pic.pixels.data() + static_cast<std::size_t>(rows.at(y)) *
@@ -110,6 +112,8 @@ void drawCard(const Canvas& canvas, const Rect& clip, const Picture* picture, co
     std::uint32_t* out = canvas.row(y) + area.x0;
     if (copy) {
       for (std::size_t i = 0; i < width; ++i) out[i] = source[texelColumns[i]] & kRgbMask;
+    } else if (covers) {
+      for (std::size_t i = 0; i < width; ++i) out[i] = m.apply(source[texelColumns[i]]) & kRgbMask;
     } else if (blend == Blend::Alpha) {
       for (std::size_t i = 0; i < width; ++i) {
         const std::uint32_t s = m.apply(source[texelColumns[i]]);
@@ -132,11 +136,30 @@ std::uint32_t clearColour(const DrawList& list) {
 
 void drawRegion(const Canvas& canvas, const Rect& region, const DrawList& list,
                 const PictureSet& pictures, RasterStats* stats) {
-  fill(canvas, region, clearColour(list));
-  for (const DrawBatch& batch : list.batches) {
+  // The last card that covers the whole region with an opaque picture at full opacity hides the
+  // clear colour and every card before it: drawing starts there.
+  std::size_t firstBatch = 0, firstQuad = 0;
+  bool hidden = false;
+  for (std::size_t b = 0; b < list.batches.size(); ++b) {
+    const DrawBatch& batch = list.batches[b];
+    const Picture* picture = batch.texture ? pictures.find(batch.texture) : nullptr;
+    if (batch.blend != Blend::Alpha || !picture || !picture->opaque) continue;
+    for (std::size_t q = 0; q < batch.quads.size(); ++q) {
+      const DrawQuad& quad = batch.quads[q];
+      if (factor(quad.a) == 256 && coverage(quad).intersect(region) == region) {
+        firstBatch = b;
+        firstQuad = q;
+        hidden = true;
+      }
+    }
+  }
+  if (!hidden) fill(canvas, region, clearColour(list));
+  for (std::size_t b = firstBatch; b < list.batches.size(); ++b) {
+    const DrawBatch& batch = list.batches[b];
     const Picture* picture = batch.texture ? pictures.find(batch.texture) : nullptr;
     if (batch.texture && !picture) continue;  // a picture that never uploaded draws nothing
-    for (const DrawQuad& quad : batch.quads) {
+    for (std::size_t q = b == firstBatch ? firstQuad : 0; q < batch.quads.size(); ++q) {
+      const DrawQuad& quad = batch.quads[q];
       if (coverage(quad).intersect(region).empty()) continue;
       drawCard(canvas, region, picture, quad, batch.blend, stats);
     }

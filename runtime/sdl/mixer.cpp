@@ -10,7 +10,16 @@
 namespace rt::sdl {
 namespace {
 
-constexpr int kChannels = 32;
+// The bytes' size and an FNV-1a hash: the same file gives the same key.
+std::uint64_t keyOf(const std::vector<std::uint8_t>& bytes) {
+  std::uint64_t hash = 0xCBF29CE484222325ull;
+  for (std::uint8_t b : bytes) hash = (hash ^ b) * 0x100000001B3ull;
+  return hash ^ (static_cast<std::uint64_t>(bytes.size()) << 40);
+}
+
+int mixerVolume(float volume) {
+  return static_cast<int>(std::lround(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME));
+}
 
 }  // namespace
 
@@ -41,70 +50,130 @@ bool Mixer::open() {
 }
 
 void Mixer::clear() {
-  if (open_) Mix_HaltChannel(-1);
-  for (auto& [handle, sound] : sounds_) Mix_FreeChunk(sound.chunk);
+  if (open_) {
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+  }
+  for (auto& [handle, sound] : sounds_) {
+    if (sound.music) Mix_FreeMusic(sound.music);
+  }
+  for (auto& [key, decoded] : decoded_) Mix_FreeChunk(decoded.chunk);
   sounds_.clear();
+  decoded_.clear();
+  channelOwner_.fill(0);
+  music_ = 0;
 }
 
 int Mixer::load(const std::vector<std::uint8_t>& waveBytes) {
   if (!open() || waveBytes.empty()) return 0;
-  SDL_RWops* source = SDL_RWFromConstMem(waveBytes.data(), static_cast<int>(waveBytes.size()));
-  Mix_Chunk* chunk = source ? Mix_LoadWAV_RW(source, 1) : nullptr;
-  if (!chunk) {
-    std::fprintf(stderr, "glintbreaker: unreadable sound (%s)\n", Mix_GetError());
-    return 0;
+  const std::uint64_t key = keyOf(waveBytes);
+  Decoded& decoded = decoded_[key];
+  if (!decoded.chunk) {
+    SDL_RWops* source = SDL_RWFromConstMem(waveBytes.data(), static_cast<int>(waveBytes.size()));
+    decoded.chunk = source ? Mix_LoadWAV_RW(source, 1) : nullptr;
+    if (!decoded.chunk) {
+      std::fprintf(stderr, "glintbreaker: unreadable sound (%s)\n", Mix_GetError());
+      decoded_.erase(key);
+      return 0;
+    }
   }
+  ++decoded.users;
   const int handle = nextSound_++;
-  sounds_[handle].chunk = chunk;
+  Sound& sound = sounds_[handle];
+  sound.chunk = decoded.chunk;
+  sound.key = key;
   return handle;
 }
 
-void Mixer::free(int sound) {
-  const auto found = sounds_.find(sound);
+int Mixer::loadStream(const std::string& path) {
+  if (!open()) return 0;
+  Mix_Music* music = Mix_LoadMUS(path.c_str());
+  if (!music) {
+    std::fprintf(stderr, "glintbreaker: unreadable music %s (%s)\n", path.c_str(), Mix_GetError());
+    return 0;
+  }
+  const int handle = nextSound_++;
+  sounds_[handle].music = music;
+  return handle;
+}
+
+int Mixer::channelOf(int handle, const Sound& sound) const {
+  const int c = sound.channel;
+  if (!open_ || c < 0 || channelOwner_[static_cast<std::size_t>(c)] != handle) return -1;
+  return Mix_Playing(c) && Mix_GetChunk(c) == sound.chunk ? c : -1;
+}
+
+void Mixer::free(int handle) {
+  const auto found = sounds_.find(handle);
   if (found == sounds_.end()) return;
-  // A chunk must not be freed while a channel still plays it.
-  eachChannelPlaying(found->second.chunk, Mix_HaltChannel);
-  Mix_FreeChunk(found->second.chunk);
+  stop(handle);
+  Sound& sound = found->second;
+  if (sound.music) Mix_FreeMusic(sound.music);
+  if (sound.chunk) {
+    Decoded& decoded = decoded_[sound.key];
+    // A chunk must not be freed while a channel still plays it.
+    if (--decoded.users == 0) {
+      for (int c = 0; c < kChannels; ++c) {
+        if (Mix_Playing(c) && Mix_GetChunk(c) == decoded.chunk) Mix_HaltChannel(c);
+      }
+      Mix_FreeChunk(decoded.chunk);
+      decoded_.erase(sound.key);
+    }
+  }
   sounds_.erase(found);
 }
 
-template <typename Act>
-bool Mixer::eachChannelPlaying(const Mix_Chunk* chunk, Act act) const {
-  if (!open_) return false;
-  bool any = false;
-  for (int channel = 0; channel < kChannels; ++channel) {
-    if (!Mix_Playing(channel) || Mix_GetChunk(channel) != chunk) continue;
-    any = true;
-    act(channel);
+void Mixer::play(int handle, bool loop) {
+  const auto found = sounds_.find(handle);
+  if (found == sounds_.end()) return;
+  Sound& sound = found->second;
+  if (sound.music) {
+    if (Mix_PlayMusic(sound.music, loop ? -1 : 0) == 0) {
+      music_ = handle;
+      Mix_VolumeMusic(sound.volume);
+    }
+    return;
   }
-  return any;
+  const int channel = Mix_PlayChannel(-1, sound.chunk, loop ? -1 : 0);
+  if (channel < 0) return;  // all channels busy: skipped
+  sound.channel = channel;
+  channelOwner_[static_cast<std::size_t>(channel)] = handle;
+  Mix_Volume(channel, sound.volume);
 }
 
-void Mixer::play(int sound, bool loop) {
-  const auto found = sounds_.find(sound);
+void Mixer::stop(int handle) {
+  const auto found = sounds_.find(handle);
+  if (found == sounds_.end() || !open_) return;
+  if (found->second.music) {
+    if (music_ == handle) {
+      Mix_HaltMusic();
+      music_ = 0;
+    }
+    return;
+  }
+  const int channel = channelOf(handle, found->second);
+  if (channel >= 0) Mix_HaltChannel(channel);
+}
+
+bool Mixer::playing(int handle) const {
+  const auto found = sounds_.find(handle);
+  if (found == sounds_.end() || !open_) return false;
+  if (found->second.music) return music_ == handle && Mix_PlayingMusic();
+  return channelOf(handle, found->second) >= 0;
+}
+
+void Mixer::setVolume(int handle, float volume) {
+  const auto found = sounds_.find(handle);
   if (found == sounds_.end()) return;
-  const Sound& s = found->second;
-  const int channel = Mix_PlayChannel(-1, s.chunk, loop ? -1 : 0);
-  if (channel >= 0) Mix_Volume(channel, s.volume);  // all channels busy: skipped
-}
-
-void Mixer::stop(int sound) {
-  const auto found = sounds_.find(sound);
-  if (found == sounds_.end()) return;
-  eachChannelPlaying(found->second.chunk, Mix_HaltChannel);
-}
-
-bool Mixer::playing(int sound) const {
-  const auto found = sounds_.find(sound);
-  return found != sounds_.end() && eachChannelPlaying(found->second.chunk, [](int) {});
-}
-
-void Mixer::setVolume(int sound, float volume) {
-  const auto found = sounds_.find(sound);
-  if (found == sounds_.end()) return;
-  Sound& s = found->second;
-  s.volume = static_cast<int>(std::lround(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME));
-  eachChannelPlaying(s.chunk, [&](int channel) { Mix_Volume(channel, s.volume); });
+  Sound& sound = found->second;
+  sound.volume = mixerVolume(volume);
+  if (!open_) return;
+  if (sound.music) {
+    if (music_ == handle) Mix_VolumeMusic(sound.volume);
+    return;
+  }
+  const int channel = channelOf(handle, sound);
+  if (channel >= 0) Mix_Volume(channel, sound.volume);
 }
 
 }  // namespace rt::sdl

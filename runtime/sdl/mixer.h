@@ -1,17 +1,25 @@
-// Sounds through SDL2_mixer: whole WAVE files played once or looped, each on a free channel,
-// with a volume of its own. Without an audio device everything is silent and nothing fails.
+// Sounds through SDL2_mixer. Short sounds are whole WAVE files decoded once and shared by every
+// handle made from the same bytes (twenty balls ask for the same brick sound); each handle plays
+// on a channel of its own choosing, with a volume of its own. Long sounds (the music) are played
+// from their file as they go, one at a time. Without an audio device everything is silent and
+// nothing fails.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
 
 namespace rt::sdl {
 
 class Mixer {
  public:
+  static constexpr int kChannels = 32;
+
   Mixer() = default;
   ~Mixer();
   Mixer(const Mixer&) = delete;
@@ -24,22 +32,34 @@ class Mixer {
 
   // 0 when the bytes are not a readable WAVE file or there is no audio device.
   int load(const std::vector<std::uint8_t>& waveBytes);
+  // A sound played from its file; 0 when the file cannot be opened or there is no device.
+  int loadStream(const std::string& path);
   void free(int sound);
+  // A looping or one-shot start; a stream replaces the one playing.
   void play(int sound, bool loop);
   void stop(int sound);
   bool playing(int sound) const;
   void setVolume(int sound, float volume);
 
  private:
-  struct Sound {
+  struct Decoded {
     Mix_Chunk* chunk = nullptr;
-    int volume = 128;  // the mixer's scale, 0..128
+    int users = 0;
   };
-  // Calls act(channel) for every channel playing the chunk now; true when there was one.
-  template <typename Act>
-  bool eachChannelPlaying(const Mix_Chunk* chunk, Act act) const;
+  struct Sound {
+    Mix_Chunk* chunk = nullptr;  // a short sound
+    std::uint64_t key = 0;       // of its decoded bytes
+    Mix_Music* music = nullptr;  // or a stream
+    int volume = 128;            // the mixer's scale, 0..128
+    int channel = -1;            // where it last started
+  };
+  // The channel this sound plays on now, or -1.
+  int channelOf(int handle, const Sound& sound) const;
 
   std::map<int, Sound> sounds_;
+  std::map<std::uint64_t, Decoded> decoded_;
+  std::array<int, kChannels> channelOwner_{};  // the handle that last started each channel
+  int music_ = 0;                              // the stream playing, if any
   int nextSound_ = 1;
   bool open_ = false;
   bool failed_ = false;

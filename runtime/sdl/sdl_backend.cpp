@@ -41,6 +41,7 @@ class SdlBackend final : public Backend {
   int loadSound(const std::vector<std::uint8_t>& waveBytes) override {
     return mixer_.load(waveBytes);
   }
+  int loadStream(const std::string& waveFile) override { return mixer_.loadStream(waveFile); }
   void freeSound(int sound) override { mixer_.free(sound); }
   void playSound(int sound, bool loop) override { mixer_.play(sound, loop); }
   void stopSound(int sound) override { mixer_.stop(sound); }

@@ -59,6 +59,7 @@ class TwiceDrawingBackend final : public rt::Backend {
   std::string saveShot(const std::string&) override { return "not kept"; }
   bool soundAvailable() override { return true; }
   int loadSound(const std::vector<std::uint8_t>&) override { return ++sounds_; }
+  int loadStream(const std::string&) override { return ++sounds_; }
   void freeSound(int) override {}
   void playSound(int, bool) override {}
   void stopSound(int) override {}

@@ -1,0 +1,90 @@
+// The sound mixer on SDL's dummy audio device: sounds made from the same bytes share their
+// decoded samples but play, stop and report on their own; music plays from its file, one stream
+// at a time.
+#include "runtime/sdl/mixer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// A mono 16-bit 22050 Hz WAVE file of `samples` samples of a quiet square wave.
+std::vector<std::uint8_t> Wave(std::uint32_t samples) {
+  std::vector<std::uint8_t> out;
+  const auto put = [&out](std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  };
+  out.insert(out.end(), {'R', 'I', 'F', 'F'});
+  put(36 + samples * 2, 4);
+  out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+  put(16, 4);
+  put(1, 2);
+  put(1, 2);
+  put(22050, 4);
+  put(44100, 4);
+  put(2, 2);
+  put(16, 2);
+  out.insert(out.end(), {'d', 'a', 't', 'a'});
+  put(samples * 2, 4);
+  for (std::uint32_t i = 0; i < samples; ++i) put((i / 50) % 2 ? 0x0400 : 0xFC00, 2);
+  return out;
+}
+
+class MixerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (!mixer.open()) GTEST_SKIP() << "no dummy audio driver";
+  }
+  rt::sdl::Mixer mixer;
+};
+
+TEST_F(MixerTest, SoundsFromTheSameBytesPlayAndStopOnTheirOwn) {
+  const auto bytes = Wave(22050);
+  const int first = mixer.load(bytes), second = mixer.load(bytes);
+  ASSERT_NE(first, 0);
+  ASSERT_NE(second, 0);
+  mixer.play(first, true);
+  EXPECT_TRUE(mixer.playing(first));
+  EXPECT_FALSE(mixer.playing(second)) << "the same samples, another sound";
+  mixer.play(second, true);
+  mixer.stop(second);
+  EXPECT_TRUE(mixer.playing(first));
+  EXPECT_FALSE(mixer.playing(second));
+  mixer.free(second);
+  EXPECT_TRUE(mixer.playing(first)) << "the shared samples live on";
+  mixer.stop(first);
+  EXPECT_FALSE(mixer.playing(first));
+  EXPECT_EQ(mixer.load({'n', 'o', 'p', 'e'}), 0);
+}
+
+TEST_F(MixerTest, MusicPlaysFromItsFileOneStreamAtATime) {
+  const auto dir = std::filesystem::temp_directory_path() / "glint-mixer-test";
+  std::filesystem::create_directories(dir);
+  const auto bytes = Wave(22050 * 3);
+  for (const char* name : {"a.wav", "b.wav"}) {
+    std::ofstream(dir / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  const int menu = mixer.loadStream((dir / "a.wav").string());
+  const int game = mixer.loadStream((dir / "b.wav").string());
+  ASSERT_NE(menu, 0);
+  ASSERT_NE(game, 0);
+  EXPECT_EQ(mixer.loadStream((dir / "missing.wav").string()), 0);
+  mixer.play(menu, true);
+  EXPECT_TRUE(mixer.playing(menu));
+  mixer.play(game, true);
+  EXPECT_TRUE(mixer.playing(game));
+  EXPECT_FALSE(mixer.playing(menu)) << "the new stream took over";
+  mixer.stop(menu);
+  EXPECT_TRUE(mixer.playing(game)) << "stopping a stream that is not playing changes nothing";
+  mixer.clear();
+  EXPECT_FALSE(mixer.playing(game));
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
