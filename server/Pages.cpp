@@ -1,0 +1,113 @@
+#include "server/Pages.h"
+
+#include <ctime>
+
+#include "server/ScreenText.h"
+
+namespace {
+
+constexpr const char* kStyle =
+    ":root{color-scheme:dark}"
+    "body{margin:0;background:#0a0f24;color:#e6eaff;"
+    "font:16px/1.5 'DejaVu Sans',system-ui,sans-serif}"
+    "main{max-width:56rem;margin:0 auto;padding:1.5rem 1rem 2rem}"
+    "h1{margin:0;font-size:2rem;letter-spacing:.06em;color:#ffd166}"
+    "h2{margin:.25rem 0 1.25rem;font-size:1.1rem;font-weight:normal;color:#9fb0ff}"
+    ".scroll{overflow-x:auto}"
+    "table{width:100%;border-collapse:collapse}"
+    "th,td{padding:.45rem .7rem;text-align:left;white-space:nowrap}"
+    "th{color:#9fb0ff;font-weight:600;border-bottom:2px solid #2c3b7d}"
+    "tbody tr:nth-child(odd){background:#121a40}"
+    ".num{text-align:right;font-variant-numeric:tabular-nums}"
+    "nav{margin-top:1.5rem}"
+    "a{color:#7fd3ff}"
+    "@media (max-width:36rem){body{font-size:14px}th,td{padding:.35rem .4rem}h1{font-size:1.5rem}}";
+
+// One page: the shared head and style around `body`, which is already HTML.
+std::string Page(const std::string& title, const std::string& body) {
+  return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+         HtmlEscape(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<main>\n" +
+         body +
+         "<nav><a href=\"/cgi/version.pl?prg=Glintbreaker&amp;show&amp;type=0\">Online records</a>"
+         " · <a href=\"/moregames\">More games</a> · <a href=\"/subscribe\">Subscribe</a></nav>\n"
+         "</main>\n</body>\n</html>\n";
+}
+
+std::string Day(std::int64_t unixSeconds) {
+  const auto seconds = static_cast<std::time_t>(unixSeconds);
+  std::tm parts{};
+  char text[32];
+  if (gmtime_r(&seconds, &parts) == nullptr ||
+      std::strftime(text, sizeof text, "%Y-%m-%d", &parts) == 0) {
+    return "?";
+  }
+  return text;
+}
+
+std::string Cell(const std::string& html, const char* cssClass = nullptr) {
+  return std::string(cssClass ? "<td class=\"" + std::string(cssClass) + "\">" : "<td>") + html +
+         "</td>";
+}
+
+}  // namespace
+
+std::string HtmlEscape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string RecordsPage(const std::vector<StoredScore>& best) {
+  std::string rows;
+  int rank = 0;
+  for (const auto& entry : best) {
+    rows += "<tr>" + Cell(std::to_string(++rank), "num") +
+            Cell(HtmlEscape(ScreenTextToUtf8(entry.name))) +
+            Cell(HtmlEscape(ScreenTextToUtf8(entry.add))) +
+            Cell(std::to_string(entry.score), "num") + Cell(Day(entry.time)) + "</tr>\n";
+  }
+  if (best.empty()) rows = "<tr><td colspan=\"5\">No scores yet: be the first.</td></tr>\n";
+  return Page("Glintbreaker: online records",
+              "<h1>Glintbreaker</h1>\n<h2>Online records: the best scores of all players</h2>\n"
+              "<div class=\"scroll\"><table>\n<thead><tr>"
+              "<th class=\"num\">#</th><th>Name</th><th>Second name</th>"
+              "<th class=\"num\">Score</th><th>Date</th></tr></thead>\n<tbody>\n" +
+                  rows + "</tbody>\n</table></div>\n");
+}
+
+std::string MoreGamesPage() {
+  return Page("Glintbreaker: more games",
+              "<h1>More games</h1>\n<h2>From the makers of Glintbreaker</h2>\n"
+              "<p>Glintbreaker is our first game. The next one is on the drawing board; "
+              "its news will appear here first.</p>\n");
+}
+
+std::string SubscribePage() {
+  return Page("Glintbreaker: news",
+              "<h1>Subscribe</h1>\n<h2>Glintbreaker news</h2>\n"
+              "<p>New levels and new games are announced on this server. We keep no mailing "
+              "list and ask for no address: come back to this page or to the online records "
+              "to see what is new.</p>\n");
+}
