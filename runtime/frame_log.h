@@ -1,7 +1,8 @@
 // A line per frame shown, for the benchmarks, written only when the environment variable
-// GLINT_FRAME_LOG names a file: when the frame was shown (milliseconds of the real-time clock),
-// how long building and drawing it took (microseconds), and the software renderer's counts
-// (cards drawn, pixels written, pixels of the picture drawn again, rectangles).
+// GLINT_FRAME_LOG names a file: when the frame was shown (milliseconds of the real-time clock,
+// and microseconds of the steady clock), how long building and drawing it took (microseconds),
+// and the software renderer's counts (cards drawn, pixels written, pixels of the picture drawn
+// again, rectangles).
 #pragma once
 
 namespace rt {
@@ -10,7 +11,7 @@ namespace rt {
 template <typename Draw>
 void drawLogged(Draw draw);
 
-void logFrame(long long shownMs, long drawMicros);
+void logFrame(long long shownMs, long long shownMicros, long drawMicros);
 bool frameLogOn();
 long long realTimeMs();
 long long steadyMicros();
@@ -23,7 +24,8 @@ void drawLogged(Draw draw) {
   }
   const long long start = steadyMicros();
   draw();
-  logFrame(realTimeMs(), static_cast<long>(steadyMicros() - start));
+  const long long end = steadyMicros();
+  logFrame(realTimeMs(), end, static_cast<long>(end - start));
 }
 
 }  // namespace rt

@@ -89,27 +89,40 @@ void drawCard(const Canvas& canvas, const Rect& clip, const Picture* picture, co
   const Modulation m{factor(quad.r * quad.a), factor(quad.g * quad.a), factor(quad.b * quad.a),
                      factor(quad.a)};
   if (area.empty() || m.a == 0) return;
-  if (stats) {
-    ++stats->cards;
-    stats->pixels += area.area();
-  }
-  static const Picture kPlain{1, 1, {kWhite}, true};
+  static const Picture kPlain{1, 1, {0, 0, 1, 1}, {kWhite}, true};
   const Picture& pic = picture ? *picture : kPlain;
+  if (pic.box.empty()) return;
   const TexelMap columns(quad.x0, quad.x1, quad.u0, quad.u1, pic.width);
   const TexelMap rows(quad.y0, quad.y1, quad.v0, quad.v1, pic.height);
+
+  // The columns whose texels lie in the kept box: one run, since the map only ever goes one way.
   thread_local std::vector<int> texelColumns;
-  texelColumns.resize(static_cast<std::size_t>(area.x1 - area.x0));
-  for (int x = area.x0; x < area.x1; ++x)
-    texelColumns[static_cast<std::size_t>(x - area.x0)] = columns.at(x);
+  texelColumns.clear();
+  int firstColumn = area.x1;
+  for (int x = area.x0; x < area.x1; ++x) {
+    const int t = columns.at(x);
+    if (t < pic.box.x0 || t >= pic.box.x1) {
+      if (firstColumn < area.x1) break;
+      continue;
+    }
+    if (firstColumn == area.x1) firstColumn = x;
+    texelColumns.push_back(t - pic.box.x0);
+  }
+  if (texelColumns.empty()) return;
   const std::size_t width = texelColumns.size();
+  const std::size_t boxWidth = static_cast<std::size_t>(pic.box.x1 - pic.box.x0);
   // An opaque picture at full opacity hides what is under it: nothing to blend.
   const bool covers = blend == Blend::Alpha && pic.opaque && m.a == 256;
   const bool copy = covers && m.none();
 
+  long drawn = 0;
   for (int y = area.y0; y < area.y1; ++y) {
-    const std::uint32_t* source = pic.pixels.data() + static_cast<std::size_t>(rows.at(y)) *
-                                                          static_cast<std::size_t>(pic.width);
-    std::uint32_t* out = canvas.row(y) + area.x0;
+    const int row = rows.at(y);
+    if (row < pic.box.y0 || row >= pic.box.y1) continue;
+    const std::uint32_t* source =
+        pic.pixels.data() + static_cast<std::size_t>(row - pic.box.y0) * boxWidth;
+    std::uint32_t* out = canvas.row(y) + firstColumn;
+    drawn += static_cast<long>(width);
     if (copy) {
       for (std::size_t i = 0; i < width; ++i) out[i] = source[texelColumns[i]] & kRgbMask;
     } else if (covers) {
@@ -124,6 +137,10 @@ void drawCard(const Canvas& canvas, const Rect& clip, const Picture* picture, co
         out[i] = addSaturated(out[i], m.apply(source[texelColumns[i]]));
       }
     }
+  }
+  if (stats && drawn > 0) {
+    ++stats->cards;
+    stats->pixels += drawn;
   }
 }
 

@@ -71,10 +71,7 @@ bool isXrgb(const SDL_Surface* surface) {
 class SurfacePresenter final : public Presenter {
  public:
   explicit SurfacePresenter(SDL_Window* window)
-      : window_(window),
-        pixels_(static_cast<std::size_t>(kPictureWidth) * kPictureHeight),
-        canvas_{pixels_.data(), kPictureWidth, kPictureHeight, kPictureWidth},
-        damage_(kPictureWidth, kPictureHeight) {}
+      : window_(window), damage_(kPictureWidth, kPictureHeight) {}
   ~SurfacePresenter() override {
     if (wrapped_) SDL_FreeSurface(wrapped_);
   }
@@ -89,13 +86,7 @@ class SurfacePresenter final : public Presenter {
     if (!surface) return;
     const bool newSurface =
         surface != surface_ || surface->w != surfaceWidth_ || surface->h != surfaceHeight_;
-    if (newSurface) {
-      surface_ = surface;
-      surfaceWidth_ = surface->w;
-      surfaceHeight_ = surface->h;
-      placement_ = std::make_unique<Placement>(surface->w, surface->h);
-      damage_.reset();
-    }
+    if (newSurface) useSurface(surface);
     RenderStats& stats = lastRenderStats();
     stats = {};
     const std::vector<Rect>& damage = damage_.update(list);
@@ -110,24 +101,57 @@ class SurfacePresenter final : public Presenter {
     send(damage, newSurface || list.repaint);
   }
 
-  bool readPicture(Image& picture, std::string&) override {
+  bool readPicture(Image& picture, std::string& error) override {
+    if (!canvas_.pixels) {
+      error = "nothing has been drawn yet";
+      return false;
+    }
     picture.width = kPictureWidth;
     picture.height = kPictureHeight;
-    picture.rgba.resize(pixels_.size() * 4);
-    for (std::size_t i = 0; i < pixels_.size(); ++i) {
-      const std::uint32_t p = pixels_[i];
-      picture.rgba[4 * i] = static_cast<std::uint8_t>(p >> 16);
-      picture.rgba[4 * i + 1] = static_cast<std::uint8_t>(p >> 8);
-      picture.rgba[4 * i + 2] = static_cast<std::uint8_t>(p);
-      picture.rgba[4 * i + 3] = 255;
+    picture.rgba.clear();
+    for (int y = 0; y < kPictureHeight; ++y) {
+      for (int x = 0; x < kPictureWidth; ++x) {
+        const std::uint32_t p = canvas_.row(y)[x];
+        picture.rgba.insert(picture.rgba.end(),
+                            {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                             static_cast<std::uint8_t>(p), 255});
+      }
     }
     return true;
   }
 
  private:
+  // A window exactly the picture's size, in our pixel format, is drawn on directly; any other
+  // gets the picture drawn aside and copied (scaled, or converted) into it.
+  void useSurface(SDL_Surface* surface) {
+    surface_ = surface;
+    surfaceWidth_ = surface->w;
+    surfaceHeight_ = surface->h;
+    placement_ = std::make_unique<Placement>(surface->w, surface->h);
+    damage_.reset();
+    inPlace_ = isXrgb(surface) && !SDL_MUSTLOCK(surface) && placement_->unscaled() &&
+               surface->w == kPictureWidth && surface->h == kPictureHeight;
+    if (inPlace_) {
+      pixels_ = {};
+      canvas_ = {static_cast<std::uint32_t*>(surface->pixels), kPictureWidth, kPictureHeight,
+                 surface->pitch / 4};
+      return;
+    }
+    pixels_.resize(static_cast<std::size_t>(kPictureWidth) * kPictureHeight);
+    canvas_ = {pixels_.data(), kPictureWidth, kPictureHeight, kPictureWidth};
+  }
+
   // Copies the picture's rectangles into the surface and shows them; with `whole`, the bars
   // around the picture too.
   void send(const std::vector<Rect>& rects, bool whole) {
+    if (inPlace_) {
+      updates_.clear();
+      for (const Rect& r : rects) updates_.push_back({r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0});
+      if (!updates_.empty()) {
+        SDL_UpdateWindowSurfaceRects(window_, updates_.data(), static_cast<int>(updates_.size()));
+      }
+      return;
+    }
     if (SDL_MUSTLOCK(surface_) && SDL_LockSurface(surface_) != 0) return;
     if (whole) SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
     updates_.clear();
@@ -178,7 +202,8 @@ class SurfacePresenter final : public Presenter {
   }
 
   SDL_Window* window_;
-  std::vector<std::uint32_t> pixels_;
+  bool inPlace_ = false;
+  std::vector<std::uint32_t> pixels_;  // the picture, when not drawn on the surface itself
   raster::Canvas canvas_;
   raster::PictureSet pictures_;
   raster::DamageTracker damage_;

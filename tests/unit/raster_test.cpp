@@ -30,7 +30,7 @@ struct Pixels {
 
 // A picture whose texel (x, y) is 0xFF0000xy: opaque, and its blue says where it came from.
 Picture Numbered(int w, int h) {
-  Picture p{w, h, {}, true};
+  Picture p{w, h, {0, 0, w, h}, {}, true};
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
       p.pixels.push_back(0xFF000000u | static_cast<std::uint32_t>(x << 4 | y));
@@ -57,8 +57,8 @@ TEST(Raster, NearestTexelsScaleAndMirror) {
 }
 
 TEST(Raster, ColourAlphaAndBlendModes) {
-  const Picture white{1, 1, {0xFFFFFFFFu}, true};
-  const Picture halfRed{1, 1, {0x80800000u}, false};  // premultiplied: red at half opacity
+  const Picture white{1, 1, {0, 0, 1, 1}, {0xFFFFFFFFu}, true};
+  const Picture halfRed{1, 1, {0, 0, 1, 1}, {0x80800000u}, false};  // premultiplied
   const struct {
     const char* what;
     const Picture* picture;
@@ -105,6 +105,28 @@ TEST(Raster, ColourAlphaAndBlendModes) {
     rt::raster::drawCard(pixel.canvas, {0, 0, 1, 1}, c.picture, c.colour, c.blend);
     EXPECT_EQ(pixel.at(0, 0), c.expected);
   }
+}
+
+TEST(Raster, OnlyTheBoxAroundWhatIsNotClearIsKeptAndDrawn) {
+  rt::Image image{4, 4, std::vector<std::uint8_t>(4 * 4 * 4, 0)};
+  const std::size_t red = (2 * 4 + 1) * 4;  // texel (1, 2)
+  image.rgba[red] = 255;
+  image.rgba[red + 3] = 255;
+  const Picture picture = rt::raster::pictureFromImage(image);
+  EXPECT_EQ(picture.box, (Rect{1, 2, 2, 3}));
+  EXPECT_EQ(picture.pixels.size(), 1u);
+  Pixels scaled(8, 8, 0x0000FF);
+  rt::raster::drawCard(scaled.canvas, {0, 0, 8, 8}, &picture, {0, 0, 8, 8}, Blend::Alpha);
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      const bool inside = x / 2 == 1 && y / 2 == 2;
+      EXPECT_EQ(scaled.at(x, y), inside ? 0xFF0000u : 0x0000FFu) << x << ", " << y;
+    }
+  }
+  const Picture clear = rt::raster::pictureFromImage({2, 2, std::vector<std::uint8_t>(16, 0)});
+  EXPECT_TRUE(clear.box.empty());
+  EXPECT_TRUE(clear.pixels.empty());
+  rt::raster::drawCard(scaled.canvas, {0, 0, 8, 8}, &clear, {0, 0, 8, 8}, Blend::Alpha);
 }
 
 TEST(Raster, DrawingInPiecesGivesTheSamePixelsAsDrawingWhole) {

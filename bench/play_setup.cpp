@@ -1,0 +1,97 @@
+#include "bench/play_setup.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "engine/impact.h"
+#include "gameplay/FieldGeometry.h"
+#include "gameplay/Random.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+
+namespace benchplay {
+namespace {
+
+std::optional<std::vector<LevelCells>> ShippedLevels() {
+  const auto bytes = files::readAll(files::gamePath("data\\Levels.dat"));
+  return bytes ? DecodeLevelFile(*bytes) : std::nullopt;
+}
+
+long Bricks(const LevelCells& cells) {
+  return std::count_if(cells.begin(), cells.end(), [](std::int32_t c) { return c != 0; });
+}
+
+}  // namespace
+
+std::int32_t DensestLevelNumber() {
+  const auto levels = ShippedLevels();
+  if (!levels || levels->empty()) return 0;
+  const auto densest = std::max_element(
+      levels->begin(), levels->end(),
+      [](const LevelCells& a, const LevelCells& b) { return Bricks(a) < Bricks(b); });
+  return static_cast<std::int32_t>(densest - levels->begin()) + 1;
+}
+
+LevelCells DensestLevel() {
+  const auto levels = ShippedLevels();
+  const std::int32_t number = DensestLevelNumber();
+  return number > 0 ? (*levels)[static_cast<std::size_t>(number - 1)] : LevelCells{};
+}
+
+void LaunchTwentyBalls(TField& field) {
+  for (std::size_t i = 0; i < field.Balls.size(); ++i) {
+    TBubble& ball = field.Balls[i];
+    if (ball.Active && ball.Launched) continue;
+    ball.Active = ball.Launched = true;
+    ball.X = -9.5L + static_cast<long double>(i);
+    ball.Y = -6;
+    ball.Angle = NormalAngle(0.3L + 0.29L * static_cast<long double>(i));
+    ball.Speed = 0.2L;
+    ball.PlaceMesh();
+    ball.Show();
+  }
+}
+
+HeadlessPlay::HeadlessPlay() {
+  files::setGameDir(GLINT_GAME_DIR);
+  rt::setBackend(rt::makeHeadlessBackend());
+  rt::setClock(std::make_unique<rt::VirtualClock>());
+  rt::setInput(input_);
+  i3ImpactOpen(1, 0);
+  const std::int32_t settings[6] = {0, 0, 15360000, 0, 0, -1};
+  i3ImpactSettings(settings);
+  SeedRandom(3);
+  level_ = DensestLevel();
+  textures_.Load();
+  field_.Create(textures_, counters_);
+  Restart();
+}
+
+HeadlessPlay::~HeadlessPlay() {
+  i3ImpactClose();
+}
+
+void HeadlessPlay::Restart() {
+  field_.ClearBricks();
+  field_.Grid.Cells = level_;
+  field_.BuildBricks(1);
+  field_.StartLife();
+  field_.PlaceForLevel();
+  field_.EntrySlide = false;
+  counters_.SetLives(3);
+  counters_.TimeLeft = 290;
+  counters_.SetMissiles(1000);
+  field_.Bat.Transform(12, counters_, step_.tick);
+  LaunchTwentyBalls(field_);
+}
+
+void HeadlessPlay::Frame() {
+  step_.tick += 13;
+  BatControls controls;
+  controls.launch = ++frames_ % 8 == 0;
+  field_.Play(step_, controls);
+  field_.UpdateObjects(step_);
+}
+
+}  // namespace benchplay
