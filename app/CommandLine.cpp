@@ -11,7 +11,7 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
       continue;
     }
     if (option != "--script" && option != "--seed" && option != "--game-dir" &&
-        option != "--user-dir") {
+        option != "--user-dir" && option != "--server") {
       error = "unknown option " + option;
       return std::nullopt;
     }
@@ -23,6 +23,14 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
     if (option == "--script") line.script = value;
     if (option == "--game-dir") line.gameDir = value;
     if (option == "--user-dir") line.userDir = value;
+    if (option == "--server") {
+      // The requests' paths begin with "/"; a host must be left after the scheme.
+      line.server = value.substr(0, value.find_last_not_of('/') + 1);
+      if (!line.server.starts_with("http://") && !line.server.starts_with("https://")) {
+        error = "--server needs an http:// or https:// address with a host, not " + value;
+        return std::nullopt;
+      }
+    }
     if (option == "--seed") {
       char* end = nullptr;
       const unsigned long long seed = std::strtoull(value.c_str(), &end, 10);

@@ -11,6 +11,9 @@ struct CommandLine {
   std::optional<std::uint64_t> seed;  // fixes the random generator
   std::string gameDir;                // read-only game files; default: beside the executable
   std::string userDir;                // settings and records; default: the per-user data folder
+  // The score server, "http://" or "https://" and a host, without a trailing "/"; empty: the
+  // game's default.
+  std::string server;
 };
 
 // Parses the options; on an unknown option or a missing value, error says why.
@@ -18,4 +21,4 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
 
 inline constexpr const char* kUsage =
     "usage: glintbreaker [--headless] [--script FILE] [--seed N] [--game-dir DIR] "
-    "[--user-dir DIR]\n";
+    "[--user-dir DIR] [--server URL]\n";

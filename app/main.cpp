@@ -8,6 +8,8 @@
 #include "app/CommandLine.h"
 #include "app/MLCore.h"
 #include "app/Paths.h"
+#include "online/ConnThread.h"
+#include "online/CurlHttpClient.h"
 #include "runtime/files.h"
 #include "runtime/live_input.h"
 #include "runtime/runtime.h"
@@ -48,12 +50,14 @@ std::unique_ptr<rt::ScriptDriver> LoadScript(const std::string& file, rt::Virtua
 }  // namespace
 
 int main(int argc, char** argv) {
+  StartHttpLibrary();
   std::string error;
   const auto line = ParseCommandLine(argc, argv, error);
   if (!line) {
     std::fprintf(stderr, "glintbreaker: %s\n%s", error.c_str(), kUsage);
     return 2;
   }
+  if (!line->server.empty()) ServerAddress = line->server;
   files::setGameDir(line->gameDir.empty() ? ExecutableDir() : line->gameDir);
   files::setUserDir(line->userDir.empty() ? DefaultUserDir() : line->userDir);
   if (line->seed) FixRandomSeed(*line->seed);
@@ -80,5 +84,9 @@ int main(int argc, char** argv) {
   config.DisplaySelector = Settings.Windowed ? 0 : -1;
   config.BossKey = Settings.BossKey;
   RunMainLoop(config);
+  // A record still being sent is given up: the thread ends before the library it uses.
+  delete ConnThread;
+  ConnThread = nullptr;
+  StopHttpLibrary();
   return 0;
 }

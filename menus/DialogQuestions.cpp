@@ -82,35 +82,42 @@ void KeepRecords() {
   RecordsMenu->CancelReset();
 }
 
-// The new record stays in the local table; the game goes back to the menu with the records
-// panel open.
-void BackToRecords() {
+// After the new record: the dialog goes and the game is reset behind it, back to the main menu.
+void LeaveRecordQuestion() {
   iPrintsHide();
   ExitMenu->Hide();
   MainMenu->ShowButtons();
   Game->HideGameObjects();
   Game->ResetGame();
   MenuMode = true;
+}
+
+// The new record stays in the local table; the records panel opens with the menu music.
+void BackToRecords() {
+  LeaveRecordQuestion();
   PlayMusic("1");
   GameState = gsRecords;
   RecordsMenu->Open();
-}
-
-// Without a connection to the score server the record cannot be sent; it stays local.
-void SubmitRecord() {
-  BackToRecords();
 }
 
 constexpr TDialogQuestion kQuestions[] = {
     {gsExitConfirm, kLeaveLines, LeaveProgram, BackToMainMenu},
     {gsQuitConfirm, kQuitLines, EndGame, ResumeGame},
     {gsRecordsResetConfirm, kResetLines, ResetRecords, KeepRecords},
-    {gsSubmitAsk, kSubmitLines, SubmitRecord, BackToRecords},
+    {gsSubmitAsk, kSubmitLines, StartSubmission, BackToRecords},
     {gsSubmitting, kWaitLines, nullptr, nullptr},
-    {gsSubmitFailed, kRetryLines, SubmitRecord, BackToRecords},
+    {gsSubmitFailed, kRetryLines, StartSubmission, BackToRecords},
 };
 
 }  // namespace
+
+void FinishSubmission() {
+  LeaveRecordQuestion();
+  GameState = gsRecords;
+  RecordsMenu->Open();
+  // The dialog hid in the waiting state, where hiding it does not bring the background back.
+  ShowMenuBackground();
+}
 
 const TDialogQuestion* FindDialogQuestion(std::uint8_t state) {
   for (const TDialogQuestion& question : kQuestions) {

@@ -19,3 +19,7 @@ inline constexpr float kDialogTextSize = 0.1f;
 
 // The question of a screen; null when the dialog asks nothing there.
 const TDialogQuestion* FindDialogQuestion(std::uint8_t state);
+
+// The record was sent: the game is reset and the records panel slides in over the main menu.
+// Run between frames once the connection thread reports it.
+void FinishSubmission();

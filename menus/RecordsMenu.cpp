@@ -158,7 +158,7 @@ void TRecordsMenu::CancelReset() {
 
 void TRecordsMenu::OnlineRecords() {
   MinimizeGameWindow();
-  sys::system().ShellOpen(kOnlineRecordsAddress);
+  sys::system().ShellOpen(ServerAddress + kOnlineRecordsPage);
   CloseOpenPanels();
   GameState = gsMainMenu;
 }

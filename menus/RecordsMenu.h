@@ -9,9 +9,8 @@
 
 class TMeshButton;
 
-// The online records page on the score server.
-inline constexpr const char* kOnlineRecordsAddress =
-    "http://127.0.0.1:8642/cgi/version.pl?prg=Glintbreaker&show&type=0";
+// The online records page, after the score server's address.
+inline constexpr const char* kOnlineRecordsPage = "/cgi/version.pl?prg=Glintbreaker&show&type=0";
 
 class TRecordsMenu {
  public:

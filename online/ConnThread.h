@@ -1,5 +1,54 @@
-// The connection thread that checks the score server and submits a new record. It arrives with
-// the online scores; until then the object is only created, suspended, and never started.
+// The connection thread: beside the game's frames it checks the score server and sends a new
+// record. It reads only what it was handed at its start and touches no game object; it publishes
+// its outcome, which the main thread takes at the start of a frame and acts on.
 #pragma once
 
-class ConnThrd {};
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "online/HttpClient.h"
+
+// The two requests to the server's script, after its address.
+inline constexpr const char* kVersionRequest = "/cgi/version.pl?version&prg=Glintbreaker";
+inline constexpr const char* kSubmitRequest = "/cgi/version.pl?hs&prg=Glintbreaker&inf=";
+
+// What one submission sends, and where.
+struct TSubmission {
+  std::string ServerAddress;  // "http://host:port", without a trailing "/"
+  std::string Name;
+  std::string AddText;  // the second name
+  std::int32_t Score = 0;
+};
+
+enum class TSubmitOutcome : std::uint8_t {
+  None,    // nothing to report: not started, still running, or already taken
+  Sent,    // the version check answered "OK" and the record went out (its answer is not read)
+  Failed,  // no usable answer to the version check: nothing was sent
+};
+
+class ConnThrd {
+ public:
+  ConnThrd() = default;  // no thread until Start
+  // Waits for the thread to end; a request still running is cut short first.
+  ~ConnThrd();
+  ConnThrd(const ConnThrd&) = delete;
+  ConnThrd& operator=(const ConnThrd&) = delete;
+
+  // Runs the submission on a thread of its own, at the lowest priority, with `client` for its
+  // requests. An object runs one submission: a later Start does nothing.
+  void Start(std::unique_ptr<THttpClient> client, TSubmission submission);
+  // The outcome once the thread has ended, handed over once; None before and after.
+  TSubmitOutcome TakeOutcome();
+
+ private:
+  // The thread's body: the version check, then the record.
+  void Execute();
+
+  std::unique_ptr<THttpClient> client_;
+  TSubmission submission_;
+  std::atomic<TSubmitOutcome> outcome_{TSubmitOutcome::None};
+  std::thread thread_;
+};

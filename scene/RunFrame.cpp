@@ -1,11 +1,13 @@
 #include "scene/RunFrame.h"
 
+#include "menus/DialogQuestions.h"
 #include "menus/ExitMenu.h"
 #include "menus/HelpMenu.h"
 #include "menus/MainMenu.h"
 #include "menus/OptMenu.h"
 #include "menus/RecordInputMenu.h"
 #include "menus/RecordsMenu.h"
+#include "online/ConnThread.h"
 #include "scene/Cursor.h"
 #include "scene/FadeIn.h"
 #include "scene/FrameTiming.h"
@@ -53,11 +55,27 @@ void RunScreensAndGame() {
   if (gameOnScreen && !Game->GameOverPhase) PrintStatusLine(GameState == gsPaused);
 }
 
+// The connection thread only reports how it ended; what follows runs here, between frames.
+void FollowSubmission() {
+  if (GameState != gsSubmitting) return;
+  switch (ConnThread->TakeOutcome()) {
+    case TSubmitOutcome::Sent:
+      FinishSubmission();
+      break;
+    case TSubmitOutcome::Failed:
+      GameState = gsSubmitFailed;
+      break;
+    case TSubmitOutcome::None:
+      break;
+  }
+}
+
 }  // namespace
 
 void RunFrame() {
   StartFrameTiming();
   ++FramesRun;
+  FollowSubmission();
   if (GameState == gsLeaving) {
     iExit();
   } else if (!StepFadeIn()) {

@@ -2,6 +2,11 @@
 
 #include <cstring>
 
+#include "menus/RecordInputMenu.h"
+#include "online/ConnThread.h"
+#include "online/CurlHttpClient.h"
+#include "scene/Game.h"
+
 std::uint8_t GameState = gsMainMenu;
 bool MenuMode = true;
 TSettings Settings;
@@ -29,6 +34,16 @@ TRecordsMenu* RecordsMenu = nullptr;
 TOptMenu* OptMenu = nullptr;
 TRecordInputMenu* RecordInputMenu = nullptr;
 ConnThrd* ConnThread = nullptr;
+
+std::string ServerAddress = "http://127.0.0.1:8642";
+
+void StartSubmission() {
+  delete ConnThread;
+  ConnThread = new ConnThrd;
+  GameState = gsSubmitting;
+  ConnThread->Start(MakeCurlHttpClient(), {ServerAddress, RecordInputMenu->NameField,
+                                           Settings.AddTextString(), Game->GetScore()});
+}
 
 TMeshSprite* LoadingPicture = nullptr;
 TMeshSprite* MenuBackground = nullptr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "engine/impact.h"
 #include "menus/Records.h"
@@ -85,6 +86,15 @@ extern TRecordsMenu* RecordsMenu;
 extern TOptMenu* OptMenu;
 extern TRecordInputMenu* RecordInputMenu;
 extern ConnThrd* ConnThread;
+
+// The score server, "http://host:port" without a trailing "/". Its default is the server's own
+// default address; the command line may name another before the first frame. Read by the
+// records panel's link and by each submission.
+extern std::string ServerAddress;
+// Replaces the connection thread by a fresh one that sends the new record (the name entry's
+// name, the live second name and the game's score) to ServerAddress; GameState becomes
+// gsSubmitting. Destroying the old thread object waits for it to end.
+void StartSubmission();
 
 // Shared pictures, sounds and fonts; re-created by every scene set-up.
 extern TMeshSprite* LoadingPicture;

@@ -1,0 +1,24 @@
+// The HTTP client on libcurl, with the limits that keep a silent, slow or flooding server from
+// holding the player in the sending state.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "online/HttpClient.h"
+
+inline constexpr long kConnectTimeoutMs = 5000;
+// The whole request, connection included: a server that answers a byte at a time fails too.
+inline constexpr long kRequestTimeoutMs = 15000;
+// A larger answer is cut off and fails; the version answer is a line of text.
+inline constexpr std::size_t kMaxAnswerBytes = 64 * 1024;
+inline constexpr const char* kUserAgent = "Glintbreaker/1.0";
+inline constexpr const char* kAcceptHeader = "Accept: text/html, */*";
+
+// The library's global set-up, once at start-up before any other thread runs, and its end after
+// the last client is gone.
+void StartHttpLibrary();
+void StopHttpLibrary();
+
+// A client for http and https addresses only; redirections are not followed.
+std::unique_ptr<THttpClient> MakeCurlHttpClient();
