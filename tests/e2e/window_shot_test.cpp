@@ -92,11 +92,13 @@ const char* kSquareModel =
     "  }\n"
     "}\n";
 
-// Runs the game binary with these arguments; its exit status, or -1 when it did not exit.
-int runGame(const std::vector<std::string>& arguments) {
+// Runs the game binary with these arguments (and SDL's renderer when `renderDriver` names one);
+// its exit status, or -1 when it did not exit.
+int runGame(const std::vector<std::string>& arguments, const char* renderDriver) {
   const pid_t child = fork();
   if (child < 0) return -1;
   if (child == 0) {
+    if (renderDriver) setenv("SDL_RENDER_DRIVER", renderDriver, 1);
     std::vector<char*> argv{const_cast<char*>(GLINT_GAME_BINARY)};
     for (const std::string& argument : arguments)
       argv.push_back(const_cast<char*>(argument.c_str()));
@@ -109,7 +111,9 @@ int runGame(const std::vector<std::string>& arguments) {
   return WEXITSTATUS(status);
 }
 
-class RealWindow : public ::testing::Test {
+// Frames reach the window through our own rasteriser, or through SDL's renderer when the
+// environment names one (as on a machine with a GPU).
+class RealWindow : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under xvfb-run (ctest label e2e)";
@@ -133,14 +137,15 @@ class RealWindow : public ::testing::Test {
     const fs::path scriptFile = userDir_ / "run.script";
     writeText(scriptFile, script);
     return runGame({"--game-dir", gameDir_.string(), "--user-dir", userDir_.string(), "--script",
-                    scriptFile.string()});
+                    scriptFile.string()},
+                   GetParam());
   }
 
   fs::path gameDir_;
   fs::path userDir_;
 };
 
-TEST_F(RealWindow, MenuBackgroundFadesInAndTheShotShowsIt) {
+TEST_P(RealWindow, MenuBackgroundFadesInAndTheShotShowsIt) {
   const fs::path shot = userDir_ / "menu.png";
   ASSERT_EQ(play("until GameState == 4 400\nframes 160\nshot " + shot.string() + "\n"), 0);
 
@@ -161,7 +166,7 @@ TEST_F(RealWindow, MenuBackgroundFadesInAndTheShotShowsIt) {
   SDL_FreeSurface(image);
 }
 
-TEST_F(RealWindow, ShotDuringTheFadeIsStillDark) {
+TEST_P(RealWindow, ShotDuringTheFadeIsStillDark) {
   const fs::path shot = userDir_ / "early.png";
   ASSERT_EQ(play("until GameState == 4 400\nframes 2\nshot " + shot.string() + "\n"), 0);
   SDL_Surface* loaded = IMG_Load(shot.c_str());
@@ -175,5 +180,10 @@ TEST_F(RealWindow, ShotDuringTheFadeIsStillDark) {
   EXPECT_LT(pixel[2], kBackground.b / 4);
   SDL_FreeSurface(image);
 }
+
+INSTANTIATE_TEST_SUITE_P(Drawing, RealWindow, ::testing::Values(nullptr, "software"),
+                         [](const auto& info) {
+                           return std::string(info.param ? "SdlRenderer" : "OurRasteriser");
+                         });
 
 }  // namespace
