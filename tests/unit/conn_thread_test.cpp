@@ -1,0 +1,124 @@
+// The connection thread on a fake HTTP client: which requests it makes for each version answer,
+// what it reports, the priority it runs at, and that destroying it cuts a request short.
+#include <gtest/gtest.h>
+
+#include <sched.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "online/ConnThread.h"
+#include "online/ScoreRecord.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// What the fake saw; it outlives the thread object that owns the fake.
+struct TRequests {
+  std::mutex lock;
+  std::condition_variable changed;
+  std::vector<std::string> addresses;
+  std::vector<int> policies;  // the scheduling policy each request ran under
+  bool cancelled = false;
+};
+
+// Gives the answers in order (nothing once they run out); with `hold` set, the first request
+// waits until it is cancelled.
+class FakeClient final : public THttpClient {
+ public:
+  FakeClient(TRequests& seen, std::vector<std::optional<std::string>> answers, bool hold = false)
+      : seen_(seen), answers_(std::move(answers)), hold_(hold) {}
+
+  std::optional<std::string> Get(const std::string& address) override {
+    std::unique_lock<std::mutex> guard(seen_.lock);
+    seen_.addresses.push_back(address);
+    seen_.policies.push_back(sched_getscheduler(0));
+    seen_.changed.notify_all();
+    if (hold_) seen_.changed.wait_for(guard, 30s, [this] { return seen_.cancelled; });
+    if (seen_.cancelled || seen_.addresses.size() > answers_.size()) return std::nullopt;
+    return answers_[seen_.addresses.size() - 1];
+  }
+
+  void Cancel() override {
+    const std::lock_guard<std::mutex> guard(seen_.lock);
+    seen_.cancelled = true;
+    seen_.changed.notify_all();
+  }
+
+ private:
+  TRequests& seen_;
+  std::vector<std::optional<std::string>> answers_;
+  bool hold_;
+};
+
+const TSubmission kSubmission{"http://scores.test:99", "\x89\xB6", "\x81", 1160};
+
+TSubmitOutcome OutcomeOf(ConnThrd& thread) {
+  for (auto waited = 0ms; waited < 10s; waited += 1ms) {
+    if (const TSubmitOutcome outcome = thread.TakeOutcome(); outcome != TSubmitOutcome::None) {
+      return outcome;
+    }
+    std::this_thread::sleep_for(1ms);
+  }
+  return TSubmitOutcome::None;
+}
+
+TEST(ConnThread, TheVersionAnswerDecidesWhetherTheRecordGoesOut) {
+  const std::string version = "http://scores.test:99/cgi/version.pl?version&prg=Glintbreaker";
+  const auto submission = [](const std::string& token) {
+    return "http://scores.test:99/cgi/version.pl?hs&prg=Glintbreaker&inf=" +
+           EncodeScoreRecord(BuildScoreRecord("\x89\xB6", 1160, token, "\x81"));
+  };
+  const struct {
+    const char* name;
+    std::vector<std::optional<std::string>> answers;
+    TSubmitOutcome outcome;
+    std::vector<std::string> addresses;
+  } cases[] = {
+      {"a token", {"OK|1|2|3|T|", "thanks"}, TSubmitOutcome::Sent, {version, submission("T")}},
+      {"no token", {"OK|1|2", "thanks"}, TSubmitOutcome::Sent, {version, submission("")}},
+      {"a failed submission is not the player's concern",
+       {"OK|1|2|3|T|"},
+       TSubmitOutcome::Sent,
+       {version, submission("T")}},
+      {"no OK", {"<html>busy</html>"}, TSubmitOutcome::Failed, {version}},
+      {"no answer", {std::nullopt}, TSubmitOutcome::Failed, {version}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TRequests seen;
+    {
+      ConnThrd thread;
+      EXPECT_EQ(thread.TakeOutcome(), TSubmitOutcome::None);
+      thread.Start(std::make_unique<FakeClient>(seen, c.answers), kSubmission);
+      EXPECT_EQ(OutcomeOf(thread), c.outcome);
+      // Handed over once.
+      EXPECT_EQ(thread.TakeOutcome(), TSubmitOutcome::None);
+    }
+    EXPECT_EQ(seen.addresses, c.addresses);
+    EXPECT_EQ(seen.policies, std::vector<int>(c.addresses.size(), SCHED_IDLE));
+  }
+}
+
+TEST(ConnThread, DestroyingItCutsARunningRequestShort) {
+  TRequests seen;
+  auto thread = std::make_unique<ConnThrd>();
+  thread->Start(std::make_unique<FakeClient>(seen, std::vector<std::optional<std::string>>{},
+                                             /*hold=*/true),
+                kSubmission);
+  {
+    std::unique_lock<std::mutex> guard(seen.lock);
+    seen.changed.wait(guard, [&] { return !seen.addresses.empty(); });
+  }
+  thread.reset();
+  EXPECT_TRUE(seen.cancelled);
+  EXPECT_EQ(seen.addresses.size(), 1u);
+}
+
+}  // namespace
