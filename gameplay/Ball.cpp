@@ -1,5 +1,6 @@
 #include "gameplay/Ball.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "gameplay/Bat.h"
@@ -124,9 +125,23 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
     }
   }
   if (!Launched) return;
+  if (Mode == bmArmored) Burst(trail_, ParticlePoint(X, Y));
+  // After a stall a frame would carry the ball far past whatever lies in its way: its motion is
+  // cut into steps no longer than the band around a box in which a contact is seen (its radius),
+  // so it meets every box on its way. An ordinary frame is one step.
+  const int steps = std::max(1, static_cast<int>(std::ceil(Speed * step.k / Radius)));
+  FrameStep part = step;
+  part.k = step.k / steps;
+  for (int i = 0; i < steps; ++i) {
+    if (!Move(part, bat, bricks, enemies, grid, contacts)) break;
+  }
+}
+
+bool TBubble::Move(const FrameStep& step, TBita& bat, const std::vector<TBlock>& bricks,
+                   const std::array<TEnemy, 9>& enemies, const TLevelGrid& grid,
+                   FieldContacts& contacts) {
   const long double k = step.k;
   const bool armored = Mode == bmArmored;
-  if (armored) Burst(trail_, ParticlePoint(X, Y));
   Angle = NormalAngle(Angle);
 
   if (CollideBox(true, kTopWall, k)) {
@@ -135,7 +150,7 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
       Y = 5;
       PlaceMesh();
     }
-    return;
+    return true;
   }
   for (std::size_t i = 0; i < kWallPieces && i < bricks.size(); ++i) {
     if (CollideBox(false, bricks[i].Box(), k)) contacts.HitBrick(i);
@@ -146,7 +161,7 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
       X = -14;
       PlaceMesh();
     }
-    return;
+    return true;
   }
   if (CollideBox(true, kRightWall, k)) {
     PlaySound(kWallSound, step.soundOn);
@@ -154,7 +169,7 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
       X = 14;
       PlaceMesh();
     }
-    return;
+    return true;
   }
 
   // Every test below overwrites `stopped`: only the last one decides the free step.
@@ -162,7 +177,7 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
   bool batHit = false;
   if (Angle > kPi / 2 && Angle < 3 * kPi / 2 && Y > bat.Y) {
     stopped = batHit = CollideBox(true, {bat.X, bat.Y, bat.HalfHeight, bat.HalfWidth}, k);
-    if (batHit && !BounceOffBat(bat, step.tick, step.soundOn)) return;
+    if (batHit && !BounceOffBat(bat, step.tick, step.soundOn)) return false;
   }
   if (!batHit) {
     for (std::size_t i = 0; i < enemies.size(); ++i) {
@@ -207,5 +222,7 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
     Launched = false;
     Active = false;
     Hide();
+    return false;
   }
+  return true;
 }

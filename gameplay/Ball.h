@@ -63,6 +63,10 @@ class TBubble {
   void StepAhead(long double k);
   void CreateMeshes();
   void PlaySound(int index, bool soundOn) const;
+  // One step of the flight: walls, the bat, enemies, bricks, then the free step and the loss.
+  // False when the ball is held by the catcher or lost: the frame's flight ends there.
+  bool Move(const FrameStep& step, TBita& bat, const std::vector<TBlock>& bricks,
+            const std::array<TEnemy, 9>& enemies, const TLevelGrid& grid, FieldContacts& contacts);
   // The bounce off the bat, shaped by the bat's movement. False when the catcher holds it.
   bool BounceOffBat(TBita& bat, std::uint32_t tick, bool soundOn);
   // [1..9] brick hits, [10] walls, bat and hard bricks, [11..13] enemies by kind.

@@ -1,6 +1,7 @@
 #include "gameplay/Bat.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "gameplay/Brick.h"
 #include "gameplay/Enemy.h"
@@ -368,33 +369,33 @@ void TBita::Steer(const FrameStep& step, const BatControls& controls,
   // The jets sit further out on the wide bat, closer in on the narrow one; the gun has none.
   const long double jet = Transformation == 9 ? 1.5L : Transformation == 6 ? 5.7L : 3.0L;
   const bool jets = Transformation != 12;
-  const long double move = kBatSpeed * step.k;
+  // After a stall the move is cut into steps of at most two ordinary ones, each tested against
+  // the field's edge, so the bat (and the ball it holds) never flies out of the field.
+  const int steps = std::max(1, static_cast<int>(std::ceil(step.k / 2)));
+  const long double move = kBatSpeed * step.k / steps;
   if ((controls.leftKey || InputDirection == mvLeft) && X > -kFieldLimit) {
     Movement = mvLeft;
     if (jets) FlameBurst(kLeftJet, jet, 0.1L);
-    X -= move;
-    PlaceMesh();
-    for (TBubble& ball : balls) {
-      if (ball.Active && !ball.Launched) {
-        ball.X -= move;
-        ball.PlaceMesh();
-      }
-    }
+    for (int i = 0; i < steps && X > -kFieldLimit; ++i) Slide(-move, balls);
   }
   if ((controls.rightKey || InputDirection == mvRight) && X < kFieldLimit) {
     Movement = mvRight;
     if (jets) FlameBurst(kRightJet, -jet, 0.1L);
-    X += move;
-    PlaceMesh();
-    for (TBubble& ball : balls) {
-      if (ball.Active && !ball.Launched) {
-        ball.X += move;
-        ball.PlaceMesh();
-      }
-    }
+    for (int i = 0; i < steps && X < kFieldLimit; ++i) Slide(move, balls);
   }
   if (!controls.leftKey && !controls.rightKey && InputDirection == mvStill) Movement = mvStill;
   if (pointer == 0) InputDirection = mvStill;
+}
+
+void TBita::Slide(long double dx, std::array<TBubble, 20>& balls) {
+  X += dx;
+  PlaceMesh();
+  for (TBubble& ball : balls) {
+    if (ball.Active && !ball.Launched) {
+      ball.X += dx;
+      ball.PlaceMesh();
+    }
+  }
 }
 
 void TBita::LaunchAndFire(TGameCounters& counters, std::array<TBubble, 20>& balls) {

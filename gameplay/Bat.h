@@ -111,6 +111,8 @@ class TBita {
   void ScatterDebris(const FrameStep& step);
   void Animate(std::uint32_t tick);
   void Steer(const FrameStep& step, const BatControls& controls, std::array<TBubble, 20>& balls);
+  // The bat and the balls it holds move by dx.
+  void Slide(long double dx, std::array<TBubble, 20>& balls);
   void LaunchAndFire(TGameCounters& counters, std::array<TBubble, 20>& balls);
   void Exhausts() const;
   // The four engine exhausts' bursts: the first pair `inner` to each side of the centre, the

@@ -1,5 +1,8 @@
 #include "gameplay/Bonus.h"
 
+#include <algorithm>
+#include <cmath>
+
 void TBonus::CreateSprite() {
   Sprite = TMeshSprite::CreateBare(15);
   iMeshTextureSet(Sprite->Mesh, textures_->BonusTexture(Kind));
@@ -44,12 +47,17 @@ FieldRect TBonus::Rect() const {
 }
 
 bool TBonus::Update(long double k, const FieldRect& bat) {
-  if (RectsOverlap(Rect(), bat)) {
-    Remove();
-    return true;
+  // After a stall the fall is cut into steps of at most two ordinary ones, so the capsule cannot
+  // fall through the bat.
+  const int steps = std::max(1, static_cast<int>(std::ceil(k / 2)));
+  for (int step = 0; step < steps && Active; ++step) {
+    if (RectsOverlap(Rect(), bat)) {
+      Remove();
+      return true;
+    }
+    Y -= 0.15L * k / steps;
+    PlaceMesh();
+    if (Y < -14) Remove();
   }
-  Y -= 0.15L * k;
-  PlaceMesh();
-  if (Y < -14) Remove();
   return false;
 }

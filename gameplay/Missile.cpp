@@ -1,5 +1,8 @@
 #include "gameplay/Missile.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "gameplay/Brick.h"
 #include "gameplay/Enemy.h"
 
@@ -48,23 +51,29 @@ FieldRect TBitaMissile::Rect() const {
 void TBitaMissile::Update(long double k, bool batExploding, const std::vector<TBlock>& bricks,
                           const std::array<TEnemy, 9>& enemies, FieldContacts& contacts) {
   Burst(Trail, ParticlePoint(X, Y - 0.1L));
-  const FieldRect box = Rect();
-  for (std::size_t i = 0; i < bricks.size(); ++i) {
-    if (bricks[i].Alive && RectsOverlap(bricks[i].Rect(), box)) {
-      contacts.HitBrick(i);
-      Remove();
-      break;
+  // After a stall the flight is cut into steps of at most two ordinary ones, so the missile
+  // cannot jump over a brick.
+  const int steps = std::max(1, static_cast<int>(std::ceil(k / 2)));
+  for (int step = 0; step < steps; ++step) {
+    const FieldRect box = Rect();
+    for (std::size_t i = 0; i < bricks.size(); ++i) {
+      if (bricks[i].Alive && RectsOverlap(bricks[i].Rect(), box)) {
+        contacts.HitBrick(i);
+        Remove();
+        break;
+      }
     }
-  }
-  // A missile that broke a brick can still take an enemy in the same frame.
-  for (std::size_t i = 0; i < enemies.size(); ++i) {
-    if (enemies[i].Alive && RectsOverlap(enemies[i].Rect(), box)) {
-      contacts.HitEnemy(i);
-      Remove();
-      break;
+    // A missile that broke a brick can still take an enemy in the same frame.
+    for (std::size_t i = 0; i < enemies.size(); ++i) {
+      if (enemies[i].Alive && RectsOverlap(enemies[i].Rect(), box)) {
+        contacts.HitEnemy(i);
+        Remove();
+        break;
+      }
     }
+    Y += 0.3L * k / steps;
+    PlaceMesh();
+    if (Y > 11 || batExploding) Remove();
+    if (!Active) break;
   }
-  Y += 0.3L * k;
-  PlaceMesh();
-  if (Y > 11 || batExploding) Remove();
 }

@@ -54,9 +54,11 @@ class FieldTest : public ::testing::Test {
     i3ImpactClose();
   }
 
-  // Rows from the top: '.' empty, '1'..'9' those codes, '#' code 10; rows not given are empty.
+  // A fresh level, no capsule falling, no enemy flying. Rows from the top: '.' empty, '1'..'9'
+  // those codes, '#' code 10; rows not given are empty.
   void Build(const std::vector<std::string>& rows, int style = 1) {
     field.ClearBricks();
+    field.ClearPools();
     field.Grid.Cells.fill(0);
     for (std::size_t r = 0; r < rows.size(); ++r) {
       for (std::size_t c = 0; c < rows[r].size(); ++c) {
