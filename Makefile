@@ -4,7 +4,7 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build play test bench sanitize fuzz contact-sheet format clean
+.PHONY: deps build play server test bench sanitize fuzz contact-sheet format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,6 +17,10 @@ build: deps $(BUILD)/CMakeCache.txt
 
 play: build
 	$(BUILD)/game/glintbreaker
+
+# The score server in the foreground on 127.0.0.1:8642, where the game's links point.
+server: build
+	$(BUILD)/server/glintbreaker-server
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -10,7 +10,7 @@ packages=(
   libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  chromium
+  chromium  # the score server's pages seen in a real browser
 )
 
 missing=()
