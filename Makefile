@@ -4,7 +4,7 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build play server test bench sanitize fuzz contact-sheet format clean
+.PHONY: deps build play server test bench sanitize soak fuzz contact-sheet format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,13 +25,22 @@ server: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Micro-benchmarks, then the table of figures beside their budgets (a real window under Xvfb).
 bench: build
 	$(BUILD)/bench/glintbreaker_bench
+	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/bench/glintbreaker_figures
 
 sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINT_SANITIZE=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE e2e
+
+# The monkey plays an hour of game time under the sanitizers; SOAK_MINUTES sets another length.
+SOAK_MINUTES ?= 60
+soak: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINT_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS) --target glint_soak_tests
+	GLINT_SOAK_MINUTES=$(SOAK_MINUTES) $(SAN_BUILD)/tests/glint_soak_tests
 
 # libFuzzer harnesses for the loaders of outside bytes; needs clang (apt-get install clang).
 fuzz: deps

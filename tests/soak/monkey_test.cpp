@@ -1,0 +1,227 @@
+// The whole game in this process on the headless engine, played by a seeded monkey: random
+// keys, pointer moves and clicks on every screen, most of them in play. After every frame the
+// state must make sense: no NaN or infinite value, every ball, capsule and enemy where its rules
+// let it be, the counters in range, GameState one of its values, and the memory flat. Five
+// simulated minutes by default; GLINT_SOAK_MINUTES asks for more (make soak: an hour).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "app/MLCore.h"
+#include "runtime/engine_scene.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+#include "runtime/system.h"
+#include "scene/Game.h"
+#include "scene/Scene.h"
+#include "scene/StartupFiles.h"
+#include "scene/StateNames.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+#else
+#include <malloc.h>
+#endif
+
+namespace {
+
+// Bytes of the heap in use now.
+std::size_t HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+  return __sanitizer_get_current_allocated_bytes();
+#else
+  return mallinfo2().uordblks;
+#endif
+}
+
+long SoakFrames() {
+  const char* minutes = std::getenv("GLINT_SOAK_MINUTES");
+  const double m = minutes ? std::atof(minutes) : 5;
+  return static_cast<long>(m * 60000 / 13);
+}
+
+bool Finite(long double v) {
+  return std::isfinite(v);
+}
+
+// What must hold after any frame; the first thing that does not is named.
+std::string Trouble() {
+  std::set<int> states;
+  for (const auto& [name, value] : GameStateNames()) states.insert(value);
+  if (!states.count(GameState)) return "GameState " + std::to_string(GameState);
+  if (Game == nullptr || !Game->ResourcesCreated) return "";
+  if (Game->GetScore() < 0) return "a negative score";
+  if (Game->GetLives() < 1 || Game->GetLives() > 3)
+    return "lives " + std::to_string(Game->GetLives());
+  if (Game->GetMissiles() < 0) return "missiles " + std::to_string(Game->GetMissiles());
+  if (Game->GetLevel() < 0 || Game->GetLevel() > 1000)
+    return "level " + std::to_string(Game->GetLevel());
+  if (!Finite(Game->TimeLeft()) || Game->TimeLeft() > 10000) return "the time left";
+  const TField& field = Game->Field;
+  const TBita& bat = field.Bat;
+  if (!Finite(bat.X) || !Finite(bat.Y) || bat.X < -13 || bat.X > 19.5L || bat.Y < -15.5L ||
+      bat.Y > -9.9L) {
+    return "the bat at " + std::to_string(static_cast<double>(bat.X)) + ", " +
+           std::to_string(static_cast<double>(bat.Y));
+  }
+  for (const TBubble& ball : field.Balls) {
+    if (!ball.Active) continue;
+    // A held ball rides on the bat (even while it slides in from off the field).
+    const bool placed = ball.Launched
+                            ? std::fabs(ball.X) <= 17.5L && ball.Y >= -15.5L && ball.Y <= 12.5L
+                            : std::fabs(ball.X - bat.X) <= 8 && std::fabs(ball.Y - bat.Y) <= 2;
+    if (!Finite(ball.X) || !Finite(ball.Y) || !Finite(ball.Angle) || !Finite(ball.Speed) ||
+        !placed || ball.Speed <= 0 || ball.Speed > 0.3L) {
+      return "a ball at " + std::to_string(static_cast<double>(ball.X)) + ", " +
+             std::to_string(static_cast<double>(ball.Y));
+    }
+  }
+  for (const TBonus& bonus : field.Bonuses) {
+    if (bonus.Active && (!Finite(bonus.Y) || bonus.Y < -14.5L || bonus.Y > 12)) return "a capsule";
+  }
+  for (const TEnemy& enemy : field.Enemies) {
+    if (enemy.Alive && (!Finite(enemy.X) || !Finite(enemy.Y) || std::fabs(enemy.X) > 13 ||
+                        enemy.Y < -7 || enemy.Y > 11.5L)) {
+      return "an enemy at " + std::to_string(static_cast<double>(enemy.X)) + ", " +
+             std::to_string(static_cast<double>(enemy.Y));
+    }
+  }
+  for (std::size_t i = TField::kWallPieces; i < field.Bricks.size(); ++i) {
+    const TBlock& brick = field.Bricks[i];
+    if (brick.Alive && !TLevelGrid::Inside(brick.Row, brick.Column)) return "a brick off the grid";
+  }
+  return "";
+}
+
+// Random input, weighted towards play; it never answers yes to leaving the program.
+class Monkey final : public rt::InputSource {
+ public:
+  Monkey(rt::VirtualClock& clock, long frames)
+      : clock_(clock), frames_(frames), random_(20261210) {}
+
+  void nextFrame(rt::InputFrame& frame) override {
+    if (trouble.empty() && FramesRun > 0) {
+      trouble = Trouble();
+      if (!trouble.empty()) trouble += " after frame " + std::to_string(FramesRun);
+    }
+    SampleHeap();
+    ++framesIn[GameState];
+    if (Game != nullptr) bestScore = std::max(bestScore, Game->GetScore());
+    frame = rt::InputFrame{};
+    clock_.advanceMillis(13);
+    for (int code : held_) frame.down[static_cast<std::size_t>(code)] = true;
+    if (FramesRun >= frames_) {
+      GameState = gsLeaving;
+      return;
+    }
+    if (GameState == gsExitConfirm) {
+      Press(frame, 1);  // Escape: stay
+      return;
+    }
+    const bool playing = GameState == gsPlaying;
+    if (GameState == gsMainMenu && Chance(0.02)) {
+      Press(frame, 200);  // towards the first item, then a new game
+      if (Chance(0.5)) Press(frame, 28);
+    }
+    if (Chance(playing ? 0.03 : 0.15)) Press(frame, MenuKey());
+    if (playing && Chance(0.05)) Hold(Chance(0.5) ? 203 : 205);
+    if (Chance(0.04)) held_.clear();
+    if (Chance(playing ? 0.04 : 0.06)) frame.mouseClicked[Chance(0.9) ? 0 : 1] = true;
+    if (Chance(0.08)) {
+      frame.mouseX = Uniform();
+      frame.mouseY = Uniform();
+      sys::system().MovePointerTo(frame.mouseX, frame.mouseY);
+    }
+    if (Chance(0.0004)) Press(frame, 88);  // the boss key now and then
+  }
+  void resetMouse(float, float) override {}
+
+  // While the window is minimised or hidden: bring it back, as a click on its task-bar entry.
+  void idle() {
+    clock_.advanceMillis(13);
+    sys::System& system = sys::system();
+    const sys::HWND window = system.MainWindow();
+    if (system.IsIconic(window) || !system.IsWindowVisible(window)) {
+      system.ShowWindow(window, sys::SW_SHOWNORMAL);
+    }
+    system.PostMessage(window, sys::WM_ACTIVATEAPP, 1, 0);
+    system.PostMessage(window, sys::WM_ACTIVATE, sys::WA_ACTIVE, 0);
+  }
+
+  std::string trouble;
+  std::map<int, long> framesIn;  // by GameState
+  std::int32_t bestScore = 0;
+  std::size_t heapAtQuarter = 0, heapMaxFirstHalf = 0, heapAtEnd = 0;
+
+ private:
+  bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
+  float Uniform() { return std::uniform_real_distribution<float>(0, 1)(random_); }
+  // Arrows, Enter, Escape, P, Backspace, letters, Shift and Ctrl, F5 and F12.
+  int MenuKey() {
+    static constexpr int kKeys[] = {200, 208, 203, 205, 28, 28, 1,  25, 14, 16,
+                                    30,  44,  31,  42,  29, 57, 63, 88, 2,  197};
+    return kKeys[std::uniform_int_distribution<std::size_t>(0, std::size(kKeys) - 1)(random_)];
+  }
+  static void Press(rt::InputFrame& frame, int code) {
+    frame.clicked[static_cast<std::size_t>(code)] = frame.down[static_cast<std::size_t>(code)] =
+        true;
+  }
+  void Hold(int code) { held_.insert(code); }
+  void SampleHeap() {
+    const std::size_t heap = HeapInUse();
+    if (FramesRun < frames_ / 2) heapMaxFirstHalf = std::max(heapMaxFirstHalf, heap);
+    if (FramesRun == frames_ / 4) heapAtQuarter = heap;
+    if (FramesRun >= frames_ - 1) heapAtEnd = heap;
+  }
+
+  rt::VirtualClock& clock_;
+  long frames_;
+  std::mt19937 random_;
+  std::set<int> held_;
+};
+
+TEST(Soak, AMonkeyPlaysForMinutesAndTheGameStaysSound) {
+  const long frames = SoakFrames();
+  files::setGameDir(GLINT_GAME_DIR);
+  const std::string user = testing::TempDir() + "/glint-soak-" + std::to_string(::getpid());
+  files::setUserDir(user);
+  // A table of low scores: nearly every game ends in the name entry and the online question.
+  TRecordsTable low = TRecordsTable::Defaults();
+  for (TRecordEntry& entry : low.Entries) entry.Score = 1;
+  files::writeAtomic(files::userPath(kRecordsFile), low.Encode());
+  ServerAddress = "http://127.0.0.1:1";  // nothing listens: a record is never really sent
+  rt::setBackend(rt::makeHeadlessBackend());
+  sys::setSystem(sys::makeHeadlessSystem());
+  auto clock = std::make_unique<rt::VirtualClock>();
+  Monkey monkey(*clock, frames);
+  rt::setClock(std::move(clock));
+  rt::setInput(monkey);
+  sys::system().SetIdleHook([&monkey] { monkey.idle(); });
+
+  LoadStartupFiles();
+  TCoreConfig config;
+  FillCoreConfig(config);
+  config.DisplaySelector = 0;
+  RunMainLoop(config);
+
+  EXPECT_GE(FramesRun, frames) << "the game ran to the end";
+  std::ostringstream visited;
+  for (const auto& [state, count] : monkey.framesIn) visited << " " << state << ":" << count;
+  std::printf("soak: %ld frames, best score %d; frames by GameState:%s\n", FramesRun,
+              monkey.bestScore, visited.str().c_str());
+  EXPECT_EQ(monkey.trouble, "");
+  ASSERT_NE(Game, nullptr);
+  EXPECT_TRUE(Game->ResourcesCreated) << "the monkey got into play";
+  // Flat: what the game holds at the end is no more than it held in the first half.
+  EXPECT_LE(monkey.heapAtEnd, monkey.heapMaxFirstHalf + (4u << 20))
+      << "at a quarter " << monkey.heapAtQuarter << ", first half at most "
+      << monkey.heapMaxFirstHalf;
+}
+
+}  // namespace
