@@ -158,6 +158,13 @@ BoundedHttpServer::BoundedHttpServer(ConnectionLimits limits) : limits_(limits) 
   set_payload_max_length(limits.requestBytes);
 }
 
+int BoundedHttpServer::Bind(const std::string& host, int port) {
+  const int bound = port == 0 ? bind_to_any_port(host) : (bind_to_port(host, port) ? port : -1);
+  // Listening again on the bound socket only widens its queue.
+  if (bound >= 0 && ::listen(svr_sock_, limits_.backlog) != 0) return -1;
+  return bound;
+}
+
 bool BoundedHttpServer::process_and_close_socket(socket_t sock) {
   bool served = false;
   try {
@@ -167,7 +174,7 @@ bool BoundedHttpServer::process_and_close_socket(socket_t sock) {
   } catch (...) {
     // A request that failed in the library is answered by closing its connection.
   }
-  shutdown(sock, SHUT_RDWR);
-  close(sock);
+  ::shutdown(sock, SHUT_RDWR);
+  ::close(sock);
   return served;
 }

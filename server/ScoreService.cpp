@@ -21,7 +21,10 @@ std::optional<std::string> Single(const httplib::Request& request, const char* k
   return request.get_param_value(key);
 }
 
-void Refuse(httplib::Response& response, int status, const std::string& reason) {
+void Refuse(const httplib::Request& request, httplib::Response& response, int status,
+            const std::string& reason) {
+  std::cerr << "glintbreaker-server: " << status << ' ' << reason << " for " << request.remote_addr
+            << '\n';
   response.status = status;
   response.set_content(reason + "\n", kText);
 }
@@ -52,7 +55,7 @@ void ScoreService::Register(httplib::Server& server) {
       response.set_content("error " + std::to_string(response.status) + "\n", kText);
     }
   });
-  server.set_exception_handler([](const auto&, auto& response, std::exception_ptr error) {
+  server.set_exception_handler([](const auto& request, auto& response, std::exception_ptr error) {
     try {
       std::rethrow_exception(error);
     } catch (const std::exception& e) {
@@ -60,16 +63,16 @@ void ScoreService::Register(httplib::Server& server) {
     } catch (...) {
       std::cerr << "glintbreaker-server: unknown failure\n";
     }
-    Refuse(response, 500, "the server failed");
+    Refuse(request, response, 500, "the server failed");
   });
 }
 
 void ScoreService::Script(const httplib::Request& request, httplib::Response& response) {
-  if (Single(request, "prg") != kProgram) return Refuse(response, 400, "unknown program");
+  if (Single(request, "prg") != kProgram) return Refuse(request, response, 400, "unknown program");
   const bool version = request.has_param("version");
   const bool submit = request.has_param("hs");
   const bool show = request.has_param("show");
-  if (version + submit + show != 1) return Refuse(response, 400, "unknown request");
+  if (version + submit + show != 1) return Refuse(request, response, 400, "unknown request");
   if (version) return Version(request, response);
   if (submit) return Submit(request, response);
   return Records(request, response);
@@ -78,7 +81,7 @@ void ScoreService::Script(const httplib::Request& request, httplib::Response& re
 void ScoreService::Version(const httplib::Request& request, httplib::Response& response) {
   const auto now = std::chrono::steady_clock::now();
   if (!versionLimit_.Allow(request.remote_addr, now)) {
-    return Refuse(response, 429, "too many requests");
+    return Refuse(request, response, 429, "too many requests");
   }
   response.set_content("OK|1|" + std::string(kProgram) + "|" + std::to_string(std::time(nullptr)) +
                            "|" + tokens_.Issue(now) + "|",
@@ -88,15 +91,15 @@ void ScoreService::Version(const httplib::Request& request, httplib::Response& r
 void ScoreService::Submit(const httplib::Request& request, httplib::Response& response) {
   const auto now = std::chrono::steady_clock::now();
   if (!submitLimit_.Allow(request.remote_addr, now)) {
-    return Refuse(response, 429, "too many submissions");
+    return Refuse(request, response, 429, "too many submissions");
   }
   const std::optional<std::string> symbols = Single(request, "inf");
-  if (!symbols) return Refuse(response, 400, "no record");
+  if (!symbols) return Refuse(request, response, 400, "no record");
   std::string reason;
   const std::optional<Submission> submission = CheckSubmission(*symbols, reason);
-  if (!submission) return Refuse(response, 400, reason);
+  if (!submission) return Refuse(request, response, 400, reason);
   if (!tokens_.Redeem(submission->token, now)) {
-    return Refuse(response, 403, "unknown, used or expired token");
+    return Refuse(request, response, 403, "unknown, used or expired token");
   }
   store_.Add({submission->name, submission->add, submission->score, std::time(nullptr),
               request.remote_addr});
@@ -106,6 +109,6 @@ void ScoreService::Submit(const httplib::Request& request, httplib::Response& re
 }
 
 void ScoreService::Records(const httplib::Request& request, httplib::Response& response) {
-  if (Single(request, "type") != "0") return Refuse(response, 404, "no such table");
+  if (Single(request, "type") != "0") return Refuse(request, response, 404, "no such table");
   response.set_content(RecordsPage(store_.Best(kRecordsShown)), kHtml);
 }

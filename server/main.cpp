@@ -39,9 +39,7 @@ int main(int argc, char** argv) {
     ScoreService service(store);
     BoundedHttpServer http;
     service.Register(http);
-    const int port = options->port == 0
-                         ? http.bind_to_any_port(options->host)
-                         : (http.bind_to_port(options->host, options->port) ? options->port : -1);
+    const int port = http.Bind(options->host, options->port);
     if (port < 0) {
       std::cerr << "glintbreaker-server: cannot listen on " << options->host << ':' << options->port
                 << '\n';
@@ -53,8 +51,8 @@ int main(int argc, char** argv) {
               << " with the database " << options->database << std::endl;
 
     std::thread stopper([&] {
-      int signal = 0;
-      sigwait(&endSignals, &signal);
+      int received = 0;
+      sigwait(&endSignals, &received);
       http.stop();
     });
     http.listen_after_bind();

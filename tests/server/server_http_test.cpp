@@ -10,6 +10,8 @@
 
 #include <ctime>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "online/ScoreRecord.h"
 #include "server/ScoreStore.h"
@@ -125,6 +127,28 @@ TEST_F(ServerHttp, RefusedSubmissionsChangeNothingAndLeaveTheTokenGood) {
   ASSERT_TRUE(replayed);
   EXPECT_EQ(replayed->status, 403);
   EXPECT_EQ(Stored().size(), 1u);
+}
+
+TEST_F(ServerHttp, PlayersSendingAtOnceAreAllStored) {
+  constexpr int kPlayers = 8;
+  std::vector<int> statuses(kPlayers, 0);
+  std::vector<std::thread> players;
+  for (int i = 0; i < kPlayers; ++i) {
+    players.emplace_back([&, i] {
+      httplib::Client own(server.host(), server.port());
+      const auto answer = own.Get(kScript + "?version&prg=Glintbreaker");
+      if (!answer) return;
+      const std::string token = VersionToken(answer->body).value_or("");
+      const auto sent = own.Get(kScript + "?hs&prg=Glintbreaker&inf=" +
+                                EncodeScoreRecord(BuildScoreRecord(kName, 100 + i, token, "")));
+      if (sent) statuses[i] = sent->status;
+    });
+  }
+  for (auto& player : players) player.join();
+  for (int i = 0; i < kPlayers; ++i) EXPECT_EQ(statuses[i], 200) << i;
+  const auto rows = Stored();
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kPlayers));
+  for (int i = 0; i < kPlayers; ++i) EXPECT_EQ(rows[i].score, 100 + kPlayers - 1 - i);
 }
 
 // What a raw connection got across and back.
