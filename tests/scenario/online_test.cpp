@@ -255,6 +255,19 @@ TEST_F(Online, TheOnlineRecordsPageIsOnTheServerNamed) {
                                  "prg=Glintbreaker&show&type=0"));
 }
 
+TEST_F(Online, ClosingTheWindowWhileSendingEndsTheProgramWithoutWaitingForTheServer) {
+  FakeScoreServer server(Serving::Silent);
+  const auto start = std::chrono::steady_clock::now();
+  // The frames before the close give the thread the few milliseconds it takes to send its
+  // request. The last line is never reached when the window's close ends the program.
+  const GameRun run = Play(std::string(kToTheQuestion) + kSend +
+                               "frames 2000\nmessage close\nframes 10\nexpect frame == 0\n",
+                           server.Address());
+  // The request is cut short: well before its own time-out of 15 s.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
 struct Fault {
   const char* name;
   Serving serving;
