@@ -45,6 +45,10 @@ void ScoreService::Register(httplib::Server& server) {
   });
   server.Get("/cgi/version.pl",
              [this](const auto& request, auto& response) { Script(request, response); });
+  // The bare address, as a person types it, shows the records too.
+  server.Get("/", [this](const auto&, auto& response) {
+    response.set_content(RecordsPage(store_.Best(kRecordsShown)), kHtml);
+  });
   server.Get("/moregames",
              [](const auto&, auto& response) { response.set_content(MoreGamesPage(), kHtml); });
   server.Get("/subscribe",

@@ -228,7 +228,7 @@ TEST_F(ServerHttp, OversizedRequestsAreCutOffAndTheServerGoesOn) {
   EXPECT_EQ(server.Stop(), 0) << server.Log();
 }
 
-TEST_F(ServerHttp, TheGamesLinkFilesLeadToPagesOfTheServer) {
+TEST_F(ServerHttp, TheGamesLinkFilesAndTheBareAddressLeadToPagesOfTheServer) {
   for (const char* file : {"moregames.url", "subscribe.url"}) {
     SCOPED_TRACE(file);
     const std::string shortcut = ReadFile(std::string(GLINT_GAME_DIR) + "/" + file);
@@ -243,6 +243,10 @@ TEST_F(ServerHttp, TheGamesLinkFilesLeadToPagesOfTheServer) {
     EXPECT_EQ(page->get_header_value("Content-Type"), "text/html; charset=utf-8");
     EXPECT_THAT(page->body, HasSubstr("</html>"));
   }
+  const auto home = client.Get("/");
+  ASSERT_TRUE(home);
+  EXPECT_EQ(home->status, 200);
+  EXPECT_THAT(home->body, HasSubstr("Online records"));
   const auto missing = client.Get("/elsewhere");
   ASSERT_TRUE(missing);
   EXPECT_EQ(missing->status, 404);
