@@ -69,8 +69,10 @@ int Mixer::load(const std::vector<std::uint8_t>& waveBytes) {
   const std::uint64_t key = keyOf(waveBytes);
   Decoded& decoded = decoded_[key];
   if (!decoded.chunk) {
+    // Closed here, not by the mixer: it leaks the source of bytes too short to name a format.
     SDL_RWops* source = SDL_RWFromConstMem(waveBytes.data(), static_cast<int>(waveBytes.size()));
-    decoded.chunk = source ? Mix_LoadWAV_RW(source, 1) : nullptr;
+    decoded.chunk = source ? Mix_LoadWAV_RW(source, 0) : nullptr;
+    if (source) SDL_RWclose(source);
     if (!decoded.chunk) {
       std::fprintf(stderr, "glintbreaker: unreadable sound (%s)\n", Mix_GetError());
       decoded_.erase(key);
