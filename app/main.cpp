@@ -50,7 +50,6 @@ std::unique_ptr<rt::ScriptDriver> LoadScript(const std::string& file, rt::Virtua
 }  // namespace
 
 int main(int argc, char** argv) {
-  StartHttpLibrary();
   std::string error;
   const auto line = ParseCommandLine(argc, argv, error);
   if (!line) {

@@ -1,11 +1,17 @@
 #include "online/CurlHttpClient.h"
 
-#include <curl/curl.h>
-
 #include <atomic>
 #include <string>
 
+#include "online/CurlLibrary.h"
+
 namespace {
+
+constexpr const char* kCurlFile = "libcurl.so.4";
+
+// Loaded by the first client, on the main thread; set up once for the program's life.
+std::unique_ptr<TCurlLibrary> Library;
+bool LibraryTried = false;
 
 // Keeps the body up to the limit; a larger answer stops the transfer, which then fails.
 std::size_t CollectBody(char* data, std::size_t size, std::size_t count, void* answer) {
@@ -23,11 +29,15 @@ int StopWhenCancelled(void* cancelled, curl_off_t, curl_off_t, curl_off_t, curl_
 
 class TCurlHttpClient final : public THttpClient {
  public:
-  TCurlHttpClient()
-      : curl_(curl_easy_init()), headers_(curl_slist_append(nullptr, kAcceptHeader)) {}
+  explicit TCurlHttpClient(const TCurlLibrary* library) : library_(library) {
+    if (library_ == nullptr) return;
+    curl_ = library_->easy_init();
+    headers_ = library_->slist_append(nullptr, kAcceptHeader);
+  }
   ~TCurlHttpClient() override {
-    curl_slist_free_all(headers_);
-    if (curl_ != nullptr) curl_easy_cleanup(curl_);
+    if (library_ == nullptr) return;
+    library_->slist_free_all(headers_);
+    if (curl_ != nullptr) library_->easy_cleanup(curl_);
   }
   TCurlHttpClient(const TCurlHttpClient&) = delete;
   TCurlHttpClient& operator=(const TCurlHttpClient&) = delete;
@@ -35,43 +45,49 @@ class TCurlHttpClient final : public THttpClient {
   std::optional<std::string> Get(const std::string& address) override {
     if (curl_ == nullptr || headers_ == nullptr || cancelled_) return std::nullopt;
     std::string body;
-    curl_easy_setopt(curl_, CURLOPT_URL, address.c_str());
-    curl_easy_setopt(curl_, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(curl_, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl_, CURLOPT_HTTPHEADER, headers_);
-    curl_easy_setopt(curl_, CURLOPT_USERAGENT, kUserAgent);
+    set(CURLOPT_URL, address.c_str());
+    set(CURLOPT_HTTPGET, 1L);
+    set(CURLOPT_PROTOCOLS_STR, "http,https");
+    set(CURLOPT_HTTPHEADER, headers_);
+    set(CURLOPT_USERAGENT, kUserAgent);
     // No signals from name resolution: the game's own thread gets none.
-    curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl_, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
-    curl_easy_setopt(curl_, CURLOPT_TIMEOUT_MS, kRequestTimeoutMs);
-    curl_easy_setopt(curl_, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, CollectBody);
-    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &body);
-    curl_easy_setopt(curl_, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, &cancelled_);
-    if (curl_easy_perform(curl_) != CURLE_OK) return std::nullopt;
+    set(CURLOPT_NOSIGNAL, 1L);
+    set(CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+    set(CURLOPT_TIMEOUT_MS, kRequestTimeoutMs);
+    set(CURLOPT_FAILONERROR, 1L);
+    set(CURLOPT_WRITEFUNCTION, CollectBody);
+    set(CURLOPT_WRITEDATA, &body);
+    set(CURLOPT_NOPROGRESS, 0L);
+    set(CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
+    set(CURLOPT_XFERINFODATA, &cancelled_);
+    if (library_->easy_perform(curl_) != CURLE_OK) return std::nullopt;
     return body;
   }
 
   void Cancel() override { cancelled_ = true; }
 
  private:
-  CURL* curl_;
-  curl_slist* headers_;
+  template <typename Value>
+  void set(CURLoption option, Value value) {
+    library_->easy_setopt(curl_, option, value);
+  }
+
+  const TCurlLibrary* library_;
+  CURL* curl_ = nullptr;
+  curl_slist* headers_ = nullptr;
   std::atomic<bool> cancelled_{false};
 };
 
 }  // namespace
 
-void StartHttpLibrary() {
-  curl_global_init(CURL_GLOBAL_DEFAULT);
+std::unique_ptr<THttpClient> MakeCurlHttpClient() {
+  if (!LibraryTried) {
+    LibraryTried = true;
+    Library = TCurlLibrary::Load(kCurlFile);
+  }
+  return std::make_unique<TCurlHttpClient>(Library.get());
 }
 
 void StopHttpLibrary() {
-  curl_global_cleanup();
-}
-
-std::unique_ptr<THttpClient> MakeCurlHttpClient() {
-  return std::make_unique<TCurlHttpClient>();
+  Library.reset();
 }

@@ -15,10 +15,9 @@ inline constexpr std::size_t kMaxAnswerBytes = 64 * 1024;
 inline constexpr const char* kUserAgent = "Glintbreaker/1.0";
 inline constexpr const char* kAcceptHeader = "Accept: text/html, */*";
 
-// The library's global set-up, once at start-up before any other thread runs, and its end after
-// the last client is gone.
-void StartHttpLibrary();
-void StopHttpLibrary();
-
-// A client for http and https addresses only; redirections are not followed.
+// A client for http and https addresses only; redirections are not followed. Called on the main
+// thread: the first call loads libcurl (online/CurlLibrary.h); when it cannot be loaded, every
+// request of the client fails.
 std::unique_ptr<THttpClient> MakeCurlHttpClient();
+// The library's global end, after the last client is gone; nothing when it was never loaded.
+void StopHttpLibrary();
