@@ -87,5 +87,8 @@ int main(int argc, char** argv) {
   delete ConnThread;
   ConnThread = nullptr;
   StopHttpLibrary();
+  // The window and the display are closed here, never by exit() (runtime/runtime.cpp says why).
+  rt::setBackend(nullptr);
+  sys::setSystem(nullptr);
   return 0;
 }

@@ -6,7 +6,10 @@
 namespace rt {
 namespace {
 
-std::unique_ptr<Backend> theBackend;
+// Never destroyed by exit(): the program body takes the backend down itself. A library that ends
+// the process on its own (Xlib, when the display goes away) must not run SDL's teardown, which
+// waits forever on the broken display.
+std::unique_ptr<Backend>& theBackend = *new std::unique_ptr<Backend>;
 std::unique_ptr<Clock> theClock;
 InputSource* theInput = nullptr;
 

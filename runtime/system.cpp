@@ -13,7 +13,9 @@
 namespace sys {
 namespace {
 
-std::unique_ptr<System> theSystem;
+// Never destroyed by exit(), for the same reason as the backend (runtime.cpp): the program body
+// takes it down.
+std::unique_ptr<System>& theSystem = *new std::unique_ptr<System>;
 
 // SIGUSR1 and SIGUSR2 are the outside hot keys 200 (come back) and 201 (end).
 volatile std::sig_atomic_t comeBackSignalled = 0;
