@@ -10,6 +10,10 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
       line.headless = true;
       continue;
     }
+    if (option == "--help" || option == "-h") {
+      line.help = true;
+      continue;
+    }
     if (option != "--script" && option != "--seed" && option != "--game-dir" &&
         option != "--user-dir" && option != "--server") {
       error = "unknown option " + option;

@@ -14,6 +14,7 @@ struct CommandLine {
   // The score server, "http://" or "https://" and a host, without a trailing "/"; empty: the
   // game's default.
   std::string server;
+  bool help = false;  // --help or -h: the usage on stdout, and nothing else
 };
 
 // Parses the options; on an unknown option or a missing value, error says why.
@@ -22,3 +23,12 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
 inline constexpr const char* kUsage =
     "usage: glintbreaker [--headless] [--script FILE] [--seed N] [--game-dir DIR] "
     "[--user-dir DIR] [--server URL]\n";
+
+inline constexpr const char* kHelp =
+    "  --headless        no window: the recording engine, for tests and automation\n"
+    "  --script FILE     input and time come from a script\n"
+    "  --seed N          fixes the random generator\n"
+    "  --game-dir DIR    where the game's files are (default: beside the program)\n"
+    "  --user-dir DIR    where settings and records are kept\n"
+    "  --server URL      the score server (default: http://127.0.0.1:8642)\n"
+    "  --help            this text\n";

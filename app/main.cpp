@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "glintbreaker: %s\n%s", error.c_str(), kUsage);
     return 2;
   }
+  if (line->help) {
+    std::printf("%s%s", kUsage, kHelp);
+    return 0;
+  }
   if (!line->server.empty()) ServerAddress = line->server;
   files::setGameDir(line->gameDir.empty() ? ExecutableDir() : line->gameDir);
   files::setUserDir(line->userDir.empty() ? DefaultUserDir() : line->userDir);

@@ -35,4 +35,18 @@ TEST(CommandLine, ServerTakesAnHttpAddressWithoutItsTrailingSlash) {
   }
 }
 
+TEST(CommandLine, HelpIsAskedForByEitherSpellingAndOtherWordsAreRefused) {
+  for (const char* word : {"--help", "-h"}) {
+    const char* args[] = {"glintbreaker", word};
+    std::string error;
+    const auto line = ParseCommandLine(2, args, error);
+    ASSERT_TRUE(line) << error;
+    EXPECT_TRUE(line->help);
+  }
+  const char* args[] = {"glintbreaker", "--halp"};
+  std::string error;
+  EXPECT_FALSE(ParseCommandLine(2, args, error));
+  EXPECT_EQ(error, "unknown option --halp");
+}
+
 }  // namespace
