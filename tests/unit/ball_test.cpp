@@ -12,19 +12,7 @@ class BallTest : public FieldTest {
  protected:
   void SetUp() override {
     FieldTest::SetUp();
-    Build({});
-    field.Bat.X = 0;
-    field.Bat.Y = -10;
-  }
-
-  TBubble& Fly(long double x, long double y, long double angle) {
-    TBubble& ball = field.Balls[0];
-    ball.Active = ball.Launched = true;
-    ball.X = x;
-    ball.Y = y;
-    ball.Angle = angle;
-    ball.Speed = 0.2L;
-    return ball;
+    EmptyFieldWithTheBatInTheMiddle();
   }
 
   // The deviation the next bounce will draw, with the generator left as it was.

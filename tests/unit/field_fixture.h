@@ -79,6 +79,24 @@ class FieldTest : public ::testing::Test {
     return 0;
   }
 
+  // The first ball in flight from (x, y) at the angle and speed.
+  TBubble& Fly(long double x, long double y, long double angle, long double speed = 0.2L) {
+    TBubble& ball = field.Balls[0];
+    ball.Active = ball.Launched = true;
+    ball.X = x;
+    ball.Y = y;
+    ball.Angle = angle;
+    ball.Speed = speed;
+    return ball;
+  }
+
+  // An empty field with the bat in the middle at its height.
+  void EmptyFieldWithTheBatInTheMiddle() {
+    Build({});
+    field.Bat.X = 0;
+    field.Bat.Y = -10;
+  }
+
   FrameStep step{1, 5000, true};
   TFieldTextures textures;
   TGameCounters counters;

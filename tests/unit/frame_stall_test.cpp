@@ -18,19 +18,12 @@ class FrameStallTest : public FieldTest {
  protected:
   void SetUp() override {
     FieldTest::SetUp();
-    Build({});
-    field.Bat.X = 0;
-    field.Bat.Y = -10;
+    EmptyFieldWithTheBatInTheMiddle();
   }
 
+  // Fast enough that a long stall carries it across several bricks.
   TBubble& Fly(long double x, long double y, long double angle) {
-    TBubble& ball = field.Balls[0];
-    ball.Active = ball.Launched = true;
-    ball.X = x;
-    ball.Y = y;
-    ball.Angle = angle;
-    ball.Speed = 0.25L;
-    return ball;
+    return FieldTest::Fly(x, y, angle, 0.25L);
   }
 
   // A second of play in frames `gapMs` apart; `frame` runs each one.
