@@ -291,7 +291,9 @@ TEST_P(OnlineFault, EndsInTheTryAgainQuestionWhileTheFramesGoOn) {
                            server.Address());
   const auto elapsed = std::chrono::steady_clock::now() - start;
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_LT(elapsed, 20s);
+  // The request gives up after 15 s; a hanging one would never end. The margin is the game's
+  // start and its frames, which are slow under the sanitizers on a busy machine.
+  EXPECT_LT(elapsed, 60s);
   const std::vector<std::string> dumps = run.Dumps();
   ASSERT_EQ(dumps.size(), 2u);
   // A game that waited for the thread would have run one frame.
