@@ -1,11 +1,15 @@
 #include "menus/UserFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "runtime/files.h"
 
 std::optional<std::vector<std::uint8_t>> ReadUserRecord(const std::string& name, std::size_t size) {
   const std::string path = files::userPath(name);
+  // The file is read at start; whatever a save cut short by a kill left beside it goes first.
+  files::removeLeftTemporaries(path);
   if (!files::exists(path)) return std::nullopt;
   // Only the record is read: a longer file (whatever was appended) still holds it.
   auto bytes = files::readAt(path, 0, size);
@@ -21,6 +25,6 @@ std::optional<std::vector<std::uint8_t>> ReadUserRecord(const std::string& name,
 bool SaveUserRecord(const std::string& name, const std::vector<std::uint8_t>& bytes) {
   const std::string path = files::userPath(name);
   if (files::writeAtomic(path, bytes)) return true;
-  std::fprintf(stderr, "glintbreaker: cannot write %s\n", path.c_str());
+  std::fprintf(stderr, "glintbreaker: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
   return false;
 }

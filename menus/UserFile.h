@@ -10,9 +10,10 @@
 // The first `size` bytes of a per-user file; bytes past the record are left unread. When the file
 // is missing: nothing. When it is shorter than the record or unreadable: it is kept beside as
 // NAME.bad, a line on stderr says so, and nothing is returned, so the caller falls back to its
-// defaults.
+// defaults. Temporary files that a save cut short left beside the file are removed first.
 std::optional<std::vector<std::uint8_t>> ReadUserRecord(const std::string& name, std::size_t size);
-// Replaces a per-user file atomically; a line on stderr when it cannot be written.
+// Replaces a per-user file atomically; when it cannot be written, the old file stays as it was
+// and one line on stderr says why.
 bool SaveUserRecord(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
 // A record read from its file, or the defaults written to a new file.

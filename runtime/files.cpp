@@ -1,8 +1,11 @@
 #include "runtime/files.h"
 
+#include <fcntl.h>
 #include <strings.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +33,58 @@ std::string matchWithoutCase(const fs::path& dir, const std::string& part) {
     if (strcasecmp(name.c_str(), part.c_str()) == 0) return name;
   }
   return "";
+}
+
+// The temporary files of a path share the prefix "NAME.tmp" in its folder, so those a killed
+// program left can be found again.
+std::string temporaryPrefix(const fs::path& target) {
+  return target.filename().string() + ".tmp";
+}
+
+// A new file beside the target under a name no other write uses, even one running at the same
+// time in another instance of the game. Its descriptor, or -1 with errno set.
+int createTemporary(const fs::path& target, std::string& name) {
+  static std::atomic<unsigned> serial{0};
+  const std::string stem =
+      (target.parent_path() / temporaryPrefix(target)).string() + "-" + std::to_string(getpid());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = stem + "-" + std::to_string(serial++);
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// All of the bytes, through short writes and interrupted calls.
+bool writeWhole(int fd, const std::vector<std::uint8_t>& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = EIO;
+      return false;
+    }
+    done += static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+bool syncFile(int fd) {
+  while (::fsync(fd) != 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+}
+
+// The rename lasts through a power cut only once the folder's entry is on disk too. This is
+// done as well as the system allows: the file is already in place, so a folder that cannot be
+// flushed is no failed write.
+void syncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  syncFile(fd);
+  ::close(fd);
 }
 
 }  // namespace
@@ -112,17 +167,34 @@ bool writeAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes
   const fs::path target(path);
   std::error_code error;
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), error);
-  const std::string temporary = path + ".tmp";
-  std::FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (out == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
-                       std::fflush(out) == 0 && fsync(fileno(out)) == 0;
-  const bool closed = std::fclose(out) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
+  std::string temporary;
+  const int fd = createTemporary(target, temporary);
+  if (fd < 0) return false;
+  const bool written = writeWhole(fd, bytes) && syncFile(fd);
+  // Linux releases the descriptor even when close is interrupted.
+  const bool closed = ::close(fd) == 0 || errno == EINTR;
+  if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) {
+    syncFolder(target.parent_path());
+    return true;
   }
-  return true;
+  const int reason = errno;
+  ::unlink(temporary.c_str());
+  errno = reason;
+  return false;
+}
+
+void removeLeftTemporaries(const std::string& path) {
+  const fs::path target(path);
+  const std::string prefix = temporaryPrefix(target);
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::error_code error;
+  std::vector<fs::path> left;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (it->path().filename().string().starts_with(prefix) && it->is_regular_file(error)) {
+      left.push_back(it->path());
+    }
+  }
+  for (const fs::path& file : left) fs::remove(file, error);
 }
 
 bool remove(const std::string& path) {

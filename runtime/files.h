@@ -33,9 +33,14 @@ std::optional<std::vector<std::uint8_t>> readAll(const std::string& path,
 // Up to count bytes from offset; fewer when the file is shorter; nothing when unreadable.
 std::optional<std::vector<std::uint8_t>> readAt(const std::string& path, std::uint64_t offset,
                                                 std::uint64_t count);
-// Replaces the file atomically: a temporary file in the same folder, flushed, renamed over the
-// old one. Creates missing folders. Returns false (and leaves the old file) on failure.
+// Replaces the file atomically: a temporary file of its own in the same folder ("NAME.tmp-..."),
+// written whole and flushed to disk, renamed over the old one, then the folder flushed. Creates
+// missing folders. On failure returns false with errno telling why; the old file is untouched
+// and the temporary file removed. A program killed mid-write leaves the old file or the new one,
+// and perhaps a temporary file.
 bool writeAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Removes the temporary files that writes of this path cut short (the program killed) left behind.
+void removeLeftTemporaries(const std::string& path);
 bool remove(const std::string& path);
 // Renames a file, replacing the target.
 bool rename(const std::string& from, const std::string& to);

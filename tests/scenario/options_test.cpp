@@ -3,8 +3,6 @@
 // file it writes and the new window a display-mode change asks for.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -286,21 +284,6 @@ TEST(Options, AFailedSettingsWriteLeavesTheGameRunning) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_THAT(run.err, HasSubstr("cannot write"));
   EXPECT_EQ(ReadFile(user.file("data")), "not a folder");
-}
-
-TEST(Options, AReadOnlyDataFolderKeepsTheOldSettingsFile) {
-  TempDir user;
-  WriteFile(user.file("data/settings.dat"), SettingsBytes());
-  ASSERT_EQ(chmod(user.file("data").c_str(), 0555), 0);
-  // Whoever may write anyway (root) cannot see the failure this way.
-  const bool writable = access(user.file("data").c_str(), W_OK) == 0;
-  GameRun run;
-  if (!writable) run = RunScript(kMusicOffAndBack, user.path());
-  chmod(user.file("data").c_str(), 0755);
-  if (writable) GTEST_SKIP() << "a read-only folder does not stop this user's writes";
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_THAT(run.err, HasSubstr("cannot write"));
-  EXPECT_EQ(ReadFile(user.file("data/settings.dat")), SettingsBytes());
 }
 
 }  // namespace

@@ -220,19 +220,6 @@ TEST_F(Records, ThePointerEditsAFieldByMovingOverItAndConfirmsWithOK) {
   EXPECT_EQ(run.status, 0) << run.err;
 }
 
-TEST_F(Records, AWriteThatFailsKeepsTheOldFileAndTheGameGoesOn) {
-  // The temporary file of the atomic write cannot be created where a folder has its name (a
-  // read-only folder would not stop a test run as root).
-  WriteFile(user.file("data/records.dat.tmp/keep"), "");
-  const auto run = Play(std::string(kFinishGame) + kTypeAndConfirm +
-                            "expect records.9.name == \\x89\nkey 1\nframes 1\n"
-                            "expect GameState == gsRecords\n",
-                        kDefaultRecords);
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_THAT(run.err, HasSubstr("cannot write"));
-  EXPECT_EQ(ReadFile(user.file("data/records.dat")), kDefaultRecords);
-}
-
 TEST_F(Records, TheEntryComesBackAfterTheFullScreenWasLeft) {
   WriteFile(user.file("data/settings.dat"), SettingsFile("", false));
   const auto run = Play(
