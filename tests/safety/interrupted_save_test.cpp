@@ -1,6 +1,6 @@
-// Saves of the settings and records files killed at random moments: each file always reads back
-// whole, as its content before the save or after it, and what a killed save left beside it is
-// gone after the next start.
+// Saves of the settings and records files killed at random moments, and two games saving at
+// once: each file always reads back whole, as its content before a save or after it, and what a
+// killed save left beside it is gone after the next start.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -123,6 +123,51 @@ TEST(InterruptedSave, EveryKillLeavesTheOldOrTheNewFileWholeAndTheNextStartTidie
   RecordProperty("cut_short", cutShort);
   EXPECT_GT(cutShort, 0) << "no kill landed inside a save";
   EXPECT_GT(changes, 0) << "the writer never finished a save";
+}
+
+// The file's bytes as another game would read them at this moment.
+std::vector<std::uint8_t> OnDisk(const char* name, std::size_t size) {
+  return files::readAt(files::userPath(name), 0, size).value_or(std::vector<std::uint8_t>{});
+}
+
+TEST(ConcurrentSave, TwoGamesSavingAtOnceNeverLeaveAPartOrAnEmptyFile) {
+  TempDir user;
+  files::setUserDir(user.path());
+  SaveSettingsFile(SettingsVersion(false));
+  SaveRecordsFile(RecordsVersion(false));
+  const auto settingsA = SettingsVersion(false).Encode(),
+             settingsB = SettingsVersion(true).Encode();
+  const auto recordsA = RecordsVersion(false).Encode(), recordsB = RecordsVersion(true).Encode();
+
+  int started[2];
+  ASSERT_EQ(pipe(started), 0);
+  std::fflush(nullptr);
+  std::vector<pid_t> writers;
+  for (const bool second : {false, true}) {
+    const pid_t writer = fork();
+    if (writer == 0) SaveForever(second, started[1]);
+    if (writer > 0) writers.push_back(writer);
+  }
+  close(started[1]);
+  char running[2];
+  const bool run = writers.size() == 2 && read(started[0], running, 1) == 1 &&
+                   read(started[0], running + 1, 1) == 1;
+  close(started[0]);
+
+  int reads = 0;
+  bool whole = run;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+  while (whole && std::chrono::steady_clock::now() < end) {
+    whole = IsEither(OnDisk(kSettingsFile, TSettings::kFileSize), settingsA, settingsB) &&
+            IsEither(OnDisk(kRecordsFile, TRecordsTable::kFileSize), recordsA, recordsB);
+    ++reads;
+  }
+  for (const pid_t writer : writers) {
+    ::kill(writer, SIGKILL);
+    waitpid(writer, nullptr, 0);
+  }
+  ASSERT_TRUE(run) << "the writers did not start";
+  EXPECT_TRUE(whole) << "read " << reads << " saw a file that was neither version";
 }
 
 }  // namespace
