@@ -1,12 +1,14 @@
 #include "runtime/files.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <strings.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -39,6 +41,16 @@ std::string matchWithoutCase(const fs::path& dir, const std::string& part) {
 // program left can be found again.
 std::string temporaryPrefix(const fs::path& target) {
   return target.filename().string() + ".tmp";
+}
+
+// Whether the game that names itself in a temporary's tail ("-PID-N") still runs: another copy
+// of the game may be saving this very moment. The bare name of earlier builds has no writer.
+bool writerRuns(const std::string& tail) {
+  if (!tail.starts_with("-")) return false;
+  char* end = nullptr;
+  const long pid = std::strtol(tail.c_str() + 1, &end, 10);
+  if (pid <= 0 || *end != '-') return false;
+  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 // A new file beside the target under a name no other write uses, even one running at the same
@@ -190,7 +202,9 @@ void removeLeftTemporaries(const std::string& path) {
   std::error_code error;
   std::vector<fs::path> left;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (it->path().filename().string().starts_with(prefix) && it->is_regular_file(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.starts_with(prefix) && !writerRuns(name.substr(prefix.size())) &&
+        it->is_regular_file(error)) {
       left.push_back(it->path());
     }
   }

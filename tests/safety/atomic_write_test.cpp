@@ -43,14 +43,26 @@ TEST(AtomicWrite, AWriteCutShortLeavesTheOldFileAndNoTemporary) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
+// The number of a process that has ended.
+std::string EndedProcess() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return std::to_string(child);
+}
+
 TEST(AtomicWrite, TheNextStartRemovesWhatKilledSavesLeftAndNothingElse) {
   TempDir user;
   files::setUserDir(user.path());
-  // The first is the name an earlier build used for every save.
-  const std::vector<std::string> left = {"data/settings.dat.tmp", "data/settings.dat.tmp-41-0",
-                                         "data/settings.dat.tmp-9999-12"};
-  const std::vector<std::string> kept = {"data/settings.dat.bad", "data/records.dat.tmp-41-1",
-                                         "data/other.dat"};
+  const std::string ended = EndedProcess();
+  // The first is the name an earlier build used for every save. A game still running (here the
+  // test's parent) may be saving right now: its temporary stays.
+  const std::vector<std::string> left = {"data/settings.dat.tmp",
+                                         "data/settings.dat.tmp-" + ended + "-0",
+                                         "data/settings.dat.tmp-" + ended + "-12"};
+  const std::vector<std::string> kept = {
+      "data/settings.dat.bad", "data/records.dat.tmp-" + ended + "-1",
+      "data/settings.dat.tmp-" + std::to_string(getppid()) + "-3", "data/other.dat"};
   for (const auto& name : left) WriteFile(user.file(name), "part");
   for (const auto& name : kept) WriteFile(user.file(name), "keep");
   SaveSettingsFile(TSettings{});
