@@ -1,8 +1,5 @@
 // Flat pictures placed in pixels of the 800 x 600 screen ((0, 0) top-left, y down), built on the
 // engine's square model, and two-layer buttons whose highlight fades in over the base picture.
-// Also the reader of the picture archives (data\*.dat): a table of (offset, length) pairs of
-// 32-bit little-endian values from the start of the file, picture i described at byte 8 * i,
-// each picture a whole image file.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +11,9 @@
 void SetScreenPos(iHandle mesh, float px, float py);
 // Scales the square model to cover width x height pixels.
 void SetScreenSize(iHandle mesh, float width, float height);
-// A texture made from picture `index` of an archive. Returns 0 (no texture, with a line on
-// stderr) when the archive cannot be read, the index lies beyond its table or the entry points
-// outside the file.
+// A texture made from picture `index` of a picture archive (engine/PictureArchive.h). Returns 0
+// (no texture, with a line on stderr) when the archive cannot be read, the index lies beyond its
+// table or the entry points outside the file.
 iHandle LoadArchiveFrame(const std::string& archive, std::uint16_t index, int textureId);
 
 class TMeshSprite {

@@ -1,0 +1,46 @@
+#include "engine/PictureArchive.h"
+
+#include <cstdio>
+
+#include "runtime/files.h"
+
+namespace {
+
+// No picture of the game comes near this; a larger length is a damaged table.
+constexpr std::uint32_t kMaxPictureBytes = 32u << 20;
+
+std::uint32_t littleEndian32(const std::uint8_t* bytes) {
+  return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadArchivePicture(const std::string& archive,
+                                                            std::uint16_t index) {
+  const std::string path = files::gamePath(archive);
+  const auto fileSize = files::size(path);
+  const auto head = files::readAt(path, 0, 8);
+  const auto entry = files::readAt(path, 8ull * index, 8);
+  if (!fileSize || !head || !entry || head->size() < 8) {
+    std::fprintf(stderr, "glintbreaker: cannot read the picture archive %s\n", archive.c_str());
+    return std::nullopt;
+  }
+  const std::uint64_t tableEnd = littleEndian32(head->data());
+  if (entry->size() < 8 || 8ull * index + 8 > tableEnd) {
+    std::fprintf(stderr, "glintbreaker: %s has no picture %u\n", archive.c_str(), index);
+    return std::nullopt;
+  }
+  const std::uint64_t offset = littleEndian32(entry->data());
+  const std::uint64_t length = littleEndian32(entry->data() + 4);
+  if (length == 0 || length > kMaxPictureBytes || offset + length > *fileSize) {
+    std::fprintf(stderr, "glintbreaker: picture %u of %s lies outside the file\n", index,
+                 archive.c_str());
+    return std::nullopt;
+  }
+  auto picture = files::readAt(path, offset, length);
+  if (!picture || picture->size() != length) {
+    std::fprintf(stderr, "glintbreaker: cannot read picture %u of %s\n", index, archive.c_str());
+    return std::nullopt;
+  }
+  return picture;
+}
