@@ -49,6 +49,13 @@ struct DrawList {
   std::vector<DrawBatch> batches;
 };
 
+// What a backend holds at this moment: the pictures uploaded and the sounds loaded, not yet
+// destroyed or freed.
+struct BackendCounts {
+  long textures = 0;
+  long sounds = 0;
+};
+
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -87,6 +94,8 @@ class Backend {
   virtual void stopSound(int sound) = 0;
   virtual bool soundPlaying(int sound) const = 0;
   virtual void setSoundVolume(int sound, float volume) = 0;
+
+  virtual BackendCounts liveCounts() const = 0;
 };
 
 std::unique_ptr<Backend> makeHeadlessBackend();

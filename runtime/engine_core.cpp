@@ -275,4 +275,12 @@ long engineFramesRendered() {
   return engineState().framesRendered;
 }
 
+EngineCounts engineCounts() {
+  const auto& s = engineState();
+  const BackendCounts held = backend().liveCounts();
+  const auto count = [](const auto& table) { return static_cast<long>(table.size()); };
+  return {count(s.textures),     count(s.meshes), count(s.sprites), count(s.fonts),
+          count(s.particleSets), count(s.sounds), held.textures,    held.sounds};
+}
+
 }  // namespace rt

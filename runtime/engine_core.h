@@ -54,4 +54,13 @@ int engineLiveParticles();
 // Number of frames rendered since the program started.
 long engineFramesRendered();
 
+// How many objects of each kind the engine holds now: its own tables, and what the backend keeps
+// for them (every texture, font atlas and particle picture uploaded; every sound loaded). Counts
+// that grow from one engine open to the next are a leak.
+struct EngineCounts {
+  long textures = 0, meshes = 0, sprites = 0, fonts = 0, particleSets = 0, sounds = 0;
+  long backendTextures = 0, backendSounds = 0;
+};
+EngineCounts engineCounts();
+
 }  // namespace rt

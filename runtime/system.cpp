@@ -6,6 +6,8 @@
 #include <cctype>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 
 #include "runtime/files.h"
 #include "runtime/runtime.h"
@@ -264,6 +266,14 @@ bool IsSafeAddress(const std::string& address) {
   const bool printable = std::all_of(address.begin(), address.end(),
                                      [](unsigned char c) { return c > 0x20 && c != 0x7F; });
   return knownScheme && printable && address.size() < 4096;
+}
+
+long ResidentMemoryKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  }
+  return 0;
 }
 
 }  // namespace sys

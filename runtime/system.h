@@ -1,8 +1,9 @@
 // The operating-system services the main loop and a few screens use, with their Windows meaning:
 // window classes and windows, a message queue with peek and blocking get, show/hide/minimise,
-// hot keys, the system pointer, time, opening a file or address with the desktop's program and
-// a yes/no message box. The queue, the window procedures, hot-key bookkeeping, signals and link
-// files are common (system.cpp); a platform (SDL or headless) supplies the windows and events.
+// hot keys, the system pointer, time, opening a file or address with the desktop's program,
+// a yes/no message box and the program's resident memory. The queue, the window procedures, hot-key
+// bookkeeping, signals and link files are common (system.cpp); a platform (SDL or headless)
+// supplies the windows and events.
 //
 // Platform events become these messages for the program's window: focus gained -> WM_ACTIVATEAPP
 // (wParam 1) then WM_ACTIVATE (WA_ACTIVE); focus lost -> WM_ACTIVATEAPP (wParam 0) only (a lost
@@ -196,5 +197,8 @@ std::unique_ptr<System> makeSdlSystem();
 std::string UrlFromShortcut(const std::string& text);
 // True for the address schemes the desktop may be given: http, https, mailto.
 bool IsSafeAddress(const std::string& address);
+
+// The program's resident memory (its working set) in KiB; 0 when the system does not tell.
+long ResidentMemoryKiB();
 
 }  // namespace sys

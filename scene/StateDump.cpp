@@ -65,6 +65,17 @@ rt::Json EngineJson(rt::Json state) {
             }));
   state.set("light", static_cast<double>(rt::engineLightRed()));
   state.set("displayMode", iDisplayMode());
+  const rt::EngineCounts counts = rt::engineCounts();
+  rt::Json held = rt::Json::object();
+  held.set("textures", counts.textures);
+  held.set("meshes", counts.meshes);
+  held.set("sprites", counts.sprites);
+  held.set("fonts", counts.fonts);
+  held.set("particleSets", counts.particleSets);
+  held.set("sounds", counts.sounds);
+  held.set("backendTextures", counts.backendTextures);
+  held.set("backendSounds", counts.backendSounds);
+  state.set("engine", std::move(held));
   return state;
 }
 
@@ -106,5 +117,6 @@ rt::Json DumpState() {
   state.set("records", RecordsJson(Records));
   state.set("screens", DumpScreens());
   state.set("window", WindowJson());
+  state.set("residentKiB", sys::ResidentMemoryKiB());
   return state;
 }

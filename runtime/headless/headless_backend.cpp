@@ -2,6 +2,7 @@
 // as data; this backend only hands out texture and sound ids and counts the frames shown.
 #include <cstring>
 #include <map>
+#include <set>
 
 #include "runtime/backend.h"
 #include "runtime/headless/headless_system.h"
@@ -20,14 +21,18 @@ class HeadlessBackend final : public Backend {
   }
   void close() override {
     open_ = false;
+    textures_.clear();
     sounds_.clear();
   }
   bool fullScreen() const override { return open_ && fullScreen_; }
   bool active() const override { return open_ && sys::headlessWindowShown(window_); }
 
   bool wantsPixels() const override { return false; }
-  int createTexture(const Image&) override { return ++lastTexture_; }
-  void destroyTexture(int) override {}
+  int createTexture(const Image&) override {
+    textures_.insert(++lastTexture_);
+    return lastTexture_;
+  }
+  void destroyTexture(int texture) override { textures_.erase(texture); }
 
   void present(const DrawList&) override { ++frames_; }
   std::string saveShot(const std::string&) override { return "the headless engine has no pixels"; }
@@ -58,6 +63,10 @@ class HeadlessBackend final : public Backend {
   }
   void setSoundVolume(int, float) override {}
 
+  BackendCounts liveCounts() const override {
+    return {static_cast<long>(textures_.size()), static_cast<long>(sounds_.size())};
+  }
+
  private:
   iWindow window_ = 0;
   bool fullScreen_ = false;
@@ -65,6 +74,7 @@ class HeadlessBackend final : public Backend {
   int lastTexture_ = 0;
   int lastSound_ = 0;
   long frames_ = 0;
+  std::set<int> textures_;
   std::map<int, bool> sounds_;  // id -> playing in a loop
 };
 

@@ -63,6 +63,11 @@ void PictureSet::remove(int reference) {
     pictures_[static_cast<std::size_t>(reference - 1)].reset();
 }
 
+long PictureSet::live() const {
+  return static_cast<long>(std::count_if(pictures_.begin(), pictures_.end(),
+                                         [](const auto& picture) { return picture != nullptr; }));
+}
+
 const Picture* PictureSet::find(int reference) const {
   if (reference < 1 || static_cast<std::size_t>(reference) > pictures_.size()) return nullptr;
   return pictures_[static_cast<std::size_t>(reference - 1)].get();

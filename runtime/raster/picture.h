@@ -36,6 +36,8 @@ class PictureSet {
   // Nothing for 0, a removed or an unknown reference.
   const Picture* find(int reference) const;
   void clear() { pictures_.clear(); }
+  // The pictures added and not removed.
+  long live() const;
 
  private:
   std::vector<std::unique_ptr<Picture>> pictures_;  // reference - 1

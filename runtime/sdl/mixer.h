@@ -40,6 +40,8 @@ class Mixer {
   void stop(int sound);
   bool playing(int sound) const;
   void setVolume(int sound, float volume);
+  // Sounds loaded and not freed.
+  long liveSounds() const { return static_cast<long>(sounds_.size()); }
 
  private:
   struct Decoded {

@@ -18,6 +18,8 @@ class Presenter {
   // A reference > 0, or 0 when the picture cannot be taken.
   virtual int createTexture(const Image& image) = 0;
   virtual void destroyTexture(int texture) = 0;
+  // Pictures created and not destroyed.
+  virtual long liveTextures() const = 0;
   virtual void present(const DrawList& list) = 0;
   // The last frame's 800 x 600 picture, straight RGBA; false with the reason when there is none.
   virtual bool readPicture(Image& picture, std::string& error) = 0;

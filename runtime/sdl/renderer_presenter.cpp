@@ -45,6 +45,8 @@ class RendererPresenter final : public Presenter {
     textures_.erase(found);
   }
 
+  long liveTextures() const override { return static_cast<long>(textures_.size()); }
+
   void present(const DrawList& list) override {
     draw(list);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);

@@ -48,6 +48,10 @@ class SdlBackend final : public Backend {
   bool soundPlaying(int sound) const override { return mixer_.playing(sound); }
   void setSoundVolume(int sound, float volume) override { mixer_.setVolume(sound, volume); }
 
+  BackendCounts liveCounts() const override {
+    return {presenter_ ? presenter_->liveTextures() : 0, mixer_.liveSounds()};
+  }
+
  private:
   SDL_Window* window_ = nullptr;
   std::unique_ptr<sdl::Presenter> presenter_;

@@ -80,6 +80,7 @@ class SurfacePresenter final : public Presenter {
     return pictures_.add(raster::pictureFromImage(image));
   }
   void destroyTexture(int texture) override { pictures_.remove(texture); }
+  long liveTextures() const override { return pictures_.live(); }
 
   void present(const DrawList& list) override {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);

@@ -65,6 +65,8 @@ class TwiceDrawingBackend final : public rt::Backend {
   void stopSound(int) override {}
   bool soundPlaying(int) const override { return false; }
   void setSoundVolume(int, float) override {}
+  // Sounds are only numbered here, never kept.
+  rt::BackendCounts liveCounts() const override { return {pictures_.live(), 0}; }
 
   long frames = 0, partialFrames = 0, differingFrames = 0, firstDifference = -1;
 
