@@ -1,22 +1,17 @@
 // Sounds of the engine core. The game's file name of every sound started is recorded for the
 // state dump, whether or not an audio device plays it.
 #include <algorithm>
-#include <cstring>
 
 #include "engine/impact.h"
 #include "runtime/engine_assets.h"
 #include "runtime/engine_scene.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
+#include "runtime/wave_bytes.h"
 
 using rt::engineState;
 
 namespace {
-
-bool looksLikeWave(const std::vector<std::uint8_t>& bytes) {
-  return bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 &&
-         std::memcmp(bytes.data() + 8, "WAVE", 4) == 0;
-}
 
 // Sounds larger than this (the music loops) are played from their file.
 constexpr std::uint64_t kStreamAbove = 512 * 1024;
@@ -31,8 +26,12 @@ int loadSound(const std::string& name) {
     if (stream) rt::reportBadInput("sound", name, "unreadable");
     return 0;
   }
-  if (!looksLikeWave(*bytes)) {
-    rt::reportBadInput("sound", name, "not a RIFF WAVE file");
+  // A file played as it is read is checked for its signature only; one decoded whole is checked
+  // up to its samples.
+  const std::string problem =
+      stream ? (rt::looksLikeWave(*bytes) ? "" : "not a RIFF WAVE file") : rt::waveProblem(*bytes);
+  if (!problem.empty()) {
+    rt::reportBadInput("sound", name, problem);
     return 0;
   }
   if (!rt::backend().soundAvailable()) return 0;

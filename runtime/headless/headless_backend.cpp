@@ -1,11 +1,11 @@
 // The recording backend: no window, no pixels, no audio device. The engine core keeps the scene
 // as data; this backend only hands out texture and sound ids and counts the frames shown.
-#include <cstring>
 #include <map>
 #include <set>
 
 #include "runtime/backend.h"
 #include "runtime/headless/headless_system.h"
+#include "runtime/wave_bytes.h"
 
 namespace rt {
 namespace {
@@ -39,9 +39,7 @@ class HeadlessBackend final : public Backend {
 
   bool soundAvailable() override { return true; }
   int loadSound(const std::vector<std::uint8_t>& bytes) override {
-    const bool wave = bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 &&
-                      std::memcmp(bytes.data() + 8, "WAVE", 4) == 0;
-    if (!wave) return 0;
+    if (!looksLikeWave(bytes)) return 0;
     sounds_[++lastSound_] = false;
     return lastSound_;
   }

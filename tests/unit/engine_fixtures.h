@@ -144,12 +144,21 @@ inline Bytes text(const std::string& s) {
   return Bytes(s.begin(), s.end());
 }
 
+// A WAVE file of two samples: 16-bit PCM, mono, 22050 Hz.
 inline Bytes wave() {
   Bytes out = text("RIFF");
-  putLe32(out, 36);
-  const Bytes rest = text("WAVEfmt ");
-  out.insert(out.end(), rest.begin(), rest.end());
-  out.resize(44, 0);
+  putLe32(out, 40);
+  for (const char* part : {"WAVE", "fmt "}) out.insert(out.end(), part, part + 4);
+  putLe32(out, 16);
+  putLe16(out, 1);  // PCM
+  putLe16(out, 1);  // one channel
+  putLe32(out, 22050);
+  putLe32(out, 44100);  // bytes a second
+  putLe16(out, 2);      // bytes a sample
+  putLe16(out, 16);
+  out.insert(out.end(), {'d', 'a', 't', 'a'});
+  putLe32(out, 4);
+  out.insert(out.end(), {0x00, 0x04, 0x00, 0xFC});
   return out;
 }
 
