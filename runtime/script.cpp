@@ -13,12 +13,20 @@ namespace rt {
 namespace {
 
 constexpr long kDefaultUntilLimit = 10000;
+// A minute a frame is far beyond any stall a test needs; more would run the clock past its range.
+constexpr double kMaxPeriodMs = 60000;
 
 bool parseNumber(const std::string& word, double& value) {
   if (word.empty()) return false;
   char* end = nullptr;
   value = std::strtod(word.c_str(), &end);
   return end == word.c_str() + word.size() && std::isfinite(value);
+}
+
+// The integer of a word parseInteger accepted, which may be written "1e2" or "0x1F": the driver
+// reads the words the same way they were checked.
+long wholeNumber(const std::string& word) {
+  return static_cast<long>(std::strtod(word.c_str(), nullptr));
 }
 
 bool parseInteger(const std::string& word, long low, long high, long& value) {
@@ -87,7 +95,9 @@ std::string checkWords(const ScriptCommand& command) {
   long integer = 0;
   const std::string& name = command.name;
   if (name == "period") {
-    return w.size() == 1 && parseNumber(w[0], number) && number > 0 ? "" : "expects MS > 0";
+    return w.size() == 1 && parseNumber(w[0], number) && number > 0 && number <= kMaxPeriodMs
+               ? ""
+               : "expects MS above 0, at most 60000";
   }
   if (name == "frames") {
     return w.size() == 1 && parseInteger(w[0], 0, 100000000, integer) ? "" : "expects a count";
@@ -100,8 +110,10 @@ std::string checkWords(const ScriptCommand& command) {
     return "";
   }
   if (name == "mouse") {
-    return w.size() == 2 && parseNumber(w[0], number) && parseNumber(w[1], number) ? ""
-                                                                                   : "expects X Y";
+    const auto fraction = [&](const std::string& word) {
+      return parseNumber(word, number) && number >= 0 && number <= 1;
+    };
+    return w.size() == 2 && fraction(w[0]) && fraction(w[1]) ? "" : "expects X Y from 0 to 1";
   }
   if (name == "click") {
     return w.size() == 1 && (w[0] == "left" || w[0] == "right") ? "" : "expects left or right";
@@ -181,8 +193,11 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, std::string& err
 }
 
 ScriptDriver::ScriptDriver(std::vector<ScriptCommand> commands, VirtualClock& clock,
-                           StateProvider state)
-    : commands_(std::move(commands)), clock_(clock), state_(std::move(state)) {}
+                           StateProvider state, Ending ending)
+    : commands_(std::move(commands)),
+      clock_(clock),
+      state_(std::move(state)),
+      ending_(ending ? std::move(ending) : exitProcess) {}
 
 void ScriptDriver::nextFrame(InputFrame& frame) {
   runUntilFrame();
@@ -222,7 +237,7 @@ void ScriptDriver::runUntilFrame() {
 
 bool ScriptDriver::grantsFrame(const ScriptCommand& command) {
   if (command.name == "frames") {
-    if (framesLeft_ < 0) framesLeft_ = std::strtol(command.words[0].c_str(), nullptr, 10);
+    if (framesLeft_ < 0) framesLeft_ = wholeNumber(command.words[0]);
     if (framesLeft_ > 0) {
       --framesLeft_;
       return true;
@@ -234,9 +249,8 @@ bool ScriptDriver::grantsFrame(const ScriptCommand& command) {
   ScriptCommand condition = command;
   if (shortForm) condition.words = {"GameState", "==", command.words[0]};
   const std::size_t limitWord = shortForm ? 1 : 3;
-  const long limit = command.words.size() > limitWord
-                         ? std::strtol(command.words[limitWord].c_str(), nullptr, 10)
-                         : kDefaultUntilLimit;
+  const long limit =
+      command.words.size() > limitWord ? wholeNumber(command.words[limitWord]) : kDefaultUntilLimit;
   if (holds(condition)) {
     untilFrames_ = 0;
     return false;
@@ -254,12 +268,12 @@ void ScriptDriver::runInstant(const ScriptCommand& command) {
   if (name == "period") {
     periodMs_ = std::strtod(w[0].c_str(), nullptr);
   } else if (name == "key") {
-    for (const auto& word : w) clickedNext_.insert(std::atoi(word.c_str()));
+    for (const auto& word : w) clickedNext_.insert(static_cast<int>(wholeNumber(word)));
   } else if (name == "hold") {
-    held_.insert(std::atoi(w[0].c_str()));
-    clickedNext_.insert(std::atoi(w[0].c_str()));
+    held_.insert(static_cast<int>(wholeNumber(w[0])));
+    clickedNext_.insert(static_cast<int>(wholeNumber(w[0])));
   } else if (name == "release") {
-    held_.erase(std::atoi(w[0].c_str()));
+    held_.erase(static_cast<int>(wholeNumber(w[0])));
   } else if (name == "mouse") {
     mouseX_ = std::strtof(w[0].c_str(), nullptr);
     mouseY_ = std::strtof(w[1].c_str(), nullptr);
@@ -279,7 +293,7 @@ void ScriptDriver::runInstant(const ScriptCommand& command) {
     } else if (w[0] == "close") {
       system.PostMessage(window, sys::WM_CLOSE, 0, 0);
     } else {
-      system.PostMessage(window, sys::WM_HOTKEY, std::strtoul(w[1].c_str(), nullptr, 10), 0);
+      system.PostMessage(window, sys::WM_HOTKEY, static_cast<sys::WPARAM>(wholeNumber(w[1])), 0);
     }
   } else if (name == "dump") {
     std::printf("%s\n", state_().dump().c_str());
@@ -341,7 +355,12 @@ void ScriptDriver::fail(const ScriptCommand& command, const std::string& why, in
   endRun(status);
 }
 
-void ScriptDriver::endRun(int status) {
+void ScriptDriver::endRun(int status) const {
+  ending_(status);
+  exitProcess(status);  // an ending that returns still ends the run
+}
+
+void ScriptDriver::exitProcess(int status) {
   // The run ends in the middle of a frame: nothing is torn down, every file the game keeps was
   // already written whole.
   std::fflush(nullptr);

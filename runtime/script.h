@@ -41,8 +41,12 @@ std::vector<ScriptCommand> ParseScript(const std::string& text, std::string& err
 class ScriptDriver final : public InputSource {
  public:
   using StateProvider = std::function<Json()>;
+  // Ends the run with a status; the default ends the process. A test or the fuzzer passes one
+  // that throws to leave the driver; one that returns still ends the process.
+  using Ending = std::function<void(int status)>;
 
-  ScriptDriver(std::vector<ScriptCommand> commands, VirtualClock& clock, StateProvider state);
+  ScriptDriver(std::vector<ScriptCommand> commands, VirtualClock& clock, StateProvider state,
+               Ending ending = {});
 
   void nextFrame(InputFrame& frame) override;
   void resetMouse(float x, float y) override;
@@ -58,11 +62,13 @@ class ScriptDriver final : public InputSource {
   // Ends the run with `status` (1: a check failed, 2: the script is wrong), naming the line.
   [[noreturn]] void fail(const ScriptCommand& command, const std::string& why,
                          int status = 1) const;
-  [[noreturn]] static void endRun(int status);
+  [[noreturn]] void endRun(int status) const;
+  [[noreturn]] static void exitProcess(int status);
 
   std::vector<ScriptCommand> commands_;
   VirtualClock& clock_;
   StateProvider state_;
+  Ending ending_;
   std::size_t next_ = 0;
   long framesLeft_ = -1;  // of the current frames command, -1 when none runs
   long untilFrames_ = 0;  // frames run by the current until
