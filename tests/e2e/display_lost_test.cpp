@@ -12,15 +12,17 @@
 #include <thread>
 #include <vector>
 
+#include "tests/e2e/private_display.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 // Starts a program with these arguments and DISPLAY; -1 when it could not be started.
-pid_t start(const std::vector<std::string>& arguments, const std::string& display = "") {
+pid_t start(const std::vector<std::string>& arguments, const std::string& display) {
   const pid_t child = fork();
   if (child != 0) return child;
-  if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
+  setenv("DISPLAY", display.c_str(), 1);
   std::vector<char*> argv;
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
@@ -42,29 +44,17 @@ bool endsWithin(pid_t child, std::chrono::milliseconds time) {
 }
 
 TEST(DisplayLost, TheGameEndsWhenItsXServerGoesAway) {
-  // A private X server that names its free display on a pipe.
-  int pipeEnds[2];
-  ASSERT_EQ(pipe(pipeEnds), 0);
-  const pid_t server = start({"Xvfb", "-displayfd", std::to_string(pipeEnds[1]), "-screen", "0",
-                              "1024x768x24", "-nolisten", "tcp"});
-  close(pipeEnds[1]);
-  char number[16] = {};
-  const ssize_t got = read(pipeEnds[0], number, sizeof number - 1);
-  close(pipeEnds[0]);
-  ASSERT_GT(got, 0) << "Xvfb did not start";
-  std::string text(number, static_cast<std::size_t>(got));
-  text.erase(text.find_last_not_of('\n') + 1);
-  const std::string display = ":" + text;
+  e2e::PrivateDisplay display;
+  ASSERT_FALSE(display.name().empty()) << "Xvfb did not start";
 
   const fs::path user =
       fs::temp_directory_path() / ("glint-display-lost-" + std::to_string(getpid()));
-  const pid_t game = start({GLINT_GAME_BINARY, "--user-dir", user.string()}, display);
+  const pid_t game = start({GLINT_GAME_BINARY, "--user-dir", user.string()}, display.name());
   std::this_thread::sleep_for(std::chrono::milliseconds(2500));
   int status = 0;
   ASSERT_EQ(waitpid(game, &status, WNOHANG), 0) << "the game ran in the private display";
 
-  kill(server, SIGTERM);
-  waitpid(server, &status, 0);
+  display.stop();
   EXPECT_TRUE(endsWithin(game, std::chrono::seconds(10)));
   std::error_code ignored;
   fs::remove_all(user, ignored);

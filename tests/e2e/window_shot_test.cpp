@@ -1,6 +1,6 @@
-// The real program in a real window (run under Xvfb): it opens its window, draws the menu
-// background from a small fixture game folder, fades in, and a scripted "shot" saves what the
-// window shows.
+// The real program in a real window (on an X server of the test's own): it opens its window, draws
+// the menu background from a small fixture game folder, fades in, and a scripted "shot" saves what
+// the window shows.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
@@ -13,6 +13,9 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "tests/e2e/private_display.h"
+#include "tests/e2e/shot_image.h"
 
 namespace {
 
@@ -116,7 +119,8 @@ int runGame(const std::vector<std::string>& arguments, const char* renderDriver)
 class RealWindow : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
-    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under xvfb-run (ctest label e2e)";
+    ASSERT_FALSE(display_.name().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", display_.name().c_str(), 1);
     gameDir_ = makeTempDir("glint-e2e-game");
     userDir_ = makeTempDir("glint-e2e-user");
     ASSERT_FALSE(gameDir_.empty());
@@ -141,6 +145,15 @@ class RealWindow : public ::testing::TestWithParam<const char*> {
                    GetParam());
   }
 
+  // The shot the script saved.
+  e2e::Shot loadShot(const fs::path& file) {
+    std::string error;
+    e2e::Shot picture = e2e::Shot::Load(file.string(), error);
+    EXPECT_FALSE(picture.empty()) << error;
+    return picture;
+  }
+
+  e2e::PrivateDisplay display_;
   fs::path gameDir_;
   fs::path userDir_;
 };
@@ -149,36 +162,27 @@ TEST_P(RealWindow, MenuBackgroundFadesInAndTheShotShowsIt) {
   const fs::path shot = userDir_ / "menu.png";
   ASSERT_EQ(play("until GameState == 4 400\nframes 160\nshot " + shot.string() + "\n"), 0);
 
-  SDL_Surface* loaded = IMG_Load(shot.c_str());
-  ASSERT_NE(loaded, nullptr) << IMG_GetError();
-  SDL_Surface* image = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-  SDL_FreeSurface(loaded);
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->w, 800);
-  EXPECT_EQ(image->h, 600);
+  const e2e::Shot image = loadShot(shot);
+  EXPECT_EQ(image.width(), 800);
+  EXPECT_EQ(image.height(), 600);
+  if (image.empty()) return;
   // The middle of the picture is the background alone; the fade has reached full brightness.
   for (const auto& [x, y] : {std::pair{400, 300}, {200, 150}, {600, 200}, {300, 420}}) {
-    const auto* pixel = static_cast<const std::uint8_t*>(image->pixels) + y * image->pitch + x * 4;
-    EXPECT_NEAR(pixel[0], kBackground.r, 3) << x << "," << y;
-    EXPECT_NEAR(pixel[1], kBackground.g, 3) << x << "," << y;
-    EXPECT_NEAR(pixel[2], kBackground.b, 3) << x << "," << y;
+    const e2e::Rgb pixel = image.at(x, y);
+    EXPECT_NEAR(pixel.r, kBackground.r, 3) << x << "," << y;
+    EXPECT_NEAR(pixel.g, kBackground.g, 3) << x << "," << y;
+    EXPECT_NEAR(pixel.b, kBackground.b, 3) << x << "," << y;
   }
-  SDL_FreeSurface(image);
 }
 
 TEST_P(RealWindow, ShotDuringTheFadeIsStillDark) {
   const fs::path shot = userDir_ / "early.png";
   ASSERT_EQ(play("until GameState == 4 400\nframes 2\nshot " + shot.string() + "\n"), 0);
-  SDL_Surface* loaded = IMG_Load(shot.c_str());
-  ASSERT_NE(loaded, nullptr) << IMG_GetError();
-  SDL_Surface* image = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-  SDL_FreeSurface(loaded);
-  ASSERT_NE(image, nullptr);
-  const auto* pixel =
-      static_cast<const std::uint8_t*>(image->pixels) + 300 * image->pitch + 400 * 4;
-  EXPECT_LT(pixel[1], kBackground.g / 4);
-  EXPECT_LT(pixel[2], kBackground.b / 4);
-  SDL_FreeSurface(image);
+  const e2e::Shot image = loadShot(shot);
+  if (image.empty()) return;
+  const e2e::Rgb pixel = image.at(400, 300);
+  EXPECT_LT(pixel.g, kBackground.g / 4);
+  EXPECT_LT(pixel.b, kBackground.b / 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawing, RealWindow, ::testing::Values(nullptr, "software"),
