@@ -42,10 +42,15 @@ soak: deps
 	cmake --build $(SAN_BUILD) -j $(JOBS) --target glint_soak_tests
 	GLINT_SOAK_MINUTES=$(SOAK_MINUTES) $(SAN_BUILD)/tests/glint_soak_tests
 
-# libFuzzer harnesses for the loaders of outside bytes; needs clang (apt-get install clang).
+# libFuzzer harnesses for the loaders of outside bytes (clang): built into FUZZ_BUILD, then each
+# run for FUZZ_SECONDS on a scratch copy of its seeds, FUZZ_JOBS at once; a crash fails.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= $(JOBS)
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz
-	cmake --build build-fuzz -j $(JOBS)
+	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet

@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   chromium  # the score server's pages seen in a real browser
+  clang libclang-rt-dev  # the fuzzers (make fuzz): clang's libFuzzer and sanitizer runtimes
 )
 
 missing=()
