@@ -1,6 +1,5 @@
 #include "gameplay/Ball.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "gameplay/Bat.h"
@@ -129,7 +128,7 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
   // After a stall a frame would carry the ball far past whatever lies in its way: its motion is
   // cut into steps no longer than the band around a box in which a contact is seen (its radius),
   // so it meets every box on its way. An ordinary frame is one step.
-  const int steps = std::max(1, static_cast<int>(std::ceil(Speed * step.k / Radius)));
+  const int steps = SubSteps(Speed * step.k, Radius);
   FrameStep part = step;
   part.k = step.k / steps;
   for (int i = 0; i < steps; ++i) {

@@ -1,7 +1,6 @@
 #include "gameplay/Bat.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "gameplay/Brick.h"
 #include "gameplay/Enemy.h"
@@ -96,9 +95,7 @@ void TBita::RebuildMeshes() {
   for (TExplo& piece : Debris) piece.RebuildMesh();
   // The sprite comes back in the shape the bat is in, not the normal one.
   if (Exploding) {
-    const int frame = std::clamp(Frame, 1, 5);
-    SetTexture(22 + frame);
-    SetScreenSize(Sprite->Mesh, kExplosionMeshes[frame - 1][0], kExplosionMeshes[frame - 1][1]);
+    ShowExplosionFrame(std::clamp(Frame, 1, 5));
   } else if (Running) {
     ShowAnimationFrame(Size, Frame);
   } else {
@@ -122,6 +119,11 @@ void TBita::ApplySize(int size, int look) {
   SetScreenSize(Sprite->Mesh, shape.width, look == 2 ? shape.blinkHeight : shape.height);
   HalfWidth = shape.halfWidth;
   HalfHeight = shape.halfHeight;
+}
+
+void TBita::ShowExplosionFrame(int frame) {
+  SetTexture(22 + frame);
+  SetScreenSize(Sprite->Mesh, kExplosionMeshes[frame - 1][0], kExplosionMeshes[frame - 1][1]);
 }
 
 void TBita::ShowAnimationFrame(int animation, int frame) {
@@ -237,9 +239,8 @@ BatOutcome TBita::Update(const FrameStep& step, const BatControls& controls,
     bool anyBall = false;
     for (const TBubble& ball : balls) anyBall = anyBall || ball.Active;
     if (!anyBall) {
-      SetTexture(23);
       Frame = 1;
-      SetScreenSize(Sprite->Mesh, kExplosionMeshes[0][0], kExplosionMeshes[0][1]);
+      ShowExplosionFrame(Frame);
       Exploding = true;
       iSoundPlayNow(sounds_[0], 0);
       Tick = 0;  // the next picture comes at once
@@ -289,8 +290,7 @@ BatOutcome TBita::Explode(const FrameStep& step) {
       Sprite->Hide();
       for (TBitaMissile& missile : Missiles) missile.Remove();
     } else {
-      SetTexture(22 + Frame);
-      SetScreenSize(Sprite->Mesh, kExplosionMeshes[Frame - 1][0], kExplosionMeshes[Frame - 1][1]);
+      ShowExplosionFrame(Frame);
     }
   }
   Y -= step.k * (FallSpeed + 0.02L);
@@ -371,7 +371,7 @@ void TBita::Steer(const FrameStep& step, const BatControls& controls,
   const bool jets = Transformation != 12;
   // After a stall the move is cut into steps of at most two ordinary ones, each tested against
   // the field's edge, so the bat (and the ball it holds) never flies out of the field.
-  const int steps = std::max(1, static_cast<int>(std::ceil(step.k / 2)));
+  const int steps = SubSteps(step.k, 2);
   const long double move = kBatSpeed * step.k / steps;
   if ((controls.leftKey || InputDirection == mvLeft) && X > -kFieldLimit) {
     Movement = mvLeft;

@@ -106,6 +106,8 @@ class TBita {
   void SetTexture(int n) const;
   // Frame f of animation a, with the wide animation's in-between meshes.
   void ShowAnimationFrame(int animation, int frame);
+  // Picture f (1..5) of the explosion.
+  void ShowExplosionFrame(int frame);
   // The exploded bat's fall and its debris.
   BatOutcome Explode(const FrameStep& step);
   void ScatterDebris(const FrameStep& step);

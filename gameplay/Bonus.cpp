@@ -1,7 +1,6 @@
 #include "gameplay/Bonus.h"
 
-#include <algorithm>
-#include <cmath>
+#include "gameplay/FrameStep.h"
 
 void TBonus::CreateSprite() {
   Sprite = TMeshSprite::CreateBare(15);
@@ -49,7 +48,7 @@ FieldRect TBonus::Rect() const {
 bool TBonus::Update(long double k, const FieldRect& bat) {
   // After a stall the fall is cut into steps of at most two ordinary ones, so the capsule cannot
   // fall through the bat.
-  const int steps = std::max(1, static_cast<int>(std::ceil(k / 2)));
+  const int steps = SubSteps(k, 2);
   for (int step = 0; step < steps && Active; ++step) {
     if (RectsOverlap(Rect(), bat)) {
       Remove();

@@ -2,6 +2,8 @@
 // the sound switch. The game fills it once at the start of its frame.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 struct FrameStep {
@@ -14,3 +16,9 @@ struct FrameStep {
   // enemies' do not).
   bool soundOn = true;
 };
+
+// How many steps a frame's motion is cut into so that none is longer than `longest`: one in an
+// ordinary frame, more after a stall, so a fast mover cannot jump over what lies in its way.
+inline int SubSteps(long double travel, long double longest) {
+  return std::max(1, static_cast<int>(std::ceil(travel / longest)));
+}

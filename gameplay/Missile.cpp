@@ -1,8 +1,5 @@
 #include "gameplay/Missile.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "gameplay/Brick.h"
 #include "gameplay/Enemy.h"
 
@@ -53,7 +50,7 @@ void TBitaMissile::Update(long double k, bool batExploding, const std::vector<TB
   Burst(Trail, ParticlePoint(X, Y - 0.1L));
   // After a stall the flight is cut into steps of at most two ordinary ones, so the missile
   // cannot jump over a brick.
-  const int steps = std::max(1, static_cast<int>(std::ceil(k / 2)));
+  const int steps = SubSteps(k, 2);
   for (int step = 0; step < steps; ++step) {
     const FieldRect box = Rect();
     for (std::size_t i = 0; i < bricks.size(); ++i) {
