@@ -2,16 +2,13 @@
 
 #include <cstdio>
 
+#include "runtime/byte_reader.h"
 #include "runtime/files.h"
 
 namespace {
 
 // No picture of the game comes near this; a larger length is a damaged table.
 constexpr std::uint32_t kMaxPictureBytes = 32u << 20;
-
-std::uint32_t littleEndian32(const std::uint8_t* bytes) {
-  return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
 
 }  // namespace
 
@@ -25,13 +22,13 @@ std::optional<std::vector<std::uint8_t>> ReadArchivePicture(const std::string& a
     std::fprintf(stderr, "glintbreaker: cannot read the picture archive %s\n", archive.c_str());
     return std::nullopt;
   }
-  const std::uint64_t tableEnd = littleEndian32(head->data());
+  const std::uint64_t tableEnd = rt::readLe32(*head, 0);
   if (entry->size() < 8 || 8ull * index + 8 > tableEnd) {
     std::fprintf(stderr, "glintbreaker: %s has no picture %u\n", archive.c_str(), index);
     return std::nullopt;
   }
-  const std::uint64_t offset = littleEndian32(entry->data());
-  const std::uint64_t length = littleEndian32(entry->data() + 4);
+  const std::uint64_t offset = rt::readLe32(*entry, 0);
+  const std::uint64_t length = rt::readLe32(*entry, 4);
   if (length == 0 || length > kMaxPictureBytes || offset + length > *fileSize) {
     std::fprintf(stderr, "glintbreaker: picture %u of %s lies outside the file\n", index,
                  archive.c_str());

@@ -66,6 +66,19 @@ bool toNumber(std::string_view word, T& value) {
   return result.ec == std::errc() && result.ptr == last;
 }
 
+// The model's extent in x and y (at least one vertex).
+struct Extent {
+  float left, right, bottom, top;
+};
+
+Extent extentOf(const XModel& model) {
+  const auto [minX, maxX] = std::minmax_element(model.vertices.begin(), model.vertices.end(),
+                                                [](auto& a, auto& b) { return a.x < b.x; });
+  const auto [minY, maxY] = std::minmax_element(model.vertices.begin(), model.vertices.end(),
+                                                [](auto& a, auto& b) { return a.y < b.y; });
+  return {minX->x, maxX->x, minY->y, maxY->y};
+}
+
 class Reader {
  public:
   Reader(std::string_view text, std::string& error) : tokens_(text), error_(error) {}
@@ -180,14 +193,11 @@ class Reader {
 
   // Without coordinates the picture is stretched over the model's extent, seen from the front.
   static void planarCoords(XModel& model) {
-    auto [minX, maxX] = std::minmax_element(model.vertices.begin(), model.vertices.end(),
-                                            [](auto& a, auto& b) { return a.x < b.x; });
-    auto [minY, maxY] = std::minmax_element(model.vertices.begin(), model.vertices.end(),
-                                            [](auto& a, auto& b) { return a.y < b.y; });
-    const float x0 = minX->x, w = maxX->x - minX->x, y1 = maxY->y, h = maxY->y - minY->y;
+    const Extent e = extentOf(model);
+    const float w = e.right - e.left, h = e.top - e.bottom;
     for (auto& v : model.vertices) {
-      v.u = w > 0 ? (v.x - x0) / w : 0;
-      v.v = h > 0 ? (y1 - v.y) / h : 0;
+      v.u = w > 0 ? (v.x - e.left) / w : 0;
+      v.v = h > 0 ? (e.top - v.y) / h : 0;
     }
   }
 
@@ -206,14 +216,11 @@ const XModel::Vertex& nearestTo(const XModel& model, float x, float y) {
 
 XModel::Card cardOf(const XModel& model) {
   XModel::Card card;
-  const auto [minX, maxX] = std::minmax_element(model.vertices.begin(), model.vertices.end(),
-                                                [](auto& a, auto& b) { return a.x < b.x; });
-  const auto [minY, maxY] = std::minmax_element(model.vertices.begin(), model.vertices.end(),
-                                                [](auto& a, auto& b) { return a.y < b.y; });
-  card.left = minX->x;
-  card.right = maxX->x;
-  card.top = maxY->y;
-  card.bottom = minY->y;
+  const Extent e = extentOf(model);
+  card.left = e.left;
+  card.right = e.right;
+  card.top = e.top;
+  card.bottom = e.bottom;
   const XModel::Vertex& topLeft = nearestTo(model, card.left, card.top);
   const XModel::Vertex& bottomRight = nearestTo(model, card.right, card.bottom);
   card.u0 = topLeft.u;

@@ -3,18 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "runtime/fnv1a.h"
 #include "runtime/raster/rasteriser.h"
 
 namespace rt::raster {
-namespace {
-
-std::uint64_t hashBytes(const void* data, std::size_t size, std::uint64_t hash) {
-  const auto* bytes = static_cast<const unsigned char*>(data);
-  for (std::size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 0x100000001B3ull;
-  return hash;
-}
-
-}  // namespace
 
 bool DamageTracker::Card::operator<(const Card& other) const {
   if (hash != other.hash) return hash < other.hash;
@@ -44,9 +36,9 @@ void DamageTracker::collect(const DrawList& list, std::vector<Card>& cards) cons
       const Rect pixels = coverage(quad).intersect(screen);
       if (pixels.empty() || quad.a <= 0) continue;
       Card card{0, pixels, batch.texture, batch.blend, quad};
-      card.hash = hashBytes(&quad, sizeof quad, 0xCBF29CE484222325ull);
-      card.hash = hashBytes(&card.texture, sizeof card.texture, card.hash);
-      card.hash = hashBytes(&card.blend, sizeof card.blend, card.hash);
+      card.hash = fnv1a(&quad, sizeof quad);
+      card.hash = fnv1a(&card.texture, sizeof card.texture, card.hash);
+      card.hash = fnv1a(&card.blend, sizeof card.blend, card.hash);
       cards.push_back(card);
     }
   }
@@ -65,9 +57,9 @@ void DamageTracker::mark(const Rect& rect) {
 // extends it downwards.
 void DamageTracker::gatherRectangles() {
   damage_.clear();
-  std::vector<std::size_t> open;  // rectangles that end at the current row
+  open_.clear();
   for (int r = 0; r < rows_; ++r) {
-    std::vector<std::size_t> still;
+    still_.clear();
     for (int c = 0; c < columns_;) {
       if (!tiles_[static_cast<std::size_t>(r * columns_ + c)]) {
         ++c;
@@ -77,19 +69,19 @@ void DamageTracker::gatherRectangles() {
       while (end < columns_ && tiles_[static_cast<std::size_t>(r * columns_ + end)]) ++end;
       const Rect run{c * kTile, r * kTile, std::min(end * kTile, width_),
                      std::min((r + 1) * kTile, height_)};
-      const auto above = std::find_if(open.begin(), open.end(), [&](std::size_t i) {
+      const auto above = std::find_if(open_.begin(), open_.end(), [&](std::size_t i) {
         return damage_[i].x0 == run.x0 && damage_[i].x1 == run.x1;
       });
-      if (above != open.end()) {
+      if (above != open_.end()) {
         damage_[*above].y1 = run.y1;
-        still.push_back(*above);
+        still_.push_back(*above);
       } else {
         damage_.push_back(run);
-        still.push_back(damage_.size() - 1);
+        still_.push_back(damage_.size() - 1);
       }
       c = end;
     }
-    open.swap(still);
+    open_.swap(still_);
   }
 }
 

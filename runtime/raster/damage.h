@@ -46,6 +46,9 @@ class DamageTracker {
   std::vector<Card> last_, now_;
   std::vector<std::uint8_t> tiles_;
   std::vector<Rect> damage_;
+  // While gathering: the rectangles that end at the row above, then those that end at this one
+  // (kept here so that a frame allocates nothing).
+  std::vector<std::size_t> open_, still_;
 };
 
 }  // namespace rt::raster

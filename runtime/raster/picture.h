@@ -35,7 +35,6 @@ class PictureSet {
   void remove(int reference);
   // Nothing for 0, a removed or an unknown reference.
   const Picture* find(int reference) const;
-  void clear() { pictures_.clear(); }
   // The pictures added and not removed.
   long live() const;
 

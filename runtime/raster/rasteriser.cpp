@@ -84,7 +84,7 @@ void fill(const Canvas& canvas, const Rect& rect, std::uint32_t colour) {
 }
 
 void drawCard(const Canvas& canvas, const Rect& clip, const Picture* picture, const DrawQuad& quad,
-              Blend blend, RasterStats* stats) {
+              Blend blend, RenderStats* stats) {
   const Rect area = coverage(quad).intersect(clip).intersect({0, 0, canvas.width, canvas.height});
   const Modulation m{factor(quad.r * quad.a), factor(quad.g * quad.a), factor(quad.b * quad.a),
                      factor(quad.a)};
@@ -152,7 +152,7 @@ std::uint32_t clearColour(const DrawList& list) {
 }
 
 void drawRegion(const Canvas& canvas, const Rect& region, const DrawList& list,
-                const PictureSet& pictures, RasterStats* stats) {
+                const PictureSet& pictures, RenderStats* stats) {
   // The last card that covers the whole region with an opaque picture at full opacity hides the
   // clear colour and every card before it: drawing starts there.
   std::size_t firstBatch = 0, firstQuad = 0;

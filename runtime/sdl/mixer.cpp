@@ -7,14 +7,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "runtime/fnv1a.h"
+
 namespace rt::sdl {
 namespace {
 
 // The bytes' size and an FNV-1a hash: the same file gives the same key.
 std::uint64_t keyOf(const std::vector<std::uint8_t>& bytes) {
-  std::uint64_t hash = 0xCBF29CE484222325ull;
-  for (std::uint8_t b : bytes) hash = (hash ^ b) * 0x100000001B3ull;
-  return hash ^ (static_cast<std::uint64_t>(bytes.size()) << 40);
+  return fnv1a(bytes.data(), bytes.size()) ^ (static_cast<std::uint64_t>(bytes.size()) << 40);
 }
 
 int mixerVolume(float volume) {

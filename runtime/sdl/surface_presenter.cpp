@@ -91,13 +91,10 @@ class SurfacePresenter final : public Presenter {
     RenderStats& stats = lastRenderStats();
     stats = {};
     const std::vector<Rect>& damage = damage_.update(list);
-    raster::RasterStats raster;
     for (const Rect& rect : damage) {
-      raster::drawRegion(canvas_, rect, list, pictures_, &raster);
+      raster::drawRegion(canvas_, rect, list, pictures_, &stats);
       stats.damagedPixels += rect.area();
     }
-    stats.cards = raster.cards;
-    stats.pixels = raster.pixels;
     stats.rectangles = static_cast<long>(damage.size());
     send(damage, newSurface || list.repaint);
   }
