@@ -24,6 +24,7 @@ using e2e::Shot;
 using testing_support::Field;
 using testing_support::GameDirWithLevels;
 using testing_support::Level;
+using testing_support::Member;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
@@ -78,11 +79,7 @@ class Journey : public ::testing::Test {
 
   const Shot& shot(const std::string& name) {
     auto& kept = shots_[name];
-    if (kept.empty()) {
-      std::string error;
-      kept = Shot::Load(folder_ + "/" + name + ".png", error);
-      EXPECT_FALSE(kept.empty()) << name << ": " << error;
-    }
+    if (kept.empty()) kept = e2e::LoadShot(e2e::ShotPath(folder_, name));
     return kept;
   }
 
@@ -103,7 +100,7 @@ class Journey : public ::testing::Test {
 TEST_F(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
   GameDirWithLevels(game_.path(), {Level(LevelRows())});
   WriteFile(user_.file("data/records.dat"), LowRecords());
-  const auto shoot = [this](const char* name) { return "shot " + folder_ + "/" + name + ".png\n"; };
+  const auto shoot = [this](const char* name) { return e2e::ShotCommand(folder_, name); };
   const std::string script =
       "until fade == 200 200\nframes 20\n" + shoot("menu") +
       // A new game; its banner is on screen while the ball waits on the bat.
@@ -139,7 +136,7 @@ TEST_F(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
   const auto dumps = run.Dumps();
   ASSERT_EQ(dumps.size(), 2u);
   EXPECT_EQ(Field(dumps[0], "lives"), 2);
-  EXPECT_GT(Field(e2e::Member(dumps[1], "records"), "score"), 10);
+  EXPECT_GT(Field(Member(dumps[1], "records"), "score"), 10);
 
   for (const char* name :
        {"menu", "banner", "pause", "lost", "play", "cleared", "name", "ask", "records"}) {

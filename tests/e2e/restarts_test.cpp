@@ -11,13 +11,18 @@
 
 #include "tests/e2e/shot_image.h"
 #include "tests/e2e/window_game.h"
+#include "tests/support/full_screen_settings.h"
 
 namespace {
 
 using e2e::DifferingShare;
-using e2e::Member;
+using e2e::LoadShot;
 using e2e::Shot;
+using e2e::ShotCommand;
+using e2e::ShotPath;
 using testing_support::Field;
+using testing_support::FullScreenSettings;
+using testing_support::Member;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
@@ -36,10 +41,6 @@ constexpr long kResidentSlackKiB = 4096;
 // pixel for pixel.
 constexpr const char* kStillClock = "period 0.0001\n";
 
-std::string Shoot(const std::string& folder, const std::string& name) {
-  return "shot " + folder + "/" + name + ".png\n";
-}
-
 // The engine closed by losing the screen, or by the boss key, and opened again by activating the
 // window, `times` times, a dump after each; pictures after the first and the last. The rebuilt
 // scene runs a few frames each time (button highlights fade in).
@@ -49,9 +50,9 @@ std::string MinimiseAndRestore(int times, const std::string& shots) {
     script += std::string(cycle % 2 == 0 ? "key 88\n" : "message deactivate\n") +
               "frames 2\nexpect displayMode == 0\nmessage activate\nframes 30\n"
               "expect displayMode == 1\ndump\n";
-    if (cycle == 1) script += Shoot(shots, "after-first-restore");
+    if (cycle == 1) script += ShotCommand(shots, "after-first-restore");
   }
-  return script + Shoot(shots, "after-last-restore");
+  return script + ShotCommand(shots, "after-last-restore");
 }
 
 // From the main menu with the options item selected: the options opened, the display mode
@@ -65,9 +66,9 @@ std::string SwitchDisplay(int times, const std::string& shots) {
                   "until screens.options.Slide == 100 60\nkey 205\nframes 2\n"
                   "expect GameState == gsMainMenu\nexpect displayMode == ") +
               (change % 2 == 0 ? "1" : "0") + "\nframes 30\ndump\n";
-    if (change == 2) script += Shoot(shots, "after-second-switch");
+    if (change == 2) script += ShotCommand(shots, "after-second-switch");
   }
-  return script + Shoot(shots, "after-last-switch");
+  return script + ShotCommand(shots, "after-last-switch");
 }
 
 // Every dump's engine counts equal those of the first.
@@ -96,17 +97,10 @@ void ExpectFlatMemory(const Dumps& dumps, const char* what) {
   EXPECT_LE(second, first + kResidentSlackKiB) << what;
 }
 
-Shot Load(const std::string& folder, const std::string& name) {
-  std::string error;
-  Shot shot = Shot::Load(folder + "/" + name + ".png", error);
-  EXPECT_FALSE(shot.empty()) << name << ": " << error;
-  return shot;
-}
-
 // The two pictures are the same, pixel for pixel, and not black.
 void ExpectSamePicture(const std::string& folder, const std::string& first,
                        const std::string& second) {
-  const Shot a = Load(folder, first), b = Load(folder, second);
+  const Shot a = LoadShot(ShotPath(folder, first)), b = LoadShot(ShotPath(folder, second));
   EXPECT_EQ(DifferingShare(a, b, a.whole()), 0.0) << first << " and " << second;
   EXPECT_GT(a.MeanLuma(a.whole()), 20) << first << " is black";
 }
@@ -116,8 +110,7 @@ class Restarts : public ::testing::Test {
   void SetUp() override {
     ASSERT_FALSE(display_.name().empty()) << "Xvfb did not start";
     // Full screen: only there does minimising close the engine.
-    WriteFile(user_.file("data/settings.dat"),
-              std::string("\x00\x01\x01\x00\0\0\0\0\0\0\0\0\0\0\x58\0\0\0", 18));
+    WriteFile(user_.file("data/settings.dat"), FullScreenSettings());
   }
 
   // Runs the script; its dumps, split after the first `minimised` (the start and the minimise
@@ -162,7 +155,7 @@ TEST_F(Restarts, APausedGameComesBackTheSameAfterMinimisingAndItsResourcesSurviv
   ASSERT_NO_FATAL_FAILURE(Play(
       std::string("until fade == 200 200\nkey 28\nuntil gsPlaying 50\nuntil phase == play 2000\n"
                   "key 57\nframes 30\nkey 25\nframes 2\nexpect GameState == gsPaused\n") +
-          kStillClock + "frames 5\ndump\n" + Shoot(shots, "before") +
+          kStillClock + "frames 5\ndump\n" + ShotCommand(shots, "before") +
           MinimiseAndRestore(kMinimiseCycles, shots) +
           "expect GameState == gsPaused\nkey 25\nframes 2\nkey 1\nframes 2\n"
           "expect GameState == gsQuitConfirm\nkey 28\nuntil gsMainMenu 400\nframes 30\n"
@@ -185,7 +178,8 @@ TEST_F(Restarts, APausedGameComesBackTheSameAfterMinimisingAndItsResourcesSurviv
   ExpectSamePicture(shots, "after-second-switch", "after-last-switch");
   // Only what lives in the engine alone is gone after the first restore: the bat's exhaust
   // flames and the bricks' glints start again once the game runs.
-  const Shot before = Load(shots, "before"), restored = Load(shots, "after-first-restore");
+  const Shot before = LoadShot(ShotPath(shots, "before")),
+             restored = LoadShot(ShotPath(shots, "after-first-restore"));
   const double changed = DifferingShare(before, restored, before.whole(), 8);
   std::printf("the picture before the first restart differs from the restored one in %.2f %%\n",
               changed * 100);

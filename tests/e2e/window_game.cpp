@@ -1,5 +1,7 @@
 #include "tests/e2e/window_game.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -26,29 +28,19 @@ std::string ShotsFolder(const std::string& name) {
   return folder.string();
 }
 
-std::string Member(const std::string& dump, const std::string& key) {
-  const std::string marker = "\"" + key + "\":";
-  const std::size_t start = dump.find(marker);
-  if (start == std::string::npos) return "";
-  const std::size_t value = start + marker.size();
-  // Up to the comma or bracket that closes the value at its own depth, outside strings.
-  int depth = 0;
-  bool inString = false;
-  for (std::size_t i = value; i < dump.size(); ++i) {
-    const char c = dump[i];
-    if (inString) {
-      if (c == '\\') ++i;
-      if (c == '"') inString = false;
-    } else if (c == '"') {
-      inString = true;
-    } else if (c == '{' || c == '[') {
-      ++depth;
-    } else if (c == '}' || c == ']' || c == ',') {
-      if (depth == 0) return dump.substr(value, i - value);
-      if (c != ',' && --depth == 0) return dump.substr(value, i + 1 - value);
-    }
-  }
-  return dump.substr(value);
+std::string ShotPath(const std::string& folder, const std::string& name) {
+  return folder + "/" + name + ".png";
+}
+
+std::string ShotCommand(const std::string& folder, const std::string& name) {
+  return "shot " + ShotPath(folder, name) + "\n";
+}
+
+Shot LoadShot(const std::string& path) {
+  std::string error;
+  Shot shot = Shot::Load(path, error);
+  EXPECT_FALSE(shot.empty()) << path << ": " << error;
+  return shot;
 }
 
 }  // namespace e2e

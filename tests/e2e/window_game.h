@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/e2e/private_display.h"
+#include "tests/e2e/shot_image.h"
 #include "tests/support/game_runner.h"
 
 namespace e2e {
@@ -18,8 +19,11 @@ testing_support::GameRun PlayInWindow(const PrivateDisplay& display, const std::
 // An empty folder for one test's pictures, <build>/e2e-shots/<name>; its path is printed.
 std::string ShotsFolder(const std::string& name);
 
-// The JSON text of the first member of that name in a dump line ("bat" gives its whole object,
-// "balls" its whole list); empty when there is none.
-std::string Member(const std::string& dump, const std::string& key);
+// <folder>/<name>.png, and the script command that shoots the window to it.
+std::string ShotPath(const std::string& folder, const std::string& name);
+std::string ShotCommand(const std::string& folder, const std::string& name);
+
+// The picture a script shot; a test failure, and an empty shot, when it cannot be read.
+Shot LoadShot(const std::string& path);
 
 }  // namespace e2e

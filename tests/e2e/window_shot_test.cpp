@@ -16,6 +16,7 @@
 
 #include "tests/e2e/private_display.h"
 #include "tests/e2e/shot_image.h"
+#include "tests/e2e/window_game.h"
 
 namespace {
 
@@ -145,14 +146,6 @@ class RealWindow : public ::testing::TestWithParam<const char*> {
                    GetParam());
   }
 
-  // The shot the script saved.
-  e2e::Shot loadShot(const fs::path& file) {
-    std::string error;
-    e2e::Shot picture = e2e::Shot::Load(file.string(), error);
-    EXPECT_FALSE(picture.empty()) << error;
-    return picture;
-  }
-
   e2e::PrivateDisplay display_;
   fs::path gameDir_;
   fs::path userDir_;
@@ -162,7 +155,7 @@ TEST_P(RealWindow, MenuBackgroundFadesInAndTheShotShowsIt) {
   const fs::path shot = userDir_ / "menu.png";
   ASSERT_EQ(play("until GameState == 4 400\nframes 160\nshot " + shot.string() + "\n"), 0);
 
-  const e2e::Shot image = loadShot(shot);
+  const e2e::Shot image = e2e::LoadShot(shot.string());
   EXPECT_EQ(image.width(), 800);
   EXPECT_EQ(image.height(), 600);
   if (image.empty()) return;
@@ -178,7 +171,7 @@ TEST_P(RealWindow, MenuBackgroundFadesInAndTheShotShowsIt) {
 TEST_P(RealWindow, ShotDuringTheFadeIsStillDark) {
   const fs::path shot = userDir_ / "early.png";
   ASSERT_EQ(play("until GameState == 4 400\nframes 2\nshot " + shot.string() + "\n"), 0);
-  const e2e::Shot image = loadShot(shot);
+  const e2e::Shot image = e2e::LoadShot(shot.string());
   if (image.empty()) return;
   const e2e::Rgb pixel = image.at(400, 300);
   EXPECT_LT(pixel.g, kBackground.g / 4);

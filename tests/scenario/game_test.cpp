@@ -6,14 +6,17 @@
 #include <cmath>
 
 #include "tests/scenario/level_fixture.h"
+#include "tests/support/full_screen_settings.h"
 #include "tests/support/game_runner.h"
 
 namespace {
 
 using testing::HasSubstr;
 using testing_support::Field;
+using testing_support::FullScreenSettings;
 using testing_support::GameDirWithLevels;
 using testing_support::Level;
+using testing_support::Member;
 using testing_support::RunScript;
 using testing_support::TempDir;
 
@@ -155,26 +158,9 @@ TEST(Game, InAWindowTheMouseSteersOnlyWhileTheGameHasTheFocus) {
   EXPECT_EQ(Field(dumps[0], "x"), Field(dumps[1], "x")) << "the bat stays while unfocused";
 }
 
-// The text of a member of a dump line (an object or a list), brackets included.
-std::string Member(const std::string& dump, const std::string& key) {
-  const auto start = dump.find("\"" + key + "\":");
-  if (start == std::string::npos) return "";
-  const auto open = start + key.size() + 3;
-  int depth = 0;
-  for (auto at = open; at < dump.size(); ++at) {
-    if (dump[at] == '{' || dump[at] == '[') ++depth;
-    if ((dump[at] == '}' || dump[at] == ']') && --depth == 0) {
-      return dump.substr(open, at - open + 1);
-    }
-  }
-  return "";
-}
-
 TEST(Game, AFullScreenGameHiddenByTheBossKeyComesBackAsItWas) {
   TempDir user;
-  testing_support::WriteFile(user.file("data/settings.dat"),
-                             std::string("\x00\x01\x01\x00", 4) + std::string(10, '\0') +
-                                 std::string("\x58\x00\x00\x00", 4));
+  testing_support::WriteFile(user.file("data/settings.dat"), FullScreenSettings());
   const auto run = RunScript(std::string(kStartGame) +
                                  "click left\n"
                                  "frames 40\n"

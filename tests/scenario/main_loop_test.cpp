@@ -2,18 +2,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/full_screen_settings.h"
 #include "tests/support/game_runner.h"
 
 namespace {
 
 using testing_support::Field;
+using testing_support::FullScreenSettings;
 using testing_support::RunScript;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
 void UseFullScreen(const TempDir& user) {
-  WriteFile(user.file("data/settings.dat"),
-            std::string("\x00\x01\x01\x00\0\0\0\0\0\0\0\0\0\0\x58\0\0\0", 18));
+  WriteFile(user.file("data/settings.dat"), FullScreenSettings());
 }
 
 // Full screen, menu reached, then the game loses the screen and is waiting.

@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/full_screen_settings.h"
 #include "tests/support/game_runner.h"
 
 namespace {
 
 using testing::HasSubstr;
+using testing_support::FullScreenSettings;
 using testing_support::GameRun;
 using testing_support::PointerAt;
 using testing_support::ReadFile;
@@ -271,7 +273,7 @@ TEST(BossKey, AfterTheFullScreenComesBackTheScreenIsWhole) {
                "message activate\nframes 3\nexpect GameState == gsExitConfirm\n"
                "expect screens.dialog.Shown == 1\nkey 1\nframes 1\nexpect GameState == 4\n"},
       },
-      std::string("\x00\x01\x01\x00\0\0\0\0\0\0\0\0\0\0\x58\0\0\0", 18));
+      FullScreenSettings());
 }
 
 }  // namespace

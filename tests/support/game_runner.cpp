@@ -111,6 +111,31 @@ double Field(const std::string& dump, const std::string& key) {
   return std::strtod(dump.c_str() + at + marker.size(), nullptr);
 }
 
+std::string Member(const std::string& dump, const std::string& key) {
+  const std::string marker = "\"" + key + "\":";
+  const std::size_t start = dump.find(marker);
+  if (start == std::string::npos) return "";
+  const std::size_t value = start + marker.size();
+  // Up to the comma or bracket that closes the value at its own depth, outside strings.
+  int depth = 0;
+  bool inString = false;
+  for (std::size_t i = value; i < dump.size(); ++i) {
+    const char c = dump[i];
+    if (inString) {
+      if (c == '\\') ++i;
+      if (c == '"') inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '{' || c == '[') {
+      ++depth;
+    } else if (c == '}' || c == ']' || c == ',') {
+      if (depth == 0) return dump.substr(value, i - value);
+      if (c != ',' && --depth == 0) return dump.substr(value, i + 1 - value);
+    }
+  }
+  return dump.substr(value);
+}
+
 std::string PointerAt(int x, int y) {
   char line[64];
   std::snprintf(line, sizeof line, "mouse %.6f %.6f\n", (x + 0.5) / 800, (y + 0.5) / 600);

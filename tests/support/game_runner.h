@@ -42,6 +42,9 @@ GameRun RunGame(const std::vector<std::string>& args);
 
 // The number after "\"KEY\":" in a dump line (the first occurrence); NaN when absent.
 double Field(const std::string& dump, const std::string& key);
+// The JSON text of the first member of that name in a dump line ("bat" gives its whole object,
+// "balls" its whole list); empty when there is none.
+std::string Member(const std::string& dump, const std::string& key);
 
 // The script command that puts the pointer on pixel (x, y) of the 800 x 600 picture.
 std::string PointerAt(int x, int y);
