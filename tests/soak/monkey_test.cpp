@@ -22,6 +22,7 @@
 #include "scene/Scene.h"
 #include "scene/StartupFiles.h"
 #include "scene/StateNames.h"
+#include "tests/support/game_runner.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // From the sanitizer runtime; GCC ships no header that declares it.
@@ -53,9 +54,12 @@ bool Finite(long double v) {
 
 // What must hold after any frame; the first thing that does not is named.
 std::string Trouble() {
-  std::set<int> states;
-  for (const auto& [name, value] : GameStateNames()) states.insert(value);
-  if (!states.count(GameState)) return "GameState " + std::to_string(GameState);
+  static const std::set<int> kStates = [] {
+    std::set<int> states;
+    for (const auto& [name, value] : GameStateNames()) states.insert(value);
+    return states;
+  }();
+  if (!kStates.count(GameState)) return "GameState " + std::to_string(GameState);
   if (Game == nullptr || !Game->ResourcesCreated) return "";
   if (Game->GetScore() < 0) return "a negative score";
   if (Game->GetLives() < 1 || Game->GetLives() > 3)
@@ -190,8 +194,8 @@ class Monkey final : public rt::InputSource {
 TEST(Soak, AMonkeyPlaysForMinutesAndTheGameStaysSound) {
   const long frames = SoakFrames();
   files::setGameDir(GLINT_GAME_DIR);
-  const std::string user = testing::TempDir() + "/glint-soak-" + std::to_string(::getpid());
-  files::setUserDir(user);
+  const testing_support::TempDir user;
+  files::setUserDir(user.path());
   // A table of low scores: nearly every game ends in the name entry and the online question.
   TRecordsTable low = TRecordsTable::Defaults();
   for (TRecordEntry& entry : low.Entries) entry.Score = 1;
