@@ -82,19 +82,22 @@ TEST(InterruptedSave, EveryKillLeavesTheOldOrTheNewFileWholeAndTheNextStartTidie
   SaveSettingsFile(SettingsVersion(false));
   SaveRecordsFile(RecordsVersion(false));
   const std::set<std::string> saved = {"records.dat", "settings.dat"};
+  const auto settingsA = SettingsVersion(false).Encode(),
+             settingsB = SettingsVersion(true).Encode();
+  const auto recordsA = RecordsVersion(false).Encode(), recordsB = RecordsVersion(true).Encode();
 
   std::mt19937 random(20240611);
   std::uniform_int_distribution<int> delay(0, kLongestDelayMicroseconds);
   int cutShort = 0;  // kills that landed inside a save and left its temporary file
   int changes = 0;   // kills after which the settings file held the other version
-  std::vector<std::uint8_t> last = SettingsVersion(false).Encode();
+  std::vector<std::uint8_t> last = settingsA;
   for (int kill = 0; kill < kKills; ++kill) {
     int started[2];
     ASSERT_EQ(pipe(started), 0);
     std::fflush(nullptr);
     const pid_t writer = fork();
     ASSERT_GE(writer, 0);
-    if (writer == 0) SaveForever(last == SettingsVersion(false).Encode(), started[1]);
+    if (writer == 0) SaveForever(last == settingsA, started[1]);
     close(started[1]);
     char running = 0;
     const bool runs = read(started[0], &running, 1) == 1;
@@ -110,10 +113,8 @@ TEST(InterruptedSave, EveryKillLeavesTheOldOrTheNewFileWholeAndTheNextStartTidie
     // Read as the game reads them at start: a short or mixed file would give the defaults.
     const auto settings = LoadSettingsFile().Encode();
     const auto records = LoadRecordsFile().Encode();
-    ASSERT_TRUE(IsEither(settings, SettingsVersion(false).Encode(), SettingsVersion(true).Encode()))
-        << "kill " << kill;
-    ASSERT_TRUE(IsEither(records, RecordsVersion(false).Encode(), RecordsVersion(true).Encode()))
-        << "kill " << kill;
+    ASSERT_TRUE(IsEither(settings, settingsA, settingsB)) << "kill " << kill;
+    ASSERT_TRUE(IsEither(records, recordsA, recordsB)) << "kill " << kill;
     ASSERT_EQ(FilesIn(data), saved) << "kill " << kill;
     changes += settings != last;
     last = settings;
