@@ -13,30 +13,24 @@
 namespace benchplay {
 namespace {
 
-std::optional<std::vector<LevelCells>> ShippedLevels() {
-  const auto bytes = files::readAll(files::gamePath("data\\Levels.dat"));
-  return bytes ? DecodeLevelFile(*bytes) : std::nullopt;
-}
-
 long Bricks(const LevelCells& cells) {
   return std::count_if(cells.begin(), cells.end(), [](std::int32_t c) { return c != 0; });
 }
 
 }  // namespace
 
-std::int32_t DensestLevelNumber() {
-  const auto levels = ShippedLevels();
-  if (!levels || levels->empty()) return 0;
-  const auto densest = std::max_element(
-      levels->begin(), levels->end(),
-      [](const LevelCells& a, const LevelCells& b) { return Bricks(a) < Bricks(b); });
-  return static_cast<std::int32_t>(densest - levels->begin()) + 1;
+std::vector<LevelCells> ShippedLevels() {
+  const auto bytes = files::readAll(files::gamePath("data\\Levels.dat"));
+  const auto levels = bytes ? DecodeLevelFile(*bytes) : std::nullopt;
+  return levels.value_or(std::vector<LevelCells>{});
 }
 
-LevelCells DensestLevel() {
-  const auto levels = ShippedLevels();
-  const std::int32_t number = DensestLevelNumber();
-  return number > 0 ? (*levels)[static_cast<std::size_t>(number - 1)] : LevelCells{};
+std::int32_t DensestLevelNumber(const std::vector<LevelCells>& levels) {
+  if (levels.empty()) return 0;
+  const auto densest = std::max_element(
+      levels.begin(), levels.end(),
+      [](const LevelCells& a, const LevelCells& b) { return Bricks(a) < Bricks(b); });
+  return static_cast<std::int32_t>(densest - levels.begin()) + 1;
 }
 
 void LaunchTwentyBalls(TField& field) {
@@ -62,7 +56,9 @@ HeadlessPlay::HeadlessPlay() {
   const std::int32_t settings[6] = {0, 0, 15360000, 0, 0, -1};
   i3ImpactSettings(settings);
   SeedRandom(3);
-  level_ = DensestLevel();
+  const std::vector<LevelCells> levels = ShippedLevels();
+  const std::int32_t densest = DensestLevelNumber(levels);
+  if (densest > 0) level_ = levels[static_cast<std::size_t>(densest - 1)];
   textures_.Load();
   field_.Create(textures_, counters_);
   Restart();

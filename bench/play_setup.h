@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "gameplay/Counters.h"
 #include "gameplay/Field.h"
@@ -12,10 +13,10 @@
 
 namespace benchplay {
 
-// The number (from 1) of the shipped level with the most bricks, and its cells; 0 and an empty
-// level when "data\Levels.dat" cannot be read.
-std::int32_t DensestLevelNumber();
-LevelCells DensestLevel();
+// The shipped levels of "data\Levels.dat"; none when it cannot be read.
+std::vector<LevelCells> ShippedLevels();
+// The number (from 1) of the level with the most bricks; 0 when there are no levels.
+std::int32_t DensestLevelNumber(const std::vector<LevelCells>& levels);
 
 // Every ball slot in flight from the lower field, each in its own direction; a lost ball comes
 // back in the next call.

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <thread>
 
+#include "bench/figures/process_figures.h"
+
 namespace figures {
 namespace {
 
@@ -19,11 +21,6 @@ namespace fs = std::filesystem;
 long long NowMs() {
   using namespace std::chrono;
   return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-}
-
-double SteadySeconds() {
-  using namespace std::chrono;
-  return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
 // utime + stime of a process in seconds.
@@ -43,14 +40,6 @@ double CpuSeconds(pid_t pid) {
     }
   }
   return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-long PeakKb(pid_t pid) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/status");
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-  }
-  return 0;
 }
 
 fs::path FreshFolder(const char* name) {

@@ -13,6 +13,7 @@
 #include "bench/figures/scenes.h"
 #include "bench/figures/stats.h"
 #include "bench/play_setup.h"
+#include "menus/Settings.h"
 
 namespace {
 
@@ -86,8 +87,11 @@ Spread Periods(const std::vector<figures::FrameRecord>& frames, std::size_t coun
 }
 
 void RealGame() {
-  const std::string windowed;  // the default settings
-  const std::string fullScreen("\x00\x01\x01\x00\0\0\0\0\0\0\0\0\0\0\x58\0\0\0", 18);
+  const std::string windowed;    // the default settings
+  TSettings fullScreenSettings;  // the defaults but full screen
+  fullScreenSettings.Windowed = 0;
+  const auto encoded = fullScreenSettings.Encode();
+  const std::string fullScreen(encoded.begin(), encoded.end());
   const figures::GameRun run = figures::RunGame(windowed, 32);
   if (!run.ran) {
     Add("the game in a window", "did not run", "", false);

@@ -7,11 +7,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "app/MLCore.h"
 #include "bench/figures/frame_records.h"
+#include "bench/figures/process_figures.h"
 #include "bench/play_setup.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
@@ -30,11 +30,6 @@ double CpuSeconds() {
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-double SteadySeconds() {
-  using namespace std::chrono;
-  return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
 struct SceneSpan {
   const char* name;
   long first, end;  // frames run, as counted before each frame
@@ -51,7 +46,10 @@ constexpr long kHideAt = 2500;
 // Keys and direct changes to the game at given frames, and the CPU time at each scene's ends.
 class Story final : public rt::InputSource {
  public:
-  Story(rt::VirtualClock& clock, std::string log) : clock_(clock), log_(std::move(log)) {}
+  Story(rt::VirtualClock& clock, std::string log)
+      : clock_(clock),
+        log_(std::move(log)),
+        densestLevel_(benchplay::DensestLevelNumber(benchplay::ShippedLevels())) {}
 
   void nextFrame(rt::InputFrame& frame) override {
     frame = rt::InputFrame{};
@@ -70,7 +68,7 @@ class Story final : public rt::InputSource {
     if (f == 481) press(28);
     if (f == 490) {
       Game->ClearBricks();
-      Game->SetLevel(benchplay::DensestLevelNumber() - 1);
+      Game->SetLevel(densestLevel_ - 1);
       GameState = gsStartLevel;
     }
     if (f >= 495 && f < kHideAt && f % 25 == 20) KeepTheHeaviestPlay();
@@ -117,16 +115,9 @@ class Story final : public rt::InputSource {
 
   rt::VirtualClock& clock_;
   std::string log_;
+  std::int32_t densestLevel_;  // read once, before the game starts
   double hiddenSince_ = 0, hiddenCpu_ = 0;
 };
-
-long PeakKb() {
-  std::ifstream in("/proc/self/status");
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-  }
-  return 0;
-}
 
 }  // namespace
 
@@ -154,7 +145,7 @@ SceneRun RunScenes() {
 
   SceneRun run;
   run.hiddenCpuPercent = story.hiddenCpuPercent;
-  run.playPeakKb = PeakKb();
+  run.playPeakKb = PeakKb(getpid());
   const std::vector<FrameRecord> frames = ReadFrameLog(log);
   const long setupPictures = std::max(0L, story.setupPictures);
   for (std::size_t i = 0; i < std::size(kScenes); ++i) {
