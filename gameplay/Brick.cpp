@@ -131,8 +131,8 @@ bool TBlock::Slide(TLevelGrid& grid) {
     if (!move.possible) continue;
     Column += move.dColumn;
     Row += move.dRow;
-    X += 1.6L * move.dColumn;
-    Y -= 1.2L * move.dRow;
+    X += kCellWidth * move.dColumn;
+    Y -= kCellHeight * move.dRow;
     PlaceMeshes();
     grid.Set(Row, Column, 3);
     return true;

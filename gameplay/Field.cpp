@@ -61,8 +61,8 @@ void TField::BuildBricks(int style) {
   for (int row = 1; row <= kLevelRows; ++row) {
     for (int column = 1; column <= kLevelColumns; ++column) {
       const std::int32_t code = Grid.At(row, column);
-      const long double x = (column - 1) * 1.6L - 15.2L;
-      const long double y = 11.4L - (row - 1) * 1.2L;
+      const long double x = kGridLeft + (column - 1) * kCellWidth;
+      const long double y = kGridTop - (row - 1) * kCellHeight;
       if (code >= 1 && code <= 7) {
         AddBrick(code, x, y, column, row);
       } else if (code == 8 || code == 9) {
@@ -237,8 +237,8 @@ void TField::Spawn(std::size_t index) {
     TBlock& brick = Bricks[next++];
     brick.Column = column;
     brick.Row = row;
-    brick.X = spawner.X + 1.6L * dColumn;
-    brick.Y = spawner.Y - 1.2L * dRow;
+    brick.X = spawner.X + kCellWidth * dColumn;
+    brick.Y = spawner.Y - kCellHeight * dRow;
     brick.PlaceMeshes();
     brick.Main->Show();
     brick.Alive = true;

@@ -75,8 +75,8 @@ bool NearBox(const ContactBox& box, long double radius, long double px, long dou
 CellWindow CellsNear(long double x, long double y) {
   // A brick's contact reaches 1.17 across and 1.37 up and down from its centre: a column and two
   // rows either way; one more each way keeps the window safe from rounding.
-  const long double column = (x + 15.2L) / 1.6L + 1;
-  const long double row = (11.4L - y) / 1.2L + 1;
+  const long double column = (x - kGridLeft) / kCellWidth + 1;
+  const long double row = (kGridTop - y) / kCellHeight + 1;
   if (!std::isfinite(column) || !std::isfinite(row)) return {1, 0, 1, 0};  // holds nothing
   const auto cell = [](long double at) { return static_cast<int>(std::clamp(at, -99.0L, 99.0L)); };
   return {cell(column) - 2, cell(column) + 2, cell(row) - 3, cell(row) + 3};

@@ -39,9 +39,14 @@ enum class Bounce { None, Vertical, Horizontal, Back };
 // test that rules most boxes out before their neighbours are even looked up.
 bool NearBox(const ContactBox& box, long double radius, long double px, long double py);
 
-// The grid cells (rows and columns from 1, row 1 at the top, cells 1.6 wide and 1.2 high) whose
-// bricks a ball about to reach (x, y) could touch; a superset, so bricks outside it can be skipped
-// before the exact test.
+// The level grid on the field: the centre of the cell in column 1, row 1 (top left), and the
+// size of a cell. Column c, row r is centred at (kGridLeft + (c - 1) kCellWidth,
+// kGridTop - (r - 1) kCellHeight).
+inline constexpr long double kGridLeft = -15.2L, kGridTop = 11.4L;
+inline constexpr long double kCellWidth = 1.6L, kCellHeight = 1.2L;
+
+// The grid cells (rows and columns from 1, row 1 at the top) whose bricks a ball about to reach (x,
+// y) could touch; a superset, so bricks outside it can be skipped before the exact test.
 struct CellWindow {
   int firstColumn, lastColumn, firstRow, lastRow;
   bool Holds(int row, int column) const {
