@@ -1,14 +1,14 @@
 #include "server/ScreenText.h"
 
+#include "online/ScreenCharset.h"
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
 char32_t CodePoint(unsigned char c) {
-  if (c >= 0x20 && c < 0x7F) return c;
-  if (c >= 0x80 && c <= 0xBB) return 0x410 + (c - 0x80);  // А..Я, а..щ, ъ, ы
-  if (c >= 0xBC && c <= 0xC0) return 0x44B + (c - 0xBC);  // ы again, ь, э, ю, я
-  return kReplacement;
+  const char32_t letter = kScreenCharset[c];
+  return letter != 0 ? letter : kReplacement;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "online/ScreenCharset.h"
 #include "tools/assetgen/generators.h"
 #include "tools/assetgen/png.h"
 
@@ -27,18 +28,6 @@ namespace {
 constexpr int kLineHeight = 64;
 constexpr int kAtlasWidth = 1024;
 constexpr int kCellMargin = 2;  // empty pixels around every glyph, so filtering never bleeds
-
-// The screen encoding of the game's texts: the Unicode letter each byte shows, 0 for none.
-// ASCII below 0x80; А-Я at 0x80-0x9F; а-щ at 0xA0-0xB9, then ъ, ы twice, ь, э, ю, я.
-std::array<char32_t, 256> screenCharset() {
-  std::array<char32_t, 256> charset{};
-  for (int b = 0x20; b <= 0x7E; ++b) charset[static_cast<size_t>(b)] = static_cast<char32_t>(b);
-  for (int i = 0; i < 32; ++i) charset[0x80 + static_cast<size_t>(i)] = U'А' + i;
-  for (int i = 0; i < 26; ++i) charset[0xA0 + static_cast<size_t>(i)] = U'а' + i;
-  const char32_t tail[] = {U'ъ', U'ы', U'ы', U'ь', U'э', U'ю', U'я'};
-  for (size_t i = 0; i < std::size(tail); ++i) charset[0xBA + i] = tail[i];
-  return charset;
-}
 
 struct Glyph {
   int16_t x = 0, y = 0, width = 0, height = 0, offsetX = 0, offsetY = 0, advance = 0;
@@ -101,13 +90,12 @@ void bakeFont(const FontSpec& spec, const std::filesystem::path& gameDir) {
     int width, height;
     std::vector<uint8_t> coverage;
   };
-  const std::array<char32_t, 256> charset = screenCharset();
   std::array<Glyph, 256> glyphs{};
   std::map<char32_t, size_t> firstByteOf;  // a letter with two codes is baked once
   std::vector<std::pair<size_t, Bitmap>> bitmaps;
   int penX = kCellMargin, penY = kCellMargin, shelfHeight = 0;
-  for (size_t code = 0; code < charset.size(); ++code) {
-    const char32_t letter = charset[code];
+  for (size_t code = 0; code < kScreenCharset.size(); ++code) {
+    const char32_t letter = kScreenCharset[code];
     if (letter == 0) continue;
     if (const auto seen = firstByteOf.find(letter); seen != firstByteOf.end()) {
       glyphs[code] = glyphs[seen->second];
