@@ -10,10 +10,13 @@
 #include <thread>
 
 #include "online/HttpClient.h"
+#include "online/ScoreRecord.h"
 
 // The two requests to the server's script, after its address.
-inline constexpr const char* kVersionRequest = "/cgi/version.pl?version&prg=Glintbreaker";
-inline constexpr const char* kSubmitRequest = "/cgi/version.pl?hs&prg=Glintbreaker&inf=";
+inline const std::string kVersionRequest =
+    std::string(kScriptPath) + "?version&prg=" + std::string(kProgramName);
+inline const std::string kSubmitRequest =
+    std::string(kScriptPath) + "?hs&prg=" + std::string(kProgramName) + "&inf=";
 
 // What one submission sends, and where.
 struct TSubmission {

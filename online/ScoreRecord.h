@@ -8,6 +8,11 @@
 #include <string>
 #include <string_view>
 
+// The server's script, which answers the version check and takes records, and the program name
+// both sides give in its requests.
+inline constexpr std::string_view kScriptPath = "/cgi/version.pl";
+inline constexpr std::string_view kProgramName = "Glintbreaker";
+
 // The 32 symbols of an encoded record, value 0 first (no I, O, Z or 0).
 inline constexpr std::string_view kRecordSymbols = "ABCDEFGHJKLMNPQRSTUVWXY123456789";
 // The fixed capital letter of the record's key field.

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "online/ScoreRecord.h"
 #include "server/ScreenText.h"
 
 namespace {
@@ -28,8 +29,8 @@ std::string Page(const std::string& title, const std::string& body) {
   return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
          HtmlEscape(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<main>\n" +
-         body +
-         "<nav><a href=\"/cgi/version.pl?prg=Glintbreaker&amp;show&amp;type=0\">Online records</a>"
+         body + "<nav><a href=\"" + std::string(kScriptPath) + "?prg=" + std::string(kProgramName) +
+         "&amp;show&amp;type=0\">Online records</a>"
          " · <a href=\"/moregames\">More games</a> · <a href=\"/subscribe\">Subscribe</a></nav>\n"
          "</main>\n</body>\n</html>\n";
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <optional>
 
+#include "online/ScoreRecord.h"
 #include "server/Pages.h"
 #include "server/Submission.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr const char* kProgram = "Glintbreaker";
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr const char* kText = "text/plain; charset=utf-8";
 
@@ -43,7 +43,7 @@ void ScoreService::Register(httplib::Server& server) {
       {"Referrer-Policy", "no-referrer"},
       {"Cache-Control", "no-store"},
   });
-  server.Get("/cgi/version.pl",
+  server.Get(std::string(kScriptPath),
              [this](const auto& request, auto& response) { Script(request, response); });
   // The bare address, as a person types it, shows the records too.
   server.Get("/", [this](const auto&, auto& response) {
@@ -72,7 +72,8 @@ void ScoreService::Register(httplib::Server& server) {
 }
 
 void ScoreService::Script(const httplib::Request& request, httplib::Response& response) {
-  if (Single(request, "prg") != kProgram) return Refuse(request, response, 400, "unknown program");
+  if (Single(request, "prg") != kProgramName)
+    return Refuse(request, response, 400, "unknown program");
   const bool version = request.has_param("version");
   const bool submit = request.has_param("hs");
   const bool show = request.has_param("show");
@@ -87,8 +88,8 @@ void ScoreService::Version(const httplib::Request& request, httplib::Response& r
   if (!versionLimit_.Allow(request.remote_addr, now)) {
     return Refuse(request, response, 429, "too many requests");
   }
-  response.set_content("OK|1|" + std::string(kProgram) + "|" + std::to_string(std::time(nullptr)) +
-                           "|" + tokens_.Issue(now) + "|",
+  response.set_content("OK|1|" + std::string(kProgramName) + "|" +
+                           std::to_string(std::time(nullptr)) + "|" + tokens_.Issue(now) + "|",
                        kText);
 }
 
