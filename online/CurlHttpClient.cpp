@@ -33,6 +33,21 @@ class TCurlHttpClient final : public THttpClient {
     if (library_ == nullptr) return;
     curl_ = library_->easy_init();
     headers_ = library_->slist_append(nullptr, kAcceptHeader);
+    if (curl_ == nullptr) return;
+    // What every request shares; the handle keeps it. Get sets the address and the body.
+    set(CURLOPT_HTTPGET, 1L);
+    set(CURLOPT_PROTOCOLS_STR, "http,https");
+    set(CURLOPT_HTTPHEADER, headers_);
+    set(CURLOPT_USERAGENT, kUserAgent);
+    // No signals from name resolution: the game's own thread gets none.
+    set(CURLOPT_NOSIGNAL, 1L);
+    set(CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+    set(CURLOPT_TIMEOUT_MS, kRequestTimeoutMs);
+    set(CURLOPT_FAILONERROR, 1L);
+    set(CURLOPT_WRITEFUNCTION, CollectBody);
+    set(CURLOPT_NOPROGRESS, 0L);
+    set(CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
+    set(CURLOPT_XFERINFODATA, &cancelled_);
   }
   ~TCurlHttpClient() override {
     if (library_ == nullptr) return;
@@ -46,20 +61,7 @@ class TCurlHttpClient final : public THttpClient {
     if (curl_ == nullptr || headers_ == nullptr || cancelled_) return std::nullopt;
     std::string body;
     set(CURLOPT_URL, address.c_str());
-    set(CURLOPT_HTTPGET, 1L);
-    set(CURLOPT_PROTOCOLS_STR, "http,https");
-    set(CURLOPT_HTTPHEADER, headers_);
-    set(CURLOPT_USERAGENT, kUserAgent);
-    // No signals from name resolution: the game's own thread gets none.
-    set(CURLOPT_NOSIGNAL, 1L);
-    set(CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
-    set(CURLOPT_TIMEOUT_MS, kRequestTimeoutMs);
-    set(CURLOPT_FAILONERROR, 1L);
-    set(CURLOPT_WRITEFUNCTION, CollectBody);
     set(CURLOPT_WRITEDATA, &body);
-    set(CURLOPT_NOPROGRESS, 0L);
-    set(CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
-    set(CURLOPT_XFERINFODATA, &cancelled_);
     if (library_->easy_perform(curl_) != CURLE_OK) return std::nullopt;
     return body;
   }
