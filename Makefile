@@ -30,15 +30,16 @@ bench: build
 	$(BUILD)/bench/glintbreaker_bench
 	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/bench/glintbreaker_figures
 
-sanitize: deps
+$(SAN_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINT_SANITIZE=ON
+
+sanitize: deps $(SAN_BUILD)/CMakeCache.txt
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE e2e
 
 # The monkey plays an hour of game time under the sanitizers; SOAK_MINUTES sets another length.
 SOAK_MINUTES ?= 60
-soak: deps
-	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINT_SANITIZE=ON
+soak: deps $(SAN_BUILD)/CMakeCache.txt
 	cmake --build $(SAN_BUILD) -j $(JOBS) --target glint_soak_tests
 	GLINT_SOAK_MINUTES=$(SOAK_MINUTES) $(SAN_BUILD)/tests/glint_soak_tests
 
