@@ -1,13 +1,9 @@
 #include "menus/BossKeyText.h"
 
-#include "engine/impact.h"
-#include "menus/KeyCodes.h"
 #include "menus/KeyNames.h"
 
-TModifiers HeldModifiers() {
-  return {iKeyDown(kKeyLeftShift) || iKeyDown(kKeyRightShift),
-          iKeyDown(kKeyLeftAlt) || iKeyDown(kKeyRightAlt),
-          iKeyDown(kKeyLeftCtrl) || iKeyDown(kKeyRightCtrl)};
+TModifiers BoundModifiers(const TSettings& settings) {
+  return {settings.BossShift != 0, settings.BossAlt != 0, settings.BossCtrl != 0};
 }
 
 bool BindsAsBossKey(int code) {
@@ -24,6 +20,5 @@ std::string BossKeyText(const std::string& keyName, TModifiers modifiers) {
 }
 
 std::string BossKeyText(const TSettings& settings) {
-  return BossKeyText(ScanCodeName(settings.BossKey, ""),
-                     {settings.BossShift != 0, settings.BossAlt != 0, settings.BossCtrl != 0});
+  return BossKeyText(ScanCodeName(settings.BossKey, ""), BoundModifiers(settings));
 }

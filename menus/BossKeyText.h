@@ -3,14 +3,11 @@
 
 #include <string>
 
+#include "menus/Modifiers.h"
 #include "menus/Settings.h"
 
-struct TModifiers {
-  bool shift = false, alt = false, ctrl = false;
-};
-
-// The modifier keys held now, either key of each pair.
-TModifiers HeldModifiers();
+// The modifiers the boss key is bound with.
+TModifiers BoundModifiers(const TSettings& settings);
 // A key the boss key may be bound to: digits, letters, the signs beside them and the F keys.
 bool BindsAsBossKey(int code);
 // The modifiers in front of a key's name, in the order CTRL+, ALT+, SHIFT+.

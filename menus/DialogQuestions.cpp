@@ -2,7 +2,6 @@
 
 #include "engine/MeshSprite.h"
 #include "menus/ExitMenu.h"
-#include "menus/MainMenu.h"
 #include "menus/MenuSound.h"
 #include "menus/Panels.h"
 #include "menus/RecordsMenu.h"
@@ -86,10 +85,7 @@ void KeepRecords() {
 void LeaveRecordQuestion() {
   iPrintsHide();
   ExitMenu->Hide();
-  MainMenu->ShowButtons();
-  Game->HideGameObjects();
-  Game->ResetGame();
-  MenuMode = true;
+  LeaveEndedGame();
 }
 
 // The new record stays in the local table; the records panel opens with the menu music.
@@ -115,8 +111,6 @@ void FinishSubmission() {
   LeaveRecordQuestion();
   GameState = gsRecords;
   RecordsMenu->Open();
-  // The dialog hid in the waiting state, where hiding it does not bring the background back.
-  ShowMenuBackground();
 }
 
 const TDialogQuestion* FindDialogQuestion(std::uint8_t state) {

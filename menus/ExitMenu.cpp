@@ -5,7 +5,6 @@
 #include "menus/KeyCodes.h"
 #include "menus/MenuSound.h"
 #include "menus/ScreenParts.h"
-#include "scene/Game.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -46,10 +45,6 @@ void TExitMenu::Hide() {
   accept_->Hide();
   refuse_->Hide();
   shown_ = false;
-  if (GameState == gsSubmitAsk || GameState == gsSubmitFailed) {
-    Game->HideGameObjects();
-    ShowMenuBackground();
-  }
 }
 
 void TExitMenu::MoveSelection() {
@@ -58,15 +53,8 @@ void TExitMenu::MoveSelection() {
 }
 
 void TExitMenu::FrameUpdate() {
-  if (Selected == 1) {
-    accept_->Highlight();
-    refuse_->Unhighlight();
-  } else {
-    accept_->Unhighlight();
-    refuse_->Highlight();
-  }
-  accept_->UpdateFade();
-  refuse_->UpdateFade();
+  FadeButton(accept_, Selected == 1);
+  FadeButton(refuse_, Selected != 1);
 }
 
 void TExitMenu::DialogTexts() const {

@@ -6,7 +6,6 @@
 #include "menus/MenuSound.h"
 #include "menus/Panels.h"
 #include "menus/ScreenParts.h"
-#include "runtime/system.h"
 #include "scene/Game.h"
 #include "scene/Scene.h"
 
@@ -42,15 +41,6 @@ void StartGame() {
   if (!Game->ResourcesCreated) Game->CreateResources();
   CloseAllPanels();
   MenuMode = false;
-}
-
-// The link is opened by the desktop's program while the game steps aside.
-void OpenLinkFile(const char* file) {
-  MinimizeGameWindow();
-  sys::system().ShellOpen(file);
-  CloseOpenPanels();
-  // A closed panel takes no more keys or clicks: its screen ends with it.
-  if (IsPanelState(GameState)) GameState = gsMainMenu;
 }
 
 void OpenOrClosePanel(TPanelKind panel) {
@@ -107,14 +97,7 @@ void TMainMenu::MoveSelection(bool down) {
 }
 
 void TMainMenu::FrameUpdate() {
-  for (int i = 0; i < kItems; ++i) {
-    if (i + 1 == Selected) {
-      buttons_[i]->Highlight();
-    } else {
-      buttons_[i]->Unhighlight();
-    }
-    buttons_[i]->UpdateFade();
-  }
+  for (int i = 0; i < kItems; ++i) FadeButton(buttons_[i], i + 1 == Selected);
 }
 
 void TMainMenu::Hover(int x, int y) {
@@ -147,9 +130,8 @@ void TMainMenu::Keys() {
 }
 
 void TMainMenu::RunItem(std::uint8_t item) {
-  // The panel items and the exit item put the buttons up afresh before they act.
+  // The panel items and the exit item put the buttons up before they act.
   if (item == kOptionsItem || item == kRecordsItem || item == kHelpItem || item == kExitItem) {
-    HideButtons();
     ShowButtons();
   }
   switch (item) {

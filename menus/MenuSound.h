@@ -8,3 +8,7 @@
 inline void PlayMenuSound(iHandle sound) {
   if (Settings.SoundOn) iSoundPlayNow(sound, 0);
 }
+// Lets the sound run on if it is still playing: held arrows do not restart it on every step.
+inline void PlayKeyMoveSound() {
+  if (Settings.SoundOn) iSoundPlay(MoveSound, 0);
+}

@@ -109,15 +109,13 @@ void TOptMenu::InitialState() {
   Build();
   Selected = 1;
   DisplayModeChanged = false;
-  CaretInterval = 0.5L;
-  CaretVisible = true;
-  CaretTime = 0;
+  Caret = {};
 }
 
 void TOptMenu::Open() {
   Working = Settings;
   Panel.Open();
-  CaretVisible = false;
+  Caret.Visible = false;
 }
 
 void TOptMenu::Close() {
@@ -235,12 +233,7 @@ void TOptMenu::PrintAddText() {
     PrintLine(text, x, kAddTextY, Selected == kNameItem ? kWhite : kUnselected, kAddTextSize);
     return;
   }
-  const long double now = iSystemTimer();
-  if (now - CaretTime > CaretInterval) {
-    CaretTime = now;
-    CaretVisible = !CaretVisible;
-  }
-  PrintLine(CaretVisible ? text + "I" : text, x, kAddTextY, kWhite, kAddTextSize);
+  PrintLine(Caret.After(text), x, kAddTextY, kWhite, kAddTextSize);
 }
 
 void TOptMenu::PrintBossKey() const {

@@ -8,6 +8,7 @@
 
 #include "menus/Settings.h"
 #include "menus/SlidingPanel.h"
+#include "menus/TextEntry.h"
 
 class TMeshSprite;
 class TMeshButton;
@@ -46,9 +47,7 @@ class TOptMenu {
   TSlidingPanel Panel;
   TSettings Working;                // the copy the controls edit; Apply makes it the live settings
   bool DisplayModeChanged = false;  // toggled with Windowed; read and cleared by the main loop
-  long double CaretTime = 0;        // engine time of the caret's last blink
-  long double CaretInterval = 0.5L;
-  bool CaretVisible = true;  // the caret after the second name while it is typed
+  TCaret Caret;                     // after the second name while it is typed
 
  private:
   void MoveSelection(bool down);

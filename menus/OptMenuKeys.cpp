@@ -5,6 +5,7 @@
 #include "menus/BossKeyText.h"
 #include "menus/KeyCodes.h"
 #include "menus/MenuSound.h"
+#include "menus/Modifiers.h"
 #include "menus/OptMenu.h"
 #include "menus/TextEntry.h"
 #include "scene/Scene.h"
@@ -22,8 +23,7 @@ std::uint8_t Neighbour(std::uint8_t selected, bool down) {
 
 void TOptMenu::MoveSelection(bool down) {
   Selected = Neighbour(Selected, down);
-  // Held arrows do not restart the sound on every step.
-  if (Settings.SoundOn) iSoundPlay(MoveSound, 0);
+  PlayKeyMoveSound();
 }
 
 void TOptMenu::Keys() {
@@ -67,7 +67,7 @@ void TOptMenu::NameKeys() {
   const int code = LowestClickedKey();
   if (code == 0) return;
   std::string text = Working.AddTextString();
-  if (const auto letter = TypedLetter(code, ShiftHeld())) {
+  if (const auto letter = TypedLetter(code, HeldModifiers().shift)) {
     // A full name takes no more letters, but the key still clicks.
     if (text.size() < Working.AddText.size()) Working.SetAddText(text + static_cast<char>(*letter));
   } else if (code == kKeyBackspace) {

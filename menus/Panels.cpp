@@ -4,6 +4,8 @@
 #include "menus/MainMenu.h"
 #include "menus/OptMenu.h"
 #include "menus/RecordsMenu.h"
+#include "runtime/system.h"
+#include "scene/Game.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -61,6 +63,22 @@ void CloseAllPanels() {
 void ReturnToMainMenu() {
   MainMenu->ShowButtons();
   GameState = gsMainMenu;
+}
+
+void LeaveEndedGame() {
+  Game->HideGameObjects();
+  ShowMenuBackground();
+  Game->ResetGame();
+  MainMenu->ShowButtons();
+  MenuMode = true;
+}
+
+void OpenLinkFile(const std::string& fileOrAddress) {
+  MinimizeGameWindow();
+  sys::system().ShellOpen(fileOrAddress);
+  CloseOpenPanels();
+  // A closed panel takes no more keys or clicks: its screen ends with it.
+  if (IsPanelState(GameState)) GameState = gsMainMenu;
 }
 
 bool IsPanelState(std::uint8_t state) {

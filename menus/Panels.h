@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 enum class TPanelKind { Options, Records, Help };
 
@@ -15,5 +16,11 @@ void CloseOpenPanels();
 void CloseAllPanels();
 // The main menu's buttons shown and its screen current, as after leaving a panel.
 void ReturnToMainMenu();
+// The ended game hidden and reset, the main menu's background and buttons back up; the caller
+// chooses the screen and the music (resetting the game stops it).
+void LeaveEndedGame();
+// Opens a link file or an address with the desktop's program while the game steps aside; the
+// panels close and their screen ends with them.
+void OpenLinkFile(const std::string& fileOrAddress);
 // The screens that belong to a panel (options with its name and key entry, help, records).
 bool IsPanelState(std::uint8_t state);

@@ -6,9 +6,10 @@
 #include "engine/MeshSprite.h"
 #include "menus/ExitMenu.h"
 #include "menus/KeyCodes.h"
-#include "menus/MainMenu.h"
 #include "menus/MenuSound.h"
+#include "menus/Modifiers.h"
 #include "menus/PanelText.h"
+#include "menus/Panels.h"
 #include "menus/ScreenParts.h"
 #include "menus/ShortText.h"
 #include "menus/TextEntry.h"
@@ -34,15 +35,10 @@ constexpr std::string_view kNamePrompt =
     "\x82\xA2\xA5\xA4\xA8\xB2\xA5\x20\xB1\xA2\xAE\xA5\x20\xA8\xAC\xC0\x3A";
 // "Ваша страна:"
 constexpr std::string_view kSecondPrompt = "\x82\xA0\xB8\xA0\x20\xB1\xB2\xB0\xA0\xAD\xA0\x3A";
-constexpr std::string_view kCaret = "I";
 
 constexpr iColor4 kRed = {1, 0.2f, 0.2f, 1};
 constexpr iColor4 kWhite = {1, 1, 1, 1};
 constexpr float kTextScale = 0.6f, kTextSize = 0.1f;
-
-bool InEntry(std::uint8_t state) {
-  return state == gsRecordEntry || state == gsRecordEntryName || state == gsRecordEntryAdd;
-}
 
 // The screen of an item: a field is edited as soon as it is chosen.
 std::uint8_t StateOf(std::uint8_t selected) {
@@ -75,6 +71,10 @@ std::uint8_t RecordEntryNeighbour(std::uint8_t selected, bool down) {
   }
 }
 
+bool IsRecordEntryState(std::uint8_t state) {
+  return state == gsRecordEntry || state == gsRecordEntryName || state == gsRecordEntryAdd;
+}
+
 void TRecordInputMenu::Build() {
   Discard(panel_);
   Discard(nameBox_);
@@ -89,7 +89,7 @@ void TRecordInputMenu::Build() {
   shown_ = false;
   // Rebuilt while a name is being entered (the engine was reopened): the dialog is still the
   // current screen, so it comes back instead of taking keys unseen.
-  if (InEntry(GameState)) Show();
+  if (IsRecordEntryState(GameState)) Show();
 }
 
 void TRecordInputMenu::Show() {
@@ -102,16 +102,14 @@ void TRecordInputMenu::Show() {
 void TRecordInputMenu::InitialState() {
   Build();
   Selected = kNameItem;
-  CaretInterval = 0.5L;
-  CaretVisible = true;
-  CaretTime = 0;
+  Caret = {};
 }
 
 void TRecordInputMenu::Prepare() {
   Show();
   Game->HideSplash();
   GameState = gsRecordEntryName;
-  CaretVisible = false;
+  Caret.Visible = false;
 }
 
 void TRecordInputMenu::Hide() {
@@ -163,7 +161,7 @@ void TRecordInputMenu::TypeIntoField() {
   const bool editingName = GameState == gsRecordEntryName;
   std::string& field = editingName ? NameField : SecondField;
   const int key = LowestClickedKey();
-  if (const auto letter = TypedLetter(key, ShiftHeld())) {
+  if (const auto letter = TypedLetter(key, HeldModifiers().shift)) {
     if (field.size() < kShortTextBytes) field.push_back(static_cast<char>(*letter));
   } else if (key == kKeyBackspace) {
     if (!field.empty()) field.pop_back();
@@ -171,7 +169,7 @@ void TRecordInputMenu::TypeIntoField() {
     // On to the second field, then to OK.
     Selected = editingName ? kSecondItem : kOkItem;
     GameState = StateOf(Selected);
-    CaretVisible = false;
+    Caret.Visible = false;
   }
 }
 
@@ -212,13 +210,9 @@ void TRecordInputMenu::Confirm() {
 }
 
 void TRecordInputMenu::Cancel() {
-  Game->HideGameObjects();
   Hide();
-  Game->ResetGame();
+  LeaveEndedGame();
   GameState = gsMainMenu;
-  MainMenu->ShowButtons();
-  ShowMenuBackground();
-  MenuMode = true;
   PlayMusic("1");
 }
 
@@ -240,23 +234,14 @@ void TRecordInputMenu::FrameUpdate() {
   PrintTexts();
 }
 
-std::string TRecordInputMenu::WithCaret(const std::string& text) {
-  const double now = iSystemTimer();
-  if (now - CaretTime > CaretInterval) {
-    CaretTime = now;
-    CaretVisible = !CaretVisible;
-  }
-  return CaretVisible ? text + std::string(kCaret) : text;
-}
-
 void TRecordInputMenu::PrintTexts() {
   const std::int32_t score = Game->GetScore();
   const std::string scoreLine = std::string(kScoreLabel) + std::to_string(score);
   // The edited field is white with its caret; the other is white only while it is selected.
   const bool editingName = GameState == gsRecordEntryName;
   const bool editingSecond = GameState == gsRecordEntryAdd;
-  const std::string name = editingName ? WithCaret(NameField) : NameField;
-  const std::string second = editingSecond ? WithCaret(SecondField) : SecondField;
+  const std::string name = editingName ? Caret.After(NameField) : NameField;
+  const std::string second = editingSecond ? Caret.After(SecondField) : SecondField;
   const iColor4 nameColour = editingName || Selected == kNameItem ? kWhite : kRed;
   const iColor4 secondColour = editingSecond || Selected == kSecondItem ? kWhite : kRed;
   const TPanelLine lines[] = {

@@ -6,12 +6,16 @@
 #include <cstdint>
 #include <string>
 
+#include "menus/TextEntry.h"
+
 class TMeshSprite;
 class TMeshButton;
 
 // The item chosen by Up (`down` false) or Down: name field 1, second field 2, OK 3, Cancel 4,
 // without wrapping.
 std::uint8_t RecordEntryNeighbour(std::uint8_t selected, bool down);
+// The entry's screens: choosing an item, editing the name, editing the second name.
+bool IsRecordEntryState(std::uint8_t state);
 
 class TRecordInputMenu {
  public:
@@ -39,9 +43,7 @@ class TRecordInputMenu {
   void Cancel();
 
   std::uint8_t Selected = 1;  // 1 name field, 2 second field, 3 OK, 4 Cancel
-  long double CaretTime = 0;  // engine time of the last caret blink
-  long double CaretInterval = 0.5L;
-  bool CaretVisible = true;
+  TCaret Caret;               // after the field being edited
   // Both fields keep their texts for the next record of the run.
   std::string NameField;
   std::string SecondField;
@@ -52,8 +54,6 @@ class TRecordInputMenu {
   void MoveSelection(bool down);
   // Letters, Backspace and Enter into the field being edited.
   void TypeIntoField();
-  // The edited field's text with the blinking caret.
-  std::string WithCaret(const std::string& text);
   void PrintTexts();
 
   TMeshSprite* panel_ = nullptr;

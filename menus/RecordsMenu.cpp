@@ -11,7 +11,6 @@
 #include "menus/PanelText.h"
 #include "menus/Panels.h"
 #include "menus/RecordInputMenu.h"
-#include "runtime/system.h"
 #include "scene/Game.h"
 #include "scene/Scene.h"
 
@@ -35,11 +34,6 @@ void ReturnFromResetQuestion() {
   ExitMenu->Hide();
   RecordsMenu->Open();
   PlayMenuSound(ClickSound);
-}
-
-// The keyboard's moves on the panel let a sound that is still playing run on.
-void PlayKeyMoveSound() {
-  if (Settings.SoundOn) iSoundPlay(MoveSound, 0);
 }
 
 }  // namespace
@@ -157,10 +151,7 @@ void TRecordsMenu::CancelReset() {
 }
 
 void TRecordsMenu::OnlineRecords() {
-  MinimizeGameWindow();
-  sys::system().ShellOpen(ServerAddress + kOnlineRecordsPage);
-  CloseOpenPanels();
-  GameState = gsMainMenu;
+  OpenLinkFile(ServerAddress + kOnlineRecordsPage);
 }
 
 void TRecordsMenu::RecordCheck(bool afterGameOver) {
@@ -171,11 +162,8 @@ void TRecordsMenu::RecordCheck(bool afterGameOver) {
     RecordInputMenu->Prepare();
     return;
   }
-  Game->HideGameObjects();
-  ShowMenuBackground();
-  Game->ResetGame();
-  ReturnToMainMenu();
-  MenuMode = true;
+  LeaveEndedGame();
+  GameState = gsMainMenu;
   if (afterGameOver) {
     StopMusic();
     PlayMusic("1");

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/impact.h"
-#include "menus/KeyCodes.h"
 #include "menus/KeyNames.h"
 
 std::optional<std::uint8_t> TypedLetter(int code, bool shift) {
@@ -22,6 +21,11 @@ int LowestClickedKey() {
   return 0;
 }
 
-bool ShiftHeld() {
-  return iKeyDown(kKeyLeftShift) || iKeyDown(kKeyRightShift);
+std::string TCaret::After(const std::string& text) {
+  const long double now = iSystemTimer();
+  if (now - Time > kInterval) {
+    Time = now;
+    Visible = !Visible;
+  }
+  return Visible ? text + "I" : text;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // Takes the last byte of the text away.
 inline constexpr int kKeyBackspace = 14;
@@ -15,5 +16,14 @@ std::optional<std::uint8_t> TypedLetter(int code, bool shift);
 
 // The lowest scan code (1..255) that went down this frame; 0 when none did.
 int LowestClickedKey();
-// Either Shift key is held.
-bool ShiftHeld();
+
+// The blinking caret after the text being typed.
+struct TCaret {
+  static constexpr long double kInterval = 0.5L;  // seconds between blinks
+
+  long double Time = 0;  // engine time of the last blink
+  bool Visible = true;
+
+  // The text with the caret while it is on; blinks when the interval has passed.
+  std::string After(const std::string& text);
+};

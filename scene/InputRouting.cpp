@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "menus/BossKeyText.h"
 #include "menus/ExitMenu.h"
 #include "menus/HelpMenu.h"
 #include "menus/KeyCodes.h"
@@ -112,19 +113,9 @@ const ScreenInput* InputOf(std::uint8_t state) {
   return nullptr;
 }
 
-// Modifier sets: Shift 1, Alt 2, Ctrl 4.
-int ModifierSet(bool shift, bool alt, bool ctrl) {
-  return (shift ? 1 : 0) | (alt ? 2 : 0) | (ctrl ? 4 : 0);
-}
-
-// The bound key with exactly the bound modifiers, either key of each pair.
+// The bound key with exactly the bound modifiers.
 bool BossKeyClicked() {
-  if (!iKeyClick(Settings.BossKey)) return false;
-  const int required = ModifierSet(Settings.BossShift, Settings.BossAlt, Settings.BossCtrl);
-  const int held = ModifierSet(iKeyDown(kKeyLeftShift) || iKeyDown(kKeyRightShift),
-                               iKeyDown(kKeyLeftAlt) || iKeyDown(kKeyRightAlt),
-                               iKeyDown(kKeyLeftCtrl) || iKeyDown(kKeyRightCtrl));
-  return held == required;
+  return iKeyClick(Settings.BossKey) && HeldModifiers() == BoundModifiers(Settings);
 }
 
 // The main menu stays under the panels and takes the pointer while it is on screen, except

@@ -24,10 +24,6 @@ bool IsDialogState(std::uint8_t state) {
          state == gsSubmitAsk || state == gsSubmitFailed;
 }
 
-bool IsRecordEntryState(std::uint8_t state) {
-  return state == gsRecordEntry || state == gsRecordEntryName || state == gsRecordEntryAdd;
-}
-
 void RunScreensAndGame() {
   RouteKeys();
   RoutePointerMove();

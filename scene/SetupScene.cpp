@@ -138,10 +138,7 @@ void RestoreScreenAfterRebuild() {
     ShowCursorSprite();
   }
   // The name entry after a game takes the pointer too.
-  if (GameState == gsRecordEntry || GameState == gsRecordEntryName ||
-      GameState == gsRecordEntryAdd) {
-    ShowCursorSprite();
-  }
+  if (IsRecordEntryState(GameState)) ShowCursorSprite();
 }
 
 void Rebuild() {
