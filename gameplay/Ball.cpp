@@ -77,20 +77,19 @@ void TBubble::StepAhead(long double k) {
   PlaceMesh();
 }
 
-bool TBubble::CollideBox(bool reflect, const ContactBox& box, long double k) {
+Bounce TBubble::Collide(bool reflect, const ContactBox& box, long double k) {
   const Point next = NextPosition(k);
   const Bounce bounce = ContactBounce(box, Radius, next.x, next.y, Angle);
-  if (bounce == Bounce::None) return false;
-  if (!reflect) return true;
+  if (bounce == Bounce::None || !reflect) return bounce;
   const long double sign = Random(2) == 0 ? 1 : -1;
   const long double deviation = sign * (Random(10) + 1) / 50.0L;
   // Kept in [0, 2 pi): the bat's angle limits and the corner rules read it in that range.
   Angle = NormalAngle(Deflect(Angle, bounce, deviation));
   StepAhead(k);
-  return true;
+  return bounce;
 }
 
-bool TBubble::BounceOffBat(TBita& bat, std::uint32_t tick, bool soundOn) {
+bool TBubble::BounceOffBat(TBita& bat, Bounce bounce, std::uint32_t tick, bool soundOn) {
   if (bat.Transformation == 8) {
     // The catcher holds it until the player launches again.
     Launched = false;
@@ -102,11 +101,14 @@ bool TBubble::BounceOffBat(TBita& bat, std::uint32_t tick, bool soundOn) {
   if (bat.Movement == mvLeft) Angle -= kPi / 6;
   if (bat.Movement == mvRight) Angle += kPi / 6;
   Angle = NormalAngle(Angle);
-  // Never flatter than 45 degrees.
-  if (Angle > kPi / 3 && Angle < kPi) {
-    Angle = kPi / 4;
-  } else if (Angle > kPi && Angle < 5 * kPi / 3) {
-    Angle = 7 * kPi / 4;
+  // Off the top the ball leaves no flatter than 45 degrees either way; one that met an end of the
+  // bat from the side, or a corner from behind, goes on as it bounced (it falls past the bat).
+  if (bounce == Bounce::Vertical) {
+    if (Angle > kPi / 3 && Angle < kPi) {
+      Angle = kPi / 4;
+    } else if (Angle > kPi && Angle < 5 * kPi / 3) {
+      Angle = 7 * kPi / 4;
+    }
   }
   PlaySound(kWallSound, soundOn);
   return true;
@@ -175,8 +177,9 @@ bool TBubble::Move(const FrameStep& step, TBita& bat, const std::vector<TBlock>&
   bool stopped = false;
   bool batHit = false;
   if (Angle > kPi / 2 && Angle < 3 * kPi / 2 && Y > bat.Y) {
-    stopped = batHit = CollideBox(true, {bat.X, bat.Y, bat.HalfHeight, bat.HalfWidth}, k);
-    if (batHit && !BounceOffBat(bat, step.tick, step.soundOn)) return false;
+    const Bounce bounce = Collide(true, {bat.X, bat.Y, bat.HalfHeight, bat.HalfWidth}, k);
+    stopped = batHit = bounce != Bounce::None;
+    if (batHit && !BounceOffBat(bat, bounce, step.tick, step.soundOn)) return false;
   }
   if (!batHit) {
     for (std::size_t i = 0; i < enemies.size(); ++i) {
@@ -201,10 +204,10 @@ bool TBubble::Move(const FrameStep& step, TBita& bat, const std::vector<TBlock>&
         continue;
       }
       ContactBox box = brick.Box();
-      box.up = grid.Taken(brick.Row - 1, brick.Column);
-      box.down = grid.Taken(brick.Row + 1, brick.Column);
-      box.left = grid.Taken(brick.Row, brick.Column - 1);
-      box.right = grid.Taken(brick.Row, brick.Column + 1);
+      box.up = grid.Occupied(brick.Row - 1, brick.Column);
+      box.down = grid.Occupied(brick.Row + 1, brick.Column);
+      box.left = grid.Occupied(brick.Row, brick.Column - 1);
+      box.right = grid.Occupied(brick.Row, brick.Column + 1);
       const int kind = brick.Kind;
       const bool passesThrough = armored && kind <= 9;
       stopped = CollideBox(!passesThrough, box, k);

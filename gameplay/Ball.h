@@ -35,7 +35,9 @@ class TBubble {
               FieldContacts& contacts);
   // Whether the ball's next position touches the box. With reflect the ball also turns (with a
   // random deviation of up to 0.2 radians either way) and makes one step along the new angle.
-  bool CollideBox(bool reflect, const ContactBox& box, long double k);
+  bool CollideBox(bool reflect, const ContactBox& box, long double k) {
+    return Collide(reflect, box, k) != Bounce::None;
+  }
   // The plain or the armoured picture.
   void SetTexture(bool armored) const;
   void Show() const { Sprite->Show(); }
@@ -67,8 +69,10 @@ class TBubble {
   // False when the ball is held by the catcher or lost: the frame's flight ends there.
   bool Move(const FrameStep& step, TBita& bat, const std::vector<TBlock>& bricks,
             const std::array<TEnemy, 9>& enemies, const TLevelGrid& grid, FieldContacts& contacts);
+  // CollideBox, telling which way the ball turned (None: no contact).
+  Bounce Collide(bool reflect, const ContactBox& box, long double k);
   // The bounce off the bat, shaped by the bat's movement. False when the catcher holds it.
-  bool BounceOffBat(TBita& bat, std::uint32_t tick, bool soundOn);
+  bool BounceOffBat(TBita& bat, Bounce bounce, std::uint32_t tick, bool soundOn);
   // [1..9] brick hits, [10] walls, bat and hard bricks, [11..13] enemies by kind.
   std::array<iHandle, 14> sounds_{};
   FlameSet trail_;

@@ -156,9 +156,10 @@ void TField::UpdateObjects(const FrameStep& step) {
     if (enemy.Alive) enemy.Update(step);
     if (enemy.Explosion.Active) enemy.Explosion.Update(step.tick);
   }
-  const FieldRect bat = Bat.Rect();
+  // The bat is read anew for each capsule: one caught earlier in the frame may have widened it,
+  // or cost the last life and sent it off to start again.
   for (TBonus& bonus : Bonuses) {
-    if (!bonus.Active || !bonus.Update(step.k, bat)) continue;
+    if (!bonus.Active || !bonus.Update(step.k, Bat.Rect())) continue;
     if (ApplyBonus(bonus.Kind, {Bat, Balls, *counters_, step.tick})) LoseLife(false);
   }
 }

@@ -13,6 +13,9 @@ class TLevelGrid {
   // edge behaves as if walled in.
   bool Taken(int row, int column) const { return !Inside(row, column) || At(row, column) != 0; }
   bool Free(int row, int column) const { return !Taken(row, column); }
+  // A cell inside the grid with something in it. The ball meets the grid's edge as open: a
+  // brick at the edge takes a corner contact there as a corner, not as a side.
+  bool Occupied(int row, int column) const { return Inside(row, column) && At(row, column) != 0; }
   // The code of a cell inside the grid.
   std::int32_t At(int row, int column) const { return Cells[Index(row, column)]; }
   // Writes a cell inside the grid; a cell outside is left alone.

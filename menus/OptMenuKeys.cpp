@@ -43,6 +43,7 @@ void TOptMenu::Keys() {
 }
 
 void TOptMenu::ChoosingKeys() {
+  // Escape closes the panel: the frame's other keys would change options no longer on screen.
   if (iKeyClick(kKeyEscape)) {
     Leave();
     return;

@@ -128,15 +128,14 @@ void TRecordInputMenu::MoveSelection(bool down) {
 }
 
 void TRecordInputMenu::Keys() {
+  // Escape closes the dialog: the frame's other keys would move and edit a dialog no longer there.
   if (iKeyClick(kKeyEscape)) {
     Cancel();
     return;
   }
-  // A move changes the screen under the other keys of the frame: they wait for the next one.
-  const bool up = iKeyClick(kKeyUp), down = iKeyClick(kKeyDown);
-  if (up) MoveSelection(false);
-  if (down) MoveSelection(true);
-  if (up || down) return;
+  // The keys after a move act on the item it chose: Down and Enter on OK cancel.
+  if (iKeyClick(kKeyUp)) MoveSelection(false);
+  if (iKeyClick(kKeyDown)) MoveSelection(true);
   if (GameState != gsRecordEntry) {
     TypeIntoField();
     return;

@@ -151,12 +151,19 @@ TEST_F(Records, CancellingStoresNothing) {
     const char* name;
     std::string script;
     std::string records;
+    const char* music = "sounds.0";  // the menu music starts, after the move's sound if any
   } cases[] = {
       {"Escape after a game over",
        std::string(kFinishGame) +
            "hold 42\nkey 16\nframes 1\nrelease 42\nkey 1\nframes 1\n"
            "expect records.9.name == \\x82\\xA0\\xAD\\xC0\nexpect records.9.score == 1000\n",
        kDefaultRecords},
+      // The keys after a move act on the item it chose: Down from OK, then Enter on Cancel.
+      {"Down and Enter in one frame on OK",
+       std::string(kFinishGame) +
+           "key 28\nframes 1\nkey 28\nframes 1\nexpect screens.entry.Selected == 3\n"
+           "key 208 28\nframes 1\n",
+       kDefaultRecords, "sounds.1"},
       // Every score is negative: a game quit at once beats them all.
       {"the Cancel button after quitting a game",
        "until fade == 200 200\nkey 28\nuntil gsPlaying 10\nkey 1\nframes 1\nkey 28\nframes 1\n"
@@ -171,11 +178,23 @@ TEST_F(Records, CancellingStoresNothing) {
     const auto run = Play(c.script +
                               "expect GameState == gsMainMenu\nexpect MenuMode == 1\n"
                               "expect screens.entry.Shown == 0\nexpect score == 0\n"
-                              "expect sounds.0 == sound\\musmenu.wav\n",
+                              "expect " +
+                              c.music + " == sound\\musmenu.wav\n",
                           c.records);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadFile(user.file("data/records.dat")), c.records);
   }
+}
+
+TEST_F(Records, ALetterAfterAMoveInTheSameFrameGoesToTheFieldItChose) {
+  // From the second name, Up and A in one frame: the name field is edited and takes the letter.
+  const auto run =
+      Play(std::string(kFinishGame) +
+               "key 28\nframes 1\nexpect GameState == gsRecordEntryAdd\n"
+               "key 200 30\nframes 1\n"
+               "expect GameState == gsRecordEntryName\nexpect screens.entry.name == \\xB4\n",
+           kDefaultRecords);
+  EXPECT_EQ(run.status, 0) << run.err;
 }
 
 TEST_F(Records, TheNameIsKeptForTheNextRecordAndTheTableSurvivesARestart) {

@@ -2,6 +2,10 @@
 // catcher bat.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "tests/unit/field_fixture.h"
 
 namespace {
@@ -54,6 +58,75 @@ TEST_F(BallTest, TheBatsMovementTurnsTheBounceAndFlatOnesAreHeldAt45Degrees) {
     EXPECT_NEAR(static_cast<double>(ball.Angle), static_cast<double>(expected), 1e-12);
     EXPECT_TRUE(field.Bat.Blinking);
     EXPECT_TRUE(ball.Launched);
+  }
+}
+
+TEST_F(BallTest, OnlyATopBounceIsHeldAt45DegreesTheBatsEndsLetTheBallFallPast) {
+  // The bat is still at (0, -10), 3.28 either side and 0.96 up and down; each ball's next step
+  // lands in one contact region of it.
+  const struct {
+    const char* what;
+    long double nextX, nextY, incoming;
+    Bounce bounce;
+    bool held;  // left at exactly 7 pi / 4
+  } cases[] = {
+      {"flat top hit, to the left", -1, -8.9L, 1.4L * kPi, Bounce::Vertical, true},
+      {"side hit at the left end", -3.45L, -9.43L, 2.3L, Bounce::Horizontal, false},
+      {"side hit at the right end", 3.45L, -9.43L, 2 * kPi - 2.3L, Bounce::Horizontal, false},
+      {"top-right corner from behind", 3.6L, -8.7L, 4.0L, Bounce::Back, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    field.Bat.Movement = mvStill;
+    field.Bat.Blinking = false;
+    TBubble& ball = Fly(c.nextX - 0.2L * std::sin(c.incoming),
+                        c.nextY - 0.2L * std::cos(c.incoming), c.incoming);
+    const long double deviation = NextDeviation();
+    Update(ball);
+    ASSERT_TRUE(field.Bat.Blinking) << "the bat was hit";
+    const long double expected =
+        c.held ? 7 * kPi / 4 : NormalAngle(Deflect(c.incoming, c.bounce, deviation));
+    EXPECT_NEAR(static_cast<double>(ball.Angle), static_cast<double>(expected), 1e-12);
+    if (c.bounce == Bounce::Horizontal) {
+      const long double y = ball.Y;
+      Update(ball);
+      EXPECT_GT(ball.Angle, kPi / 2);
+      EXPECT_LT(ball.Angle, 3 * kPi / 2);
+      EXPECT_LT(ball.Y, y) << "still falling the next frame";
+    }
+  }
+}
+
+TEST_F(BallTest, TheGridsEdgeIsOpenToTheBallItsBricksAreNot) {
+  // A ball meets the bottom-left corner of the brick in column 10 moving down and to the right.
+  // With nothing beside or below it, the corner rule turns it (V); with only a brick below, it
+  // can only have met the free left face (H). Past the grid's edge there is nothing.
+  const struct {
+    const char* what;
+    int row;
+    bool brickBelow;
+    Bounce bounce;
+  } cases[] = {
+      {"row 20, the grid's edge below", 20, false, Bounce::Vertical},
+      {"row 19, a brick below", 19, true, Bounce::Horizontal},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> rows(20);
+    rows[static_cast<std::size_t>(c.row - 1)] = ".........1";
+    if (c.brickBelow) rows[static_cast<std::size_t>(c.row)] = ".........1";
+    Build(rows);
+    field.Bat.X = 12;
+    const TBlock& brick = field.Bricks[BrickAt(c.row, 10)];
+    const long double incoming = 2.0L;
+    // The next step lands left of and below the brick, in its bottom-left corner region only.
+    const long double nextX = brick.X - 1.05L, nextY = brick.Y - 1.0L;
+    TBubble& ball =
+        Fly(nextX - 0.2L * std::sin(incoming), nextY - 0.2L * std::cos(incoming), incoming);
+    const long double deviation = NextDeviation();
+    Update(ball);
+    EXPECT_NEAR(static_cast<double>(ball.Angle),
+                static_cast<double>(NormalAngle(Deflect(incoming, c.bounce, deviation))), 1e-12);
   }
 }
 

@@ -157,4 +157,26 @@ TEST_F(BonusTest, AHarmfulCapsuleCostsALifeAndTheLastOneEndsTheGame) {
   }
 }
 
+TEST_F(BonusTest, EachCapsuleMeetsTheBatAsTheCapsulesBeforeItInTheFrameLeftIt) {
+  // A faster-balls capsule just past the normal bat's right end, under a wide-bat capsule caught
+  // first in the same frame: the wide bat reaches it.
+  const long double y = field.Bat.Y + 0.96L + 0.9L;
+  field.Bonuses[15].Drop(field.Bat.X, y);         // kind 6, wide bat
+  field.Bonuses[18].Drop(field.Bat.X + 4.5L, y);  // kind 7
+  field.UpdateObjects(step);
+  EXPECT_FALSE(field.Bonuses[18].Active) << "caught by the wide bat";
+  EXPECT_EQ(field.Balls[0].Mode, bmSpeed);
+
+  // A harmful capsule on the last life sends the bat off to start again: the armour capsule
+  // beside it falls on past where the bat was.
+  NewLife();
+  counters.SetLives(1);
+  field.Bonuses[6].Drop(field.Bat.X, y);   // kind 3
+  field.Bonuses[12].Drop(field.Bat.X, y);  // kind 5
+  field.UpdateObjects(step);
+  EXPECT_TRUE(field.TakeGameOver());
+  EXPECT_TRUE(field.Bonuses[12].Active) << "the bat had gone";
+  EXPECT_NE(field.Balls[0].Mode, bmArmored);
+}
+
 }  // namespace
