@@ -2,7 +2,9 @@
 // music tracks are long loops that join without a click or a fade at the seam.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -103,6 +105,56 @@ INSTANTIATE_TEST_SUITE_P(Music, MusicTest, testing::Values("musmenu.wav", "musga
                          [](const testing::TestParamInfo<const char*>& info) {
                            return std::string(info.param).substr(3, 4);
                          });
+
+// Decibels relative to full scale of a root mean square of 16-bit samples.
+double Dbfs(double rms) {
+  return 20 * std::log10(rms / 32768);
+}
+
+// The loudest tenth of a second of a sound, by its RMS, in 10 ms steps.
+double LoudestTenth(const Wave& wave) {
+  const std::vector<int16_t>& s = wave.samples;
+  const size_t window = std::min(s.size(), static_cast<size_t>(wave.rate / 10));
+  double loudest = 0;
+  for (size_t at = 0; at + window <= s.size(); at += static_cast<size_t>(wave.rate / 100)) {
+    loudest = std::max(loudest, rms(s, at, window));
+  }
+  return Dbfs(loudest);
+}
+
+// The music sits under the effects heard with it: a loop's RMS is at least 8 dB below the
+// loudest tenth of a second of every effect, so no hit is masked. Prints the figures.
+TEST(SoundMix, EachLoopSitsAtLeast8DbUnderEveryEffectHeardWithIt) {
+  const struct {
+    const char* music;
+    std::vector<const char*> effects;
+  } mixes[] = {
+      {"musgame.wav",
+       {"Block1.wav", "Block10.wav", "Bonus1.wav", "bita_explo.wav", "Enemy1.wav", "Enemy2.wav",
+        "Enemy3.wav", "EnemyHit.wav"}},
+      {"musmenu.wav", {"mainmenuchg.WAV", "btn_clk.wav"}},
+  };
+  const auto load = [](const char* name) {
+    std::optional<Wave> wave = parseWave(readBytes(gameDir() / "sound" / name));
+    EXPECT_TRUE(wave) << name;
+    return wave.value_or(Wave{1, 44100, {0}});
+  };
+  for (const auto& mix : mixes) {
+    const Wave music = load(mix.music);
+    const double musicDb = Dbfs(rms(music.samples, 0, music.samples.size()));
+    std::printf("%-16s RMS %6.1f dBFS\n", mix.music, musicDb);
+    for (const char* effect : mix.effects) {
+      const Wave wave = load(effect);
+      const double loudest = LoudestTenth(wave);
+      int peak = 0;
+      for (int16_t s : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+      std::printf("  %-16s RMS %6.1f, loudest 100 ms %6.1f, peak %5.1f dBFS: %4.1f dB over\n",
+                  effect, Dbfs(rms(wave.samples, 0, wave.samples.size())), loudest, Dbfs(peak),
+                  loudest - musicDb);
+      EXPECT_GE(loudest - musicDb, 8) << effect << " against " << mix.music;
+    }
+  }
+}
 
 }  // namespace
 }  // namespace asset_checks

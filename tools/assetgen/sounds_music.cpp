@@ -14,6 +14,10 @@ using synth::Oscillator;
 using synth::Signal;
 using Shape = Oscillator::Shape;
 
+// Both loops play at -26 dBFS RMS, well under the effects (the loudest tenth of a second of a
+// brick hit is -13.7 dBFS, of the quietest enemy's cry -17.3): a hit is never masked.
+constexpr double kLoopRms = 0.05;
+
 // A track being rendered: samples written past the end wrap to the start, so the loop joins
 // without a seam.
 class Loop {
@@ -168,7 +172,7 @@ Signal menuLoop() {
   }
   echo(loop, bellLoop.samples(), 1.5, 0.4);
   for (size_t i = 0; i < loop.size(); ++i) loop.add(i, bellLoop.at(i));
-  synth::normalise(loop.samples(), 0.85);
+  synth::normaliseRms(loop.samples(), kLoopRms);
   return loop.samples();
 }
 
@@ -250,7 +254,7 @@ Signal gameLoop() {
   }
   echo(loop, lead.samples(), 0.75, 0.35);
   for (size_t i = 0; i < loop.size(); ++i) loop.add(i, lead.at(i));
-  synth::normalise(loop.samples(), 0.85);
+  synth::normaliseRms(loop.samples(), kLoopRms);
   return loop.samples();
 }
 

@@ -88,6 +88,14 @@ void normalise(Signal& signal, double peak) {
   for (float& s : signal) s *= gain;
 }
 
+void normaliseRms(Signal& signal, double rms) {
+  double sum = 0;
+  for (float s : signal) sum += static_cast<double>(s) * s;
+  if (sum == 0) return;
+  const float gain = static_cast<float>(rms / std::sqrt(sum / static_cast<double>(signal.size())));
+  for (float& s : signal) s *= gain;
+}
+
 void softenEdges(Signal& signal, int sampleRate, double seconds) {
   const size_t n = std::min(signal.size() / 2, static_cast<size_t>(sampleRate * seconds));
   for (size_t i = 0; i < n; ++i) {

@@ -65,6 +65,8 @@ double gate(double t, double attack, double release, double length);
 
 // Scales the signal so its largest sample is `peak` (1.0 = full scale).
 void normalise(Signal& signal, double peak);
+// Scales the signal so its root mean square is `rms` (1.0 = full scale).
+void normaliseRms(Signal& signal, double rms);
 
 // Short fades at both ends, so an effect starts and stops without a click.
 void softenEdges(Signal& signal, int sampleRate, double seconds);
