@@ -68,6 +68,14 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
     return false;
   }
   if (fullScreen) {
+    // A window manager makes a full-screen window cover the desktop; without one nobody does, and
+    // the window would keep its size while the picture is drawn for the desktop's. So the window
+    // is first moved over the desktop and given its size itself.
+    SDL_Rect desktop;
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(sdlWindow), &desktop) == 0) {
+      SDL_SetWindowPosition(sdlWindow, desktop.x, desktop.y);
+      SDL_SetWindowSize(sdlWindow, desktop.w, desktop.h);
+    }
     // The desktop keeps its mode; the picture is scaled into it.
     if (SDL_SetWindowFullscreen(sdlWindow, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
       std::fprintf(stderr, "glintbreaker: cannot fill the screen (%s)\n", SDL_GetError());

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace e2e {
 namespace {
@@ -44,6 +45,30 @@ Shot Shot::Load(const std::string& pngFile, std::string& error) {
   }
   SDL_FreeSurface(image);
   return shot;
+}
+
+Shot Shot::FromRgba(int width, int height, std::vector<std::uint8_t> rgba) {
+  Shot shot;
+  if (width <= 0 || height <= 0 || rgba.size() != static_cast<std::size_t>(width) * height * 4)
+    return shot;
+  shot.width_ = width;
+  shot.height_ = height;
+  shot.rgba_ = std::move(rgba);
+  return shot;
+}
+
+bool Shot::Save(const std::string& pngFile, std::string& error) const {
+  SDL_Surface* image =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(rgba_.data()), width_, height_,
+                                         32, width_ * 4, SDL_PIXELFORMAT_RGBA32);
+  if (!image) {
+    error = SDL_GetError();
+    return false;
+  }
+  const bool saved = IMG_SavePNG(image, pngFile.c_str()) == 0;
+  if (!saved) error = IMG_GetError();
+  SDL_FreeSurface(image);
+  return saved;
 }
 
 Rgb Shot::at(int x, int y) const {

@@ -23,6 +23,10 @@ class Shot {
  public:
   // Reads a PNG; an empty shot, with the reason in `error`, when it cannot.
   static Shot Load(const std::string& pngFile, std::string& error);
+  // A picture of width x height pixels, four bytes each (red, green, blue, alpha), row by row.
+  static Shot FromRgba(int width, int height, std::vector<std::uint8_t> rgba);
+  // Writes the picture as a PNG; false, with the reason in `error`, when it cannot.
+  bool Save(const std::string& pngFile, std::string& error) const;
 
   bool empty() const { return width_ == 0; }
   int width() const { return width_; }
