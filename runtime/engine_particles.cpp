@@ -51,7 +51,7 @@ void iParticleShow(iHandle handle) {
 iHandle iParticleEmitterCreate(iHandle set) {
   auto& s = engineState();
   if (!s.particleSets.find(set)) return 0;
-  return s.emitters.add({set, {}});
+  return s.emitters.add({set, {}, {}});
 }
 
 void iParticleEmitterLocationSet(iHandle handle, iVector3 location) {
@@ -78,7 +78,7 @@ void iParticleEmitterSpeedSet(iHandle handle, float low, float high) {
 
 void iParticleEmitterEmit(iHandle handle, int count, int) {
   auto& s = engineState();
-  const auto* e = s.emitters.find(handle);
+  auto* e = s.emitters.find(handle);
   rt::ParticleSet* set = e ? particleSet(e->set) : nullptr;
   if (!set) return;
   const double now = rt::clock().seconds();
@@ -87,6 +87,6 @@ void iParticleEmitterEmit(iHandle handle, int count, int) {
     rec.set->expire(now);
     live += rec.set->live();
   }
-  set->emit(e->settings, count, rt::kMaxLiveParticles - live, now, s.random);
+  set->emit(e->settings, count, rt::kMaxLiveParticles - live, now, s.random, e->trail);
   ++s.emissions;
 }

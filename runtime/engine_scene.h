@@ -85,6 +85,7 @@ struct ParticleSetRec {
 struct EmitterRec {
   iHandle set = 0;
   EmitterSettings settings;
+  EmitterTrail trail;
 };
 
 struct SoundRec {

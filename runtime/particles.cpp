@@ -10,6 +10,10 @@ namespace {
 constexpr float kPixelsPerScale = 160.0f;
 constexpr float kSpread = 0.15f;  // radians either side of the emitter's direction
 constexpr float kGrowth = 0.8f;   // a flame puffs up: 80% larger at the end of its life
+// A burst fills the way back to the last one only after an ordinary step: a frame or two of a
+// moving bat, ball or missile. A longer jump (a new life, a stall) starts afresh where it is.
+constexpr double kTrailSeconds = 0.05;
+constexpr float kTrailReach = 4.0f;  // particle units, about 32 pixels
 
 float lerp(float a, float b, float t) {
   return a + (b - a) * t;
@@ -27,11 +31,17 @@ float travel(float x0, float v0, float g, float r, float age) {
 ParticleSet::ParticleSet(int capacity) : capacity_(std::clamp(capacity, 1, kMaxLiveParticles)) {}
 
 int ParticleSet::emit(const EmitterSettings& e, int count, int budget, double now,
-                      std::minstd_rand& rng) {
+                      std::minstd_rand& rng, EmitterTrail& trail) {
   // An Emit call of 100 gives four particles: the game emits every frame, so a short life
   // makes a dense, short jet.
   const int burst = std::clamp(count / 25, 1, 8);
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  const float wayX = trail.valid ? e.location.x - trail.location.x : 0;
+  const float wayY = trail.valid ? e.location.y - trail.location.y : 0;
+  const double gap = now - trail.time;
+  const bool fill = trail.valid && gap > 0 && gap <= kTrailSeconds &&
+                    wayX * wayX + wayY * wayY <= kTrailReach * kTrailReach;
+  trail = {true, e.location, now};
   int emitted = 0;
   for (; emitted < burst; ++emitted) {
     if (static_cast<int>(particles_.size()) >= capacity_) {
@@ -44,10 +54,14 @@ int ParticleSet::emit(const EmitterSettings& e, int count, int budget, double no
     float angle = std::atan2(dy, dx) + lerp(-kSpread, kSpread, unit(rng));
     if (dx * dx + dy * dy < 1e-12f) angle = unit(rng) * 2.0f * std::numbers::pi_v<float>;
     const float speed = lerp(e.speedLow, e.speedHigh, unit(rng));
+    // The last of the burst is at the emitter, the others back along its way, older.
+    const float back = fill ? static_cast<float>(burst - 1 - emitted) / burst : 0;
     particles_.push_back(
-        {e.location.x, e.location.y, speed * std::cos(angle), speed * std::sin(angle),
+        {e.location.x - wayX * back, e.location.y - wayY * back, speed * std::cos(angle),
+         speed * std::sin(angle),
          std::max(0.0f, lerp(e.scaleLow.x, e.scaleHigh.x, unit(rng))) * kPixelsPerScale,
-         std::max(0.0f, lerp(e.scaleLow.y, e.scaleHigh.y, unit(rng))) * kPixelsPerScale, now});
+         std::max(0.0f, lerp(e.scaleLow.y, e.scaleHigh.y, unit(rng))) * kPixelsPerScale,
+         now - gap * back});
   }
   return emitted;
 }

@@ -30,6 +30,13 @@ struct EmitterSettings {
   float speedLow = 1, speedHigh = 1;                         // particle units per second
 };
 
+// Where and when an emitter last emitted: the next burst fills the way it has come since.
+struct EmitterTrail {
+  bool valid = false;
+  iVector3 location;
+  double time = 0;
+};
+
 class ParticleSet {
  public:
   // capacity: live particles of this set; when full, the oldest make room.
@@ -40,9 +47,11 @@ class ParticleSet {
 
   // Emits a small burst for an Emit call of the given count. budget: how many particles the
   // total alive may grow by (a full set replaces its oldest instead). Returns how many were
-  // emitted.
-  int emit(const EmitterSettings& emitter, int count, int budget, double now,
-           std::minstd_rand& rng);
+  // emitted. An emitter that moved a short way since its last burst (`trail`, which is brought
+  // up to date) spreads this one back along that way, each particle as if born on the way, so a
+  // moving jet leaves one flame instead of a bead a frame.
+  int emit(const EmitterSettings& emitter, int count, int budget, double now, std::minstd_rand& rng,
+           EmitterTrail& trail);
   // Forgets the particles whose life is over.
   void expire(double now);
   int live() const { return static_cast<int>(particles_.size()); }

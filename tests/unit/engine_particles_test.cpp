@@ -27,7 +27,8 @@ TEST(EngineParticles, AJetMovesAlongItsDirectionChangesColourAndFades) {
   set.look.from = {1, 1, 0};
   set.look.to = {1, 0, 0};
   std::minstd_rand random(7);
-  EXPECT_EQ(set.emit(downwardJet(), 100, 1000, 10.0, random), 4);
+  rt::EmitterTrail trail;
+  EXPECT_EQ(set.emit(downwardJet(), 100, 1000, 10.0, random, trail), 4);
 
   std::vector<rt::DrawQuad> born, later;
   set.appendQuads(10.0, born);
@@ -55,15 +56,53 @@ TEST(EngineParticles, AJetMovesAlongItsDirectionChangesColourAndFades) {
 
 TEST(EngineParticles, ASetKeepsItsNewestParticlesAndTheTotalIsCapped) {
   std::minstd_rand random(1);
+  rt::EmitterTrail trail;
   rt::ParticleSet set(10);
-  for (int i = 0; i < 20; ++i) set.emit(downwardJet(), 100, 1000, 0.0, random);
+  for (int i = 0; i < 20; ++i) set.emit(downwardJet(), 100, 1000, 0.0, random, trail);
   EXPECT_EQ(set.live(), 10);
   // A full set replaces its oldest, so the budget is not touched.
-  EXPECT_EQ(set.emit(downwardJet(), 100, 0, 0.0, random), 4);
+  EXPECT_EQ(set.emit(downwardJet(), 100, 0, 0.0, random, trail), 4);
   rt::ParticleSet other(100);
-  EXPECT_EQ(other.emit(downwardJet(), 100, 2, 0.0, random), 2);
-  EXPECT_EQ(other.emit(downwardJet(), 100, 0, 0.0, random), 0);
+  EXPECT_EQ(other.emit(downwardJet(), 100, 2, 0.0, random, trail), 2);
+  EXPECT_EQ(other.emit(downwardJet(), 100, 0, 0.0, random, trail), 0);
   EXPECT_EQ(rt::ParticleSet(1000000).capacity(), rt::kMaxLiveParticles);
+}
+
+TEST(EngineParticles, AMovingJetFillsTheWayItCameAJumpStartsAfresh) {
+  // The bat's jet one frame after it was 7.5 pixels to the left, and after a jump across the field.
+  const struct {
+    const char* what;
+    float from;  // the last burst's x, in pixels
+    bool filled;
+  } cases[] = {{"a frame's move", 417.5f, true}, {"a jump", 100, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    rt::ParticleSet set(100);
+    set.look.lifeTime = 0.2f;
+    std::minstd_rand random(3);
+    rt::EmitterTrail trail;
+    rt::EmitterSettings jet = downwardJet();
+    jet.speedLow = jet.speedHigh = 0;
+    const float atX = jet.location.x;
+    jet.location.x = (c.from - 400) * 3.12f / 25;
+    set.emit(jet, 100, 1000, 10.0, random, trail);
+    jet.location.x = atX;
+    set.emit(jet, 100, 1000, 10.013, random, trail);
+    std::vector<rt::DrawQuad> quads;
+    set.appendQuads(10.013, quads);
+    ASSERT_EQ(quads.size(), 8u);
+    std::vector<float> centres;
+    for (std::size_t q = 4; q < 8; ++q) centres.push_back((quads[q].x0 + quads[q].x1) / 2);
+    EXPECT_NEAR(centres.back(), 425, 1e-3) << "the newest at the emitter";
+    for (std::size_t q = 0; q + 1 < centres.size(); ++q) {
+      if (c.filled) {
+        EXPECT_NEAR(centres[q + 1] - centres[q], 7.5f / 4, 1e-3) << "evenly along the way";
+        EXPECT_LT(quads[q + 4].a, quads[q + 5].a) << "older further back";
+      } else {
+        EXPECT_NEAR(centres[q], 425, 1e-3);
+      }
+    }
+  }
 }
 
 class EngineParticleCalls : public enginetest::HeadlessEngine {};

@@ -13,9 +13,11 @@ namespace assetgen {
 namespace {
 
 // The logo in menu-screen pixels: an emblem (a glinting ball in an orbit ring) and the name in
-// two lines. The backdrop carries it calmly; three pulsing layers make its parts glow.
-constexpr double kEmblemX = 580, kEmblemY = 560;
-constexpr double kNameX = 718, kGlintY = 538, kBreakerY = 580;
+// two lines. The backdrop carries it calmly; three pulsing layers make its parts glow. It keeps
+// below the records panel's frame and its "Online" button (which end at y = 525).
+constexpr double kEmblemX = 584, kEmblemY = 566, kEmblemScale = 0.85;
+constexpr double kNameX = 722, kGlintY = 550, kBreakerY = 582;
+constexpr double kGlintWidth = 120, kGlintHeight = 28, kBreakerWidth = 128, kBreakerHeight = 26;
 
 const Rgb kLogoGlow{0.35, 0.85, 1.0};
 const Rgb kLogoWarm{1.0, 0.65, 0.2};
@@ -49,8 +51,10 @@ LabelStyle logoLetters(bool warm) {
 void logoName(cairo_t* cr, int w, int h, bool glint, bool breaker, double alpha) {
   LabelStyle top = logoLetters(false), bottom = logoLetters(true);
   top.glowAlpha = bottom.glowAlpha = alpha;
-  if (glint) drawLabel(cr, w, h, "GLINT", kNameX, kGlintY, 150, 36, top);
-  if (breaker) drawLabel(cr, w, h, "BREAKER", kNameX, kBreakerY, 156, 32, bottom);
+  if (glint) drawLabel(cr, w, h, "GLINT", kNameX, kGlintY, kGlintWidth, kGlintHeight, top);
+  if (breaker) {
+    drawLabel(cr, w, h, "BREAKER", kNameX, kBreakerY, kBreakerWidth, kBreakerHeight, bottom);
+  }
 }
 
 void planet(cairo_t* cr, double x, double y, double r) {
@@ -100,7 +104,7 @@ Bytes menuBackdrop() {
   cairo_set_source(cr, shade);
   cairo_paint(cr);
   cairo_pattern_destroy(shade);
-  emblem(cr, kEmblemX, kEmblemY, 1);
+  emblem(cr, kEmblemX, kEmblemY, kEmblemScale);
   logoName(cr, 800, 600, true, true, 0.35);
   return canvas.png();
 }
@@ -112,13 +116,13 @@ Bytes logoLayer(int w, int h, double left, double top, int part) {
   cairo_translate(cr, -left, -top);
   if (part == 0) {
     cairo_pattern_t* halo =
-        cairo_pattern_create_radial(kEmblemX, kEmblemY, 10, kEmblemX, kEmblemY, 55);
+        cairo_pattern_create_radial(kEmblemX, kEmblemY, 10, kEmblemX, kEmblemY, 46);
     addStop(halo, 0, kLogoGlow, 0.7);
     addStop(halo, 1, kLogoGlow, 0);
     cairo_set_source(cr, halo);
     cairo_paint(cr);
     cairo_pattern_destroy(halo);
-    sparkle(cr, kEmblemX + 12, kEmblemY - 12, 40, kLogoGlow);
+    sparkle(cr, kEmblemX + 10, kEmblemY - 10, 34, kLogoGlow);
   } else {
     // The glow pass needs the surface's own coordinates, so the name is drawn untranslated.
     cairo_identity_matrix(cr);

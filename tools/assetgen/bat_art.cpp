@@ -1,5 +1,6 @@
 #include "tools/assetgen/bat_art.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "tools/assetgen/canvas.h"
@@ -79,10 +80,37 @@ void catcherPad(cairo_t* cr, double x, double top, double growth) {
   cairo_stroke(cr);
 }
 
+// Glowing wings from the hull's ends out to the bat's full width, in line with the canopy stripe:
+// bright at the hull, thinning and fading towards their tips.
+void energyWings(cairo_t* cr, double cx, double cy, double hullWidth, double width) {
+  const double root = hullWidth / 2 - 4, tip = width / 2, y = cy - 5.5;
+  if (tip <= root + 2) return;
+  for (int side = -1; side <= 1; side += 2) {
+    const double x0 = cx + side * root, x1 = cx + side * tip;
+    for (const double halfHeight : {7.0, 3.5}) {
+      const bool core = halfHeight < 5;
+      cairo_move_to(cr, x0, y - halfHeight);
+      cairo_curve_to(cr, (x0 + x1) / 2, y - halfHeight, x1, y - 1.5, x1, y);
+      cairo_curve_to(cr, x1, y + 1.5, (x0 + x1) / 2, y + halfHeight, x0, y + halfHeight);
+      cairo_close_path(cr);
+      cairo_pattern_t* light = cairo_pattern_create_linear(x0, 0, x1, 0);
+      addStop(light, 0, core ? Rgb{0.8, 0.95, 1} : kStripe, core ? 1.0 : 0.55);
+      addStop(light, 1, core ? Rgb{0.4, 0.8, 1} : kStripe, core ? 0.55 : 0.1);
+      cairo_set_source(cr, light);
+      cairo_fill(cr);
+      cairo_pattern_destroy(light);
+    }
+  }
+}
+
+constexpr double kWideSolidHull = 184;
+
 }  // namespace
 
-void drawBat(cairo_t* cr, double cx, double cy, double hullWidth, BatShape shape, double growth) {
+void drawBat(cairo_t* cr, double cx, double cy, double width, BatShape shape, double growth) {
   cairo_save(cr);
+  const double hullWidth = shape == BatShape::Wide ? std::min(width, kWideSolidHull) : width;
+  if (shape == BatShape::Wide) energyWings(cr, cx, cy, hullWidth, width);
   const double left = cx - hullWidth / 2, top = cy - 16, hullH = 24;
   // Nozzles first: the hull overlaps their tops.
   const double side = hullWidth / 2 - 22;
@@ -213,12 +241,15 @@ std::vector<Bytes> batArchive() {
   auto plain = [&](int w, int h, double hull, bool flash) {
     pictures.push_back(batPicture(w, h, 48, 24, hull, BatShape::Plain, 0, flash));
   };
+  auto wide = [&](int w, int h, double span, bool flash) {
+    pictures.push_back(batPicture(w, h, 48, 24, span, BatShape::Wide, 0, flash));
+  };
   plain(164, 48, kPlainHull, false);
   plain(164, 45, kPlainHull, true);
   plain(99, 48, kNarrowHull, false);
   plain(99, 45, kNarrowHull, true);
-  plain(296, 48, kWideHull, false);
-  plain(296, 46, kWideHull, true);
+  wide(296, 48, kWideHull, false);
+  wide(296, 46, kWideHull, true);
   pictures.push_back(batPicture(164, 67, 67, 43, kPlainHull, BatShape::Gun, 1, false));
   pictures.push_back(batPicture(164, 63, 67, 43, kPlainHull, BatShape::Gun, 1, true));
   pictures.push_back(batPicture(164, 51, 51, 27, kPlainHull, BatShape::Catcher, 1, false));
@@ -227,9 +258,9 @@ std::vector<Bytes> batArchive() {
   // wide bat's stretch alone has in-between boxes); the hull morphs, barrels and pads rise.
   for (int f = 1; f <= 3; ++f)
     plain(164, 48, kPlainHull + (kNarrowHull - kPlainHull) * f / 3, false);
-  plain(201, 49, 193, false);
-  plain(243, 49, 235, false);
-  plain(296, 48, kWideHull, false);
+  wide(201, 49, 193, false);
+  wide(243, 49, 235, false);
+  wide(296, 48, kWideHull, false);
   for (int f = 1; f <= 3; ++f) {
     pictures.push_back(batPicture(164, 48, 48, 27, kPlainHull, BatShape::Gun, f * 0.15, false));
   }

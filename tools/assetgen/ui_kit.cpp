@@ -35,9 +35,10 @@ void drawPanel(Canvas& canvas, double inset) {
   cairo_save(cr);
   roundedRect(cr, x, y, w, h, 18);
   cairo_pattern_t* glass = cairo_pattern_create_linear(0, y, 0, y + h);
-  addStop(glass, 0, lighter(kPanelGlass, 0.12), 0.93);
-  addStop(glass, 0.5, kPanelGlass, 0.9);
-  addStop(glass, 1, darker(kPanelGlass, 0.4), 0.95);
+  // Opaque: the menu's labels must not read through a panel or a question.
+  addStop(glass, 0, lighter(kPanelGlass, 0.12));
+  addStop(glass, 0.5, kPanelGlass);
+  addStop(glass, 1, darker(kPanelGlass, 0.4));
   cairo_set_source(cr, glass);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(glass);
