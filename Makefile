@@ -15,8 +15,9 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The game, with the local score server beside it when none listens on its port.
 play: build
-	$(BUILD)/game/glintbreaker
+	bash scripts/play.sh $(BUILD)
 
 # The score server in the foreground on 127.0.0.1:8642, where the game's links point.
 server: build
