@@ -45,7 +45,8 @@ int FreePort() {
 bool Listening(int port) {
   const int probe = socket(AF_INET, SOCK_STREAM, 0);
   const sockaddr_in address = Loopback(port);
-  const bool connected = connect(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  const bool connected =
+      connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
   close(probe);
   return connected;
 }
