@@ -76,11 +76,18 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
       SDL_SetWindowPosition(sdlWindow, desktop.x, desktop.y);
       SDL_SetWindowSize(sdlWindow, desktop.w, desktop.h);
     }
+    // Going full screen, SDL puts the pointer back where it last saw it in the window, before the
+    // window moved: the pointer would jump by the window's old offset. It stays where it is.
+    int pointerX = 0, pointerY = 0;
+    SDL_GetGlobalMouseState(&pointerX, &pointerY);
     // The desktop keeps its mode; the picture is scaled into it.
     if (SDL_SetWindowFullscreen(sdlWindow, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
       std::fprintf(stderr, "glintbreaker: cannot fill the screen (%s)\n", SDL_GetError());
       return false;
     }
+    int movedX = 0, movedY = 0;
+    SDL_GetGlobalMouseState(&movedX, &movedY);
+    if (movedX != pointerX || movedY != pointerY) SDL_WarpMouseGlobal(pointerX, pointerY);
   } else {
     SDL_SetWindowFullscreen(sdlWindow, 0);
     SDL_SetWindowSize(sdlWindow, sdl::kPictureWidth, sdl::kPictureHeight);
