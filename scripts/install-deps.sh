@@ -1,6 +1,6 @@
-#!/ usr / bin / env bash
-#Installs every Debian 12 package that building, testing and playing the game need.
-#Idempotent : packages already present are skipped without touching the network.
+#!/usr/bin/env bash
+# Installs every Debian 12 package that building, testing and playing the game need.
+# Idempotent: packages already present are skipped without touching the network.
 set -euo pipefail
 
 packages=(
@@ -16,17 +16,19 @@ packages=(
 )
 
 missing=()
-for p in "${packages[@]}";
-do
-  if
-    !dpkg - query - W - f = '${Status}' "$p" 2 > / dev / null | grep - q "install ok installed";
-then missing += ("$p")fi done[$ { #missing[@] } - eq 0]&& exit 0
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
 
-    echo "install-deps: installing ${missing[*]}" run_root = () if["$(id -u)" - ne 0];
-then command - v sudo > / dev / null || {
-  echo "install-deps: need root or sudo to install packages" > &2;
-  exit 1;
-}
-run_root = (sudo)fi export DEBIAN_FRONTEND = noninteractive "${run_root[@]}" apt - get update -
-                                             qq "${run_root[@]}" apt - get install - y - qq-- no -
-                                             install - recommends "${missing[@]}"
+echo "install-deps: installing ${missing[*]}"
+run_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install packages" >&2; exit 1; }
+  run_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${run_root[@]}" apt-get update -qq
+"${run_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
