@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "engine/KeyCodes.h"
 #include "engine/impact.h"
 #include "menus/OptMenu.h"
 #include "scene/RunFrame.h"
@@ -17,8 +18,6 @@ constexpr int kHotKeyAltTab = 100;
 constexpr int kHotKeyAltF4 = 101;
 constexpr int kHotKeyComeBack = 200;
 constexpr int kHotKeyEnd = 201;
-constexpr int kTabKey = 15;
-constexpr int kF4Key = 62;
 
 // While false the window procedure handles no message at all.
 bool MessagesEnabled = true;
@@ -113,10 +112,10 @@ void RunEngine(sys::HWND window, TCoreConfig& config) {
     config.EngineValueD = -1;
     if (accepted) {
       if (iDisplayMode() > 0) {
-        system.RegisterHotKey(window, kHotKeyAltTab, sys::MOD_ALT, KeyToVirtualKey[kTabKey]);
+        system.RegisterHotKey(window, kHotKeyAltTab, sys::MOD_ALT, KeyToVirtualKey[kKeyTab]);
       }
       if (iDisplayMode() > 0) {
-        system.RegisterHotKey(window, kHotKeyAltF4, sys::MOD_ALT, KeyToVirtualKey[kF4Key]);
+        system.RegisterHotKey(window, kHotKeyAltF4, sys::MOD_ALT, KeyToVirtualKey[kKeyF4]);
       }
       while (i3ImpactIsRendering() && RunEnginePass(config)) {
       }

@@ -10,7 +10,7 @@
 #include "app/Paths.h"
 #include "online/ConnThread.h"
 #include "online/CurlHttpClient.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "runtime/live_input.h"
 #include "runtime/runtime.h"
 #include "runtime/script.h"

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "engine/impact.h"
+#include "platform/files.h"
 #include "runtime/draw_list.h"
 #include "runtime/engine_scene.h"
-#include "runtime/files.h"
 #include "runtime/runtime.h"
 
 namespace {

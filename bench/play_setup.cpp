@@ -7,7 +7,7 @@
 #include "engine/impact.h"
 #include "gameplay/FieldGeometry.h"
 #include "gameplay/Random.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "runtime/runtime.h"
 
 namespace benchplay {

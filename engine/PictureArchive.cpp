@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "runtime/byte_reader.h"
-#include "runtime/files.h"
+#include "platform/byte_reader.h"
+#include "platform/files.h"
 
 namespace {
 

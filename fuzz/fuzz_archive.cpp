@@ -11,7 +11,7 @@
 #include <string>
 
 #include "engine/PictureArchive.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "runtime/image_loader.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "menus/KeyNames.h"
-#include "menus/Records.h"
-#include "menus/Settings.h"
+#include "userdata/Records.h"
+#include "userdata/Settings.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "menus/Modifiers.h"
-#include "menus/Settings.h"
+#include "userdata/Settings.h"
 
 // The modifiers the boss key is bound with.
 TModifiers BoundModifiers(const TSettings& settings);

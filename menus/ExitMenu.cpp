@@ -1,8 +1,8 @@
 #include "menus/ExitMenu.h"
 
+#include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
 #include "menus/DialogQuestions.h"
-#include "menus/KeyCodes.h"
 #include "menus/MenuSound.h"
 #include "menus/ScreenParts.h"
 #include "scene/Scene.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
-#include "menus/KeyCodes.h"
 #include "menus/MenuSound.h"
 #include "menus/Panels.h"
 #include "menus/ScreenParts.h"

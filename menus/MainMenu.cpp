@@ -1,8 +1,8 @@
 #include "menus/MainMenu.h"
 
+#include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
 #include "menus/ExitMenu.h"
-#include "menus/KeyCodes.h"
 #include "menus/MenuSound.h"
 #include "menus/Panels.h"
 #include "menus/ScreenParts.h"

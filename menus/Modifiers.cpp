@@ -1,7 +1,7 @@
 #include "menus/Modifiers.h"
 
+#include "engine/KeyCodes.h"
 #include "engine/impact.h"
-#include "menus/KeyCodes.h"
 
 TModifiers HeldModifiers() {
   return {iKeyDown(kKeyLeftShift) || iKeyDown(kKeyRightShift),

@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 
-#include "menus/Settings.h"
 #include "menus/SlidingPanel.h"
 #include "menus/TextEntry.h"
+#include "userdata/Settings.h"
 
 class TMeshSprite;
 class TMeshButton;

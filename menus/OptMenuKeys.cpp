@@ -2,8 +2,8 @@
 // waiting for the boss key.
 #include <string>
 
+#include "engine/KeyCodes.h"
 #include "menus/BossKeyText.h"
-#include "menus/KeyCodes.h"
 #include "menus/MenuSound.h"
 #include "menus/Modifiers.h"
 #include "menus/OptMenu.h"

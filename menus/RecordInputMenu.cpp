@@ -3,18 +3,18 @@
 #include <string>
 #include <string_view>
 
+#include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
 #include "menus/ExitMenu.h"
-#include "menus/KeyCodes.h"
 #include "menus/MenuSound.h"
 #include "menus/Modifiers.h"
 #include "menus/PanelText.h"
 #include "menus/Panels.h"
 #include "menus/ScreenParts.h"
-#include "menus/ShortText.h"
 #include "menus/TextEntry.h"
 #include "scene/Game.h"
 #include "scene/Scene.h"
+#include "userdata/ShortText.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
 #include "menus/ExitMenu.h"
-#include "menus/KeyCodes.h"
 #include "menus/MenuSound.h"
 #include "menus/PanelText.h"
 #include "menus/Panels.h"

@@ -6,9 +6,6 @@
 #include <optional>
 #include <string>
 
-// Takes the last byte of the text away.
-inline constexpr int kKeyBackspace = 14;
-
 // The byte a letter key types: its capital (the key's one-byte name) with Shift held, else the
 // small letter, which lies 32 bytes up (33 from the capital 0x9B on, past the font's two forms
 // of one small letter at 0xBB and 0xBC). Nothing for any other key.

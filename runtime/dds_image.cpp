@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "runtime/byte_reader.h"
+#include "platform/byte_reader.h"
 #include "runtime/image_loader.h"
 
 namespace rt {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/files.h"
 #include "runtime/engine_scene.h"
-#include "runtime/files.h"
 #include "runtime/image_loader.h"
 #include "runtime/runtime.h"
 

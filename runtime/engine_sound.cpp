@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "engine/impact.h"
+#include "platform/files.h"
 #include "runtime/engine_assets.h"
 #include "runtime/engine_scene.h"
-#include "runtime/files.h"
 #include "runtime/runtime.h"
 #include "runtime/wave_bytes.h"
 

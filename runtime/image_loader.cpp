@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "runtime/byte_reader.h"
+#include "platform/byte_reader.h"
 #include "runtime/dds_image.h"
 
 namespace rt {

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "runtime/runtime.h"
 
 namespace sys {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "runtime/byte_reader.h"
+#include "platform/byte_reader.h"
 
 namespace rt {
 namespace {

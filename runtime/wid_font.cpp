@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "runtime/byte_reader.h"
+#include "platform/byte_reader.h"
 #include "runtime/image_loader.h"
 
 namespace rt {

@@ -1,15 +1,10 @@
 #include "scene/BatSteering.h"
 
+#include "engine/KeyCodes.h"
 #include "runtime/system.h"
 #include "scene/Scene.h"
 
 namespace {
-
-constexpr int kLeftArrow = 203;
-constexpr int kRightArrow = 205;
-constexpr int kSpace = 57;
-constexpr int kLeftCtrl = 29;
-constexpr int kRightCtrl = 157;
 
 bool WindowHasFocus() {
   const sys::System& system = sys::system();
@@ -20,10 +15,10 @@ bool WindowHasFocus() {
 
 BatControls ReadBatControls() {
   BatControls controls;
-  controls.leftKey = iKeyDown(kLeftArrow);
-  controls.rightKey = iKeyDown(kRightArrow);
-  controls.launch =
-      iKeyClick(kSpace) || iKeyClick(kLeftCtrl) || iKeyClick(kRightCtrl) || PointerClick == 1;
+  controls.leftKey = iKeyDown(kKeyLeft);
+  controls.rightKey = iKeyDown(kKeyRight);
+  controls.launch = iKeyClick(kKeySpace) || iKeyClick(kKeyLeftCtrl) || iKeyClick(kKeyRightCtrl) ||
+                    PointerClick == 1;
   controls.windowed = Settings.Windowed != 0;
   if (!controls.windowed) {
     controls.pointer = static_cast<long double>(iMouseX()) * 32 - 16;

@@ -5,7 +5,7 @@
 #include "engine/MeshSprite.h"
 #include "gameplay/LevelFile.h"
 #include "gameplay/Random.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "scene/Scene.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/KeyCodes.h"
 #include "menus/BossKeyText.h"
 #include "menus/ExitMenu.h"
 #include "menus/HelpMenu.h"
-#include "menus/KeyCodes.h"
 #include "menus/MainMenu.h"
 #include "menus/OptMenu.h"
 #include "menus/RecordInputMenu.h"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "engine/impact.h"
-#include "menus/Records.h"
-#include "menus/Settings.h"
+#include "userdata/Records.h"
+#include "userdata/Settings.h"
 
 // The window's caption; also how the game finds its own window.
 inline constexpr const char* kGameTitle = "Glintbreaker";

@@ -1,6 +1,6 @@
 #include "scene/StartupFiles.h"
 
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "scene/Scene.h"
 
 namespace {

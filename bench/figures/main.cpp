@@ -13,7 +13,7 @@
 #include "bench/figures/scenes.h"
 #include "bench/figures/stats.h"
 #include "bench/play_setup.h"
-#include "menus/Settings.h"
+#include "userdata/Settings.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "bench/figures/frame_records.h"
 #include "bench/figures/process_figures.h"
 #include "bench/play_setup.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
 #include "scene/Game.h"

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "menus/Records.h"
 #include "tests/e2e/shot_image.h"
 #include "tests/e2e/window_game.h"
 #include "tests/scenario/level_fixture.h"
+#include "userdata/Records.h"
 
 namespace {
 

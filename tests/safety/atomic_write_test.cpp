@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "menus/Settings.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "tests/support/game_runner.h"
+#include "userdata/Settings.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "menus/Records.h"
-#include "menus/Settings.h"
 #include "tests/safety/failing_data_folder.h"
 #include "tests/scenario/level_fixture.h"
 #include "tests/support/game_runner.h"
+#include "userdata/Records.h"
+#include "userdata/Settings.h"
 
 namespace {
 

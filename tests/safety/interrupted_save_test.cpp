@@ -13,10 +13,10 @@
 #include <set>
 #include <thread>
 
-#include "menus/Records.h"
-#include "menus/Settings.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "tests/support/game_runner.h"
+#include "userdata/Records.h"
+#include "userdata/Settings.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <sstream>
 
 #include "app/MLCore.h"
+#include "platform/files.h"
 #include "runtime/engine_scene.h"
-#include "runtime/files.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
 #include "scene/Game.h"

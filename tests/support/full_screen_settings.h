@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "menus/Settings.h"
+#include "userdata/Settings.h"
 
 namespace testing_support {
 

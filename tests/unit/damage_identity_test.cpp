@@ -8,8 +8,8 @@
 #include <map>
 
 #include "app/MLCore.h"
+#include "platform/files.h"
 #include "runtime/backend.h"
-#include "runtime/files.h"
 #include "runtime/headless/headless_system.h"
 #include "runtime/raster/damage.h"
 #include "runtime/raster/rasteriser.h"

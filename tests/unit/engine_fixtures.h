@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "engine/impact.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "runtime/runtime.h"
 
 namespace enginetest {

@@ -11,7 +11,7 @@
 #include "engine/impact.h"
 #include "gameplay/Field.h"
 #include "gameplay/Random.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "runtime/runtime.h"
 
 namespace fieldtest {

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "menus/Records.h"
-#include "menus/Settings.h"
-#include "runtime/files.h"
+#include "platform/files.h"
 #include "runtime/json.h"
 #include "runtime/system.h"
+#include "userdata/Records.h"
+#include "userdata/Settings.h"
 
 namespace {
 

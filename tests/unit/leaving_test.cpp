@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/MLCore.h"
+#include "platform/files.h"
 #include "runtime/engine_core.h"
-#include "runtime/files.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
 #include "scene/FadeIn.h"

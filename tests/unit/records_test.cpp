@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "menus/RecordInputMenu.h"
-#include "menus/Records.h"
-#include "menus/Settings.h"
 #include "menus/TextEntry.h"
+#include "userdata/Records.h"
+#include "userdata/Settings.h"
 
 namespace {
 

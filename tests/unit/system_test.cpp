@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "app/MLCore.h"
+#include "platform/files.h"
 #include "runtime/clock.h"
-#include "runtime/files.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
 #include "scene/Scene.h"

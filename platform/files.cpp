@@ -1,4 +1,4 @@
-#include "runtime/files.h"
+#include "platform/files.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "menus/ShortText.h"
+#include "userdata/ShortText.h"
 
 #include <algorithm>
 #include <cstdio>

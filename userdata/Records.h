@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "menus/ShortText.h"
+#include "userdata/ShortText.h"
 
 struct TRecordEntry {
   std::uint8_t NameLength = 0;  // 0..10; a longer one read from the file becomes 10

@@ -1,10 +1,10 @@
-#include "menus/UserFile.h"
+#include "userdata/UserFile.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "runtime/files.h"
+#include "platform/files.h"
 
 std::optional<std::vector<std::uint8_t>> ReadUserRecord(const std::string& name, std::size_t size) {
   const std::string path = files::userPath(name);

@@ -1,8 +1,8 @@
-#include "menus/Settings.h"
+#include "userdata/Settings.h"
 
 #include <algorithm>
 
-#include "menus/UserFile.h"
+#include "userdata/UserFile.h"
 
 std::vector<std::uint8_t> TSettings::Encode() const {
   std::vector<std::uint8_t> bytes{Windowed, SoundOn, MusicOn, AddTextLength};

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "menus/ShortText.h"
+#include "userdata/ShortText.h"
 
 struct TSettings {
   std::uint8_t Windowed = 1;  // 1 = play in a window, 0 = full screen

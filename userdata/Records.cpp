@@ -1,8 +1,8 @@
-#include "menus/Records.h"
+#include "userdata/Records.h"
 
 #include <algorithm>
 
-#include "menus/UserFile.h"
+#include "userdata/UserFile.h"
 
 namespace {
 constexpr std::size_t kEntrySize = 16;
