@@ -13,6 +13,7 @@
 #include "engine/PictureArchive.h"
 #include "platform/files.h"
 #include "runtime/image_loader.h"
+#include "runtime/sdl/picture_decoder.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   rt::Image image;
   std::string error;
   const std::uint8_t badPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  rt::loadImage(badPng, true, image, error);
+  rt::loadImage(badPng, &rt::sdl::decodeCompressedPicture, image, error);
   return 0;
 }
 
@@ -58,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     rt::Image image;
     std::string error;
-    rt::loadImage(*picture, false, image, error);
+    rt::loadImage(*picture, nullptr, image, error);
   };
   // Every entry the file has room for (up to 64), the one after, and the last index there is.
   const std::size_t entries = std::min<std::size_t>(size / 8 + 1, 64);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct Image {
   std::vector<std::uint8_t> rgba;
   bool empty() const { return width <= 0 || height <= 0; }
 };
+
+// Decodes the pixels of a PNG or JPEG picture into RGBA; false, with the reason, when it cannot.
+using PictureDecoder = bool (*)(std::span<const std::uint8_t> bytes, Image& image,
+                                std::string& error);
 
 // An axis-aligned textured rectangle on the 800 x 600 picture (pixels, y down, x0 <= x1 and
 // y0 <= y1), with the texture coordinates (0..1) at its top-left and bottom-right corners and a
@@ -68,9 +73,9 @@ class Backend {
   // False while the window is minimised or hidden (the engine then skips its passes).
   virtual bool active() const = 0;
 
-  // True when pictures must be decoded into pixels for upload; the headless backend says no,
-  // so scripted runs never spend time decoding.
-  virtual bool wantsPixels() const = 0;
+  // Decodes PNG and JPEG pictures into pixels for upload; null when pictures are taken by their
+  // size alone, as the headless backend does, so scripted runs never spend time decoding.
+  virtual PictureDecoder pictureDecoder() const = 0;
   // Returns a reference > 0, or 0 when the picture cannot be uploaded.
   virtual int createTexture(const Image& image) = 0;
   virtual void destroyTexture(int texture) = 0;

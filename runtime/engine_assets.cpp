@@ -22,7 +22,7 @@ std::optional<std::vector<std::uint8_t>> readGameFile(const char* what, const st
 int uploadPicture(std::span<const std::uint8_t> bytes, const std::string& source) {
   Image image;
   std::string error;
-  if (!loadImage(bytes, backend().wantsPixels(), image, error)) {
+  if (!loadImage(bytes, backend().pictureDecoder(), image, error)) {
     reportBadInput("picture", source, error);
     return 0;
   }

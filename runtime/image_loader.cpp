@@ -1,8 +1,5 @@
 #include "runtime/image_loader.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
-
 #include <cstring>
 
 #include "platform/byte_reader.h"
@@ -63,41 +60,6 @@ bool jpegSize(std::span<const std::uint8_t> b, int& width, int& height, std::str
   return false;
 }
 
-// The decoder is called by name: SDL_image's own detection would try other formats (SVG among
-// them) on whatever the contents look like.
-bool decodeWithSdl(std::span<const std::uint8_t> bytes, ImageKind kind, Image& image,
-                   std::string& error) {
-  SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  if (!rw) {
-    error = std::string("cannot read: ") + SDL_GetError();
-    return false;
-  }
-  SDL_Surface* loaded = kind == ImageKind::Png ? IMG_LoadPNG_RW(rw) : IMG_LoadJPG_RW(rw);
-  SDL_RWclose(rw);
-  if (!loaded) {
-    error = std::string("cannot decode: ") + IMG_GetError();
-    return false;
-  }
-  SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-  SDL_FreeSurface(loaded);
-  if (!rgba) {
-    error = std::string("cannot convert: ") + SDL_GetError();
-    return false;
-  }
-  image.width = rgba->w;
-  image.height = rgba->h;
-  const std::size_t row = std::size_t(rgba->w) * 4;
-  image.rgba.resize(row * std::size_t(rgba->h));
-  SDL_LockSurface(rgba);
-  for (int y = 0; y < rgba->h; ++y) {
-    std::memcpy(image.rgba.data() + row * y,
-                static_cast<const std::uint8_t*>(rgba->pixels) + std::size_t(rgba->pitch) * y, row);
-  }
-  SDL_UnlockSurface(rgba);
-  SDL_FreeSurface(rgba);
-  return true;
-}
-
 }  // namespace
 
 ImageKind sniffImage(std::span<const std::uint8_t> b) {
@@ -122,12 +84,12 @@ bool imageSize(std::span<const std::uint8_t> bytes, int& width, int& height, std
   return false;
 }
 
-bool loadImage(std::span<const std::uint8_t> bytes, bool wantPixels, Image& image,
+bool loadImage(std::span<const std::uint8_t> bytes, PictureDecoder compressed, Image& image,
                std::string& error) {
   image = Image{};
   int width = 0, height = 0;
   if (!imageSize(bytes, width, height, error)) return false;
-  if (!wantPixels) {
+  if (compressed == nullptr) {
     image.width = width;
     image.height = height;
     return true;
@@ -138,7 +100,7 @@ bool loadImage(std::span<const std::uint8_t> bytes, bool wantPixels, Image& imag
     error = "picture too large";
     return false;
   }
-  if (!decodeWithSdl(bytes, kind, image, error)) return false;
+  if (!compressed(bytes, image, error)) return false;
   // The header said one size and the decoder found another: trust neither.
   if (image.width != width || image.height != height) {
     image = Image{};

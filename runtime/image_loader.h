@@ -1,5 +1,6 @@
-// Pictures from bytes: PNG and JPEG through SDL2_image, and DDS holding uncompressed 32-bit BGRA
-// or RGBA. The decoder is picked by the first bytes, never by the file name.
+// Pictures from bytes: PNG and JPEG through a decoder the renderer hands in (SDL2_image's, in
+// runtime/sdl), and DDS holding uncompressed 32-bit BGRA or RGBA. The kind is picked by the first
+// bytes, never by the file name.
 #pragma once
 
 #include <cstdint>
@@ -21,9 +22,10 @@ ImageKind sniffImage(std::span<const std::uint8_t> bytes);
 // broken or the size is outside 1..kMaxImageSide.
 bool imageSize(std::span<const std::uint8_t> bytes, int& width, int& height, std::string& error);
 
-// Decodes a picture. With wantPixels false only the header is checked and the image carries its
-// size without pixels. On failure returns false and says why in error.
-bool loadImage(std::span<const std::uint8_t> bytes, bool wantPixels, Image& image,
+// Decodes a picture, PNG and JPEG with `compressed`. Without a decoder only the header is
+// checked and the image carries its size without pixels. On failure returns false and says why
+// in error.
+bool loadImage(std::span<const std::uint8_t> bytes, PictureDecoder compressed, Image& image,
                std::string& error);
 
 }  // namespace rt

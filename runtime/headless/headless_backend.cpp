@@ -27,7 +27,7 @@ class HeadlessBackend final : public Backend {
   bool fullScreen() const override { return open_ && fullScreen_; }
   bool active() const override { return open_ && sys::headlessWindowShown(window_); }
 
-  bool wantsPixels() const override { return false; }
+  PictureDecoder pictureDecoder() const override { return nullptr; }
   int createTexture(const Image&) override {
     textures_.insert(++lastTexture_);
     return lastTexture_;

@@ -10,6 +10,7 @@
 #include "runtime/backend.h"
 #include "runtime/live_input.h"
 #include "runtime/sdl/mixer.h"
+#include "runtime/sdl/picture_decoder.h"
 #include "runtime/sdl/presenter.h"
 #include "runtime/sdl/renderer_choice.h"
 #include "runtime/sdl/windows.h"
@@ -26,7 +27,7 @@ class SdlBackend final : public Backend {
   bool fullScreen() const override { return window_ && fullScreen_; }
   bool active() const override;
 
-  bool wantsPixels() const override { return true; }
+  PictureDecoder pictureDecoder() const override { return &sdl::decodeCompressedPicture; }
   int createTexture(const Image& image) override;
   void destroyTexture(int texture) override {
     if (presenter_) presenter_->destroyTexture(texture);

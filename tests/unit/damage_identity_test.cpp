@@ -14,6 +14,7 @@
 #include "runtime/raster/damage.h"
 #include "runtime/raster/rasteriser.h"
 #include "runtime/runtime.h"
+#include "runtime/sdl/picture_decoder.h"
 #include "runtime/system.h"
 #include "scene/Game.h"
 #include "scene/Scene.h"
@@ -34,7 +35,7 @@ class TwiceDrawingBackend final : public rt::Backend {
   void close() override {}
   bool fullScreen() const override { return fullScreen_; }
   bool active() const override { return sys::headlessWindowShown(window_); }
-  bool wantsPixels() const override { return true; }
+  rt::PictureDecoder pictureDecoder() const override { return &rt::sdl::decodeCompressedPicture; }
   int createTexture(const rt::Image& image) override {
     return pictures_.add(rt::raster::pictureFromImage(image));
   }

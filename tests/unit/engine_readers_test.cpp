@@ -6,6 +6,7 @@
 
 #include "runtime/dds_image.h"
 #include "runtime/image_loader.h"
+#include "runtime/sdl/picture_decoder.h"
 #include "runtime/wid_font.h"
 #include "runtime/xmodel.h"
 #include "tests/unit/engine_fixtures.h"
@@ -21,7 +22,7 @@ TEST(EngineDds, DecodesBgraAndRgbaAlike) {
     EXPECT_EQ(file.size(), rt::kDdsHeaderBytes + 8);
     rt::Image image;
     std::string error;
-    ASSERT_TRUE(rt::loadImage(file, true, image, error)) << error;
+    ASSERT_TRUE(rt::loadImage(file, &rt::sdl::decodeCompressedPicture, image, error)) << error;
     EXPECT_EQ(image.width, 2);
     EXPECT_EQ(image.height, 1);
     EXPECT_EQ(image.rgba, (std::vector<std::uint8_t>{255, 0, 0, 255, 0, 0, 255, 128}));
@@ -53,7 +54,7 @@ TEST(EngineDds, RefusesBrokenFiles) {
   for (const Case& c : cases) {
     rt::Image image;
     std::string error;
-    EXPECT_FALSE(rt::loadImage(c.bytes, true, image, error)) << c.what;
+    EXPECT_FALSE(rt::loadImage(c.bytes, &rt::sdl::decodeCompressedPicture, image, error)) << c.what;
     EXPECT_FALSE(error.empty()) << c.what;
     EXPECT_TRUE(image.rgba.empty()) << c.what;
   }
@@ -63,12 +64,12 @@ TEST(EnginePictures, PngDecodesWithPixelsAndChecksOnlyTheHeaderWithout) {
   const Bytes file = enginetest::png(3, 2, {10, 20, 30, 40});
   rt::Image image;
   std::string error;
-  ASSERT_TRUE(rt::loadImage(file, true, image, error)) << error;
+  ASSERT_TRUE(rt::loadImage(file, &rt::sdl::decodeCompressedPicture, image, error)) << error;
   ASSERT_EQ(image.rgba.size(), 3u * 2u * 4u);
   EXPECT_EQ(image.rgba[4], 10);
   EXPECT_EQ(image.rgba[7], 40);
 
-  ASSERT_TRUE(rt::loadImage(file, false, image, error));
+  ASSERT_TRUE(rt::loadImage(file, nullptr, image, error));
   EXPECT_EQ(image.width, 3);
   EXPECT_EQ(image.height, 2);
   EXPECT_TRUE(image.rgba.empty());
@@ -91,13 +92,16 @@ TEST(EnginePictures, RefusesUnknownTruncatedAndOversizedPictures) {
     for (bool pixels : {false, true}) {
       rt::Image image;
       std::string error;
-      EXPECT_FALSE(rt::loadImage(bytes, pixels, image, error)) << bytes.size();
+      EXPECT_FALSE(
+          rt::loadImage(bytes, pixels ? &rt::sdl::decodeCompressedPicture : nullptr, image, error))
+          << bytes.size();
       EXPECT_FALSE(error.empty());
     }
   }
   rt::Image image;
   std::string error;
-  EXPECT_FALSE(rt::loadImage(brokenPng, true, image, error)) << "damaged pixel data";
+  EXPECT_FALSE(rt::loadImage(brokenPng, &rt::sdl::decodeCompressedPicture, image, error))
+      << "damaged pixel data";
 }
 
 TEST(EngineXModel, ReadsTheSquareAndSkipsWhatItDoesNotNeed) {

@@ -2,7 +2,7 @@
 // spawner's fill, as the field applies them.
 #include <gtest/gtest.h>
 
-#include "tests/unit/field_fixture.h"
+#include "tests/gameplay/field_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/field_fixture.h"
+#include "tests/gameplay/field_fixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/field_fixture.h"
+#include "tests/gameplay/field_fixture.h"
 
 namespace {
 
