@@ -78,7 +78,7 @@ void HeadlessPlay::Restart() {
   counters_.SetLives(3);
   counters_.TimeLeft = 290;
   counters_.SetMissiles(1000);
-  field_.Bat.Transform(12, counters_, step_.tick);
+  field_.Bat.Transform(CapsuleKind::GunBat, counters_, step_.tick);
   LaunchTwentyBalls(field_);
 }
 

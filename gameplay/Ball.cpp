@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int kWallSound = 10;
-constexpr std::size_t kWallPieces = 10;
 
 const ContactBox kTopWall{0, 11.4L, 0.8L, 16};
 const ContactBox kLeftWall{-15.2L, 2.1L, 9.9L, 0.8L};
@@ -90,7 +89,7 @@ Bounce TBubble::Collide(bool reflect, const ContactBox& box, long double k) {
 }
 
 bool TBubble::BounceOffBat(TBita& bat, Bounce bounce, std::uint32_t tick, bool soundOn) {
-  if (bat.Transformation == 8) {
+  if (bat.Transformation == CapsuleKind::CatcherBat) {
     // The catcher holds it until the player launches again.
     Launched = false;
     Y = bat.Y + bat.HalfHeight + Radius - 0.1L;
@@ -120,7 +119,7 @@ void TBubble::Update(const FrameStep& step, TBita& bat, const std::vector<TBlock
   if (ModeTimer > 0) {
     ModeTimer -= 0.013L;
     if (ModeTimer < 0) {
-      if (Mode == bmSpeed) Speed = 0.2L;
+      if (Mode == bmSpeed) Speed = kNormalBallSpeed;
       if (Mode == bmArmored) SetTexture(false);
       Mode = bmNormal;
     }
@@ -220,7 +219,7 @@ bool TBubble::Move(const FrameStep& step, TBita& bat, const std::vector<TBlock>&
     }
   }
   if (!stopped) StepAhead(k);
-  if (Y < -15 || std::fabs(X) > 17) {
+  if (Y < kBallLostBelow || std::fabs(X) > kBallLostBeyond) {
     Launched = false;
     Active = false;
     Hide();

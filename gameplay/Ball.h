@@ -1,8 +1,8 @@
 // TBubble: a ball. The game has twenty slots; a slot is inactive, or holds a ball held on the bat
 // or flying. A flying ball moves along its angle at its speed, bounces off the top and side
 // walls, the bat, enemies and bricks with a small random deviation, damages what it hits and is
-// lost below y = -15 or beyond |x| = 17. Bonuses give it a timed mode: 2 changed speed, 3
-// armoured (through breakable bricks and enemies, trailing flames).
+// lost below y = -15 or beyond |x| = 17 (gameplay/FieldGeometry.h). Bonuses give it a timed mode: 2
+// changed speed, 3 armoured (through breakable bricks and enemies, trailing flames).
 #pragma once
 
 #include <array>
@@ -23,6 +23,9 @@ class TBlock;
 class TEnemy;
 
 enum BallMode : std::int32_t { bmNormal = 0, bmSpeed = 2, bmArmored = 3 };
+
+// A ball's speed in field units a frame-factor unit, outside the speed capsules' modes.
+inline constexpr long double kNormalBallSpeed = 0.2L;
 
 class TBubble {
  public:
@@ -47,7 +50,7 @@ class TBubble {
   long double X = 0, Y = 0;
   long double Radius = 0.4L;
   long double Angle = 0;
-  long double Speed = 0.2L;
+  long double Speed = kNormalBallSpeed;
   bool Launched = false;
   bool Active = false;
   long double ModeTimer = 0;

@@ -28,32 +28,16 @@ const Shape& ShapeOf(int size) {
 // The explosion's five meshes.
 constexpr float kExplosionMeshes[5][2] = {{397, 93}, {457, 86}, {530, 103}, {480, 106}, {416, 109}};
 
-// Animation a (1 narrow, 2 wide, 3 gun, 4 catcher) ends in shape a + 1.
-int AnimationOf(int kind) {
-  switch (kind) {
-    case 9:
-      return 1;
-    case 6:
-      return 2;
-    case 12:
-      return 3;
-    default:
-      return 4;
-  }
-}
-
-std::int32_t TransformationPoints(int kind) {
-  return kind == 12 ? 500 : kind == 9 ? -100 : 100;
-}
-
-constexpr long double kFieldLimit = 12;
 constexpr long double kBatSpeed = 0.3L;
 
 }  // namespace
 
 void TBita::CreateSoundsAndFlames() {
   sounds_[0] = iSoundCreate("sound\\bita_explo.wav", 0);
-  for (std::size_t i = 1; i <= 12; ++i) sounds_[i] = iSoundCreate("sound\\Bonus1.wav", 0);
+  for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
+    sounds_[static_cast<std::size_t>(kind)] =
+        iSoundCreate(RuleOf(static_cast<CapsuleKind>(kind)).sound, 0);
+  }
   const FlameLook exhaust{{0, -100, 80}, 0.2f, {0, -1, 0}, {0.05f, 0.05f}, {0.05f, 0.1f}};
   const FlameLook rightJet{{-100, 0, 80}, 0.1f, {-1, 0, 0}, {0.05f, 0.05f}, {0.05f, 0.1f}};
   const FlameLook leftJet{{100, 0, 80}, 0.1f, {1, 0, 0}, {0.05f, 0.05f}, {0.05f, 0.1f}};
@@ -82,7 +66,7 @@ void TBita::Init(const TFieldTextures& textures) {
   HalfWidth = 3.28L;
   Blinking = Exploding = Running = false;
   Growing = true;
-  Transformation = Pending = -1;
+  Transformation = Pending = CapsuleKind::None;
   for (TExplo& piece : Debris) piece.Init(textures);
   FallSpeed = 0;
 }
@@ -145,8 +129,10 @@ FieldRect TBita::Rect() const {
           static_cast<double>(Y - HalfHeight), static_cast<double>(X + HalfWidth)};
 }
 
-void TBita::PlayBonusSound(int kind) const {
-  if (kind >= 1 && kind <= 12) iSoundPlayNow(sounds_[static_cast<std::size_t>(kind)], 0);
+void TBita::PlayBonusSound(CapsuleKind kind) const {
+  const int index = static_cast<int>(kind);
+  if (index >= 1 && index <= kCapsuleKinds)
+    iSoundPlayNow(sounds_[static_cast<std::size_t>(index)], 0);
 }
 
 void TBita::Blink(std::uint32_t tick) {
@@ -164,21 +150,22 @@ void TBita::StartRevert() {
   Frame = 3;
 }
 
-void TBita::Transform(int kind, TGameCounters& counters, std::uint32_t tick) {
+void TBita::Transform(CapsuleKind kind, TGameCounters& counters, std::uint32_t tick) {
   if (kind == Transformation) return;
-  if (Running || Transformation != -1) {
+  if (Running || Transformation != CapsuleKind::None) {
     Pending = kind;
     if (!Running) StartRevert();
     return;
   }
   Running = true;
   Growing = true;
-  Size = AnimationOf(kind);
+  const CapsuleRule& rule = RuleOf(kind);
+  Size = rule.shape;
   Frame = 1;
   ShowAnimationFrame(Size, Frame);
   Tick = tick;
-  ModeTimer = 15;
-  counters.AddScore(TransformationPoints(kind));
+  ModeTimer = kCapsuleSeconds;
+  counters.AddScore(rule.points);
   Transformation = kind;
 }
 
@@ -193,7 +180,7 @@ void TBita::ResetForLife() {
   Y = -10;
   PlaceMesh();
   Exploding = Blinking = Running = false;
-  Transformation = Pending = -1;
+  Transformation = Pending = CapsuleKind::None;
   ApplySize(1, 1);
 }
 
@@ -226,7 +213,7 @@ void TBita::Animate(std::uint32_t tick) {
   ApplySize(1, 1);
   Size = 1;
   Growing = false;
-  Transformation = -1;
+  Transformation = CapsuleKind::None;
   ShowShape(1, false);
 }
 
@@ -252,22 +239,23 @@ BatOutcome TBita::Update(const FrameStep& step, const BatControls& controls,
   if (!Running && ModeTimer > 0) {
     ModeTimer -= step.k * 0.013L;
     if (ModeTimer < 0) {
-      if (Transformation == 6 || Transformation == 8 || Transformation == 9 ||
-          Transformation == 12) {
+      if (ShapesTheBat(Transformation)) {
         StartRevert();
       } else {
-        Transformation = -1;
+        Transformation = CapsuleKind::None;
       }
     }
   }
   // The gun turns back as soon as it is out of missiles.
-  if (!Running && Transformation == 12 && counters.GetMissiles() == 0) StartRevert();
-  if (Transformation == -1 && !Running && Pending != -1) {
-    const int kind = Pending;
+  if (!Running && Transformation == CapsuleKind::GunBat && counters.GetMissiles() == 0) {
+    StartRevert();
+  }
+  if (Transformation == CapsuleKind::None && !Running && Pending != CapsuleKind::None) {
+    const CapsuleKind kind = Pending;
     PlayBonusSound(kind);
-    if (kind == 12) counters.SetMissiles(counters.GetMissiles() + 6);
+    counters.SetMissiles(counters.GetMissiles() + RuleOf(kind).missiles);
     Transform(kind, counters, t);
-    Pending = -1;
+    Pending = CapsuleKind::None;
   }
   if (Blinking && t - Tick > 30) {
     Blinking = false;
@@ -340,13 +328,13 @@ void TBita::EntryBursts() const {
 void TBita::Exhausts() const {
   FlameBurst(kMain, 0, -1.2L);
   switch (Transformation) {
-    case 9:
+    case CapsuleKind::NarrowBat:
       EngineExhausts(0.9L, 1.1L);
       break;
-    case 6:
+    case CapsuleKind::WideBat:
       EngineExhausts(3.2L, 3.9L);
       break;
-    case 12:
+    case CapsuleKind::GunBat:
       break;  // the gun has no engine exhausts
     default:
       EngineExhausts(1.8L, 2.2L);
@@ -367,21 +355,23 @@ void TBita::Steer(const FrameStep& step, const BatControls& controls,
     InputDirection = pointer < 0 ? mvLeft : pointer > 0 ? mvRight : mvStill;
   }
   // The jets sit further out on the wide bat, closer in on the narrow one; the gun has none.
-  const long double jet = Transformation == 9 ? 1.5L : Transformation == 6 ? 5.7L : 3.0L;
-  const bool jets = Transformation != 12;
+  const long double jet = Transformation == CapsuleKind::NarrowBat ? 1.5L
+                          : Transformation == CapsuleKind::WideBat ? 5.7L
+                                                                   : 3.0L;
+  const bool jets = Transformation != CapsuleKind::GunBat;
   // After a stall the move is cut into steps of at most two ordinary ones, each tested against
   // the field's edge, so the bat (and the ball it holds) never flies out of the field.
   const int steps = SubSteps(step.k, 2);
   const long double move = kBatSpeed * step.k / steps;
-  if ((controls.leftKey || InputDirection == mvLeft) && X > -kFieldLimit) {
+  if ((controls.leftKey || InputDirection == mvLeft) && X > -kBatTravelLimit) {
     Movement = mvLeft;
     if (jets) FlameBurst(kLeftJet, jet, 0.1L);
-    for (int i = 0; i < steps && X > -kFieldLimit; ++i) Slide(-move, balls);
+    for (int i = 0; i < steps && X > -kBatTravelLimit; ++i) Slide(-move, balls);
   }
-  if ((controls.rightKey || InputDirection == mvRight) && X < kFieldLimit) {
+  if ((controls.rightKey || InputDirection == mvRight) && X < kBatTravelLimit) {
     Movement = mvRight;
     if (jets) FlameBurst(kRightJet, -jet, 0.1L);
-    for (int i = 0; i < steps && X < kFieldLimit; ++i) Slide(move, balls);
+    for (int i = 0; i < steps && X < kBatTravelLimit; ++i) Slide(move, balls);
   }
   if (!controls.leftKey && !controls.rightKey && InputDirection == mvStill) Movement = mvStill;
   if (pointer == 0) InputDirection = mvStill;
@@ -405,9 +395,9 @@ void TBita::LaunchAndFire(TGameCounters& counters, std::array<TBubble, 20>& ball
     const long double sign = Random(2) == 0 ? 1 : -1;
     const int n = Random(10);
     ball.Angle = (n / 10.0L + 0.1L) * sign;
-    ball.Speed = 0.2L;
+    ball.Speed = kNormalBallSpeed;
   }
-  if (counters.GetMissiles() <= 0 || Transformation != 12) return;
+  if (counters.GetMissiles() <= 0 || Transformation != CapsuleKind::GunBat) return;
   MissileSide = !MissileSide;
   for (TBitaMissile& missile : Missiles) {
     if (missile.Active) continue;

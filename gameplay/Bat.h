@@ -1,6 +1,6 @@
 // TBita: the player's bat. It moves along the bottom of the field with the arrow keys or the
 // mouse, holds and launches balls, changes shape for 15 seconds when a shaping capsule is caught
-// (6 wide, 8 catcher, 9 narrow, 12 gun), fires missiles in its gun shape, and explodes and falls
+// (wide, catcher, narrow, gun), fires missiles in its gun shape, and explodes and falls
 // out of the field when the last ball is lost. Shapes (sizes): 1 normal, 2 narrow, 3 wide, 4 gun,
 // 5 catcher; during a transformation `Size` is the index of the running animation.
 #pragma once
@@ -11,6 +11,7 @@
 
 #include "engine/MeshSprite.h"
 #include "gameplay/Ball.h"
+#include "gameplay/Capsules.h"
 #include "gameplay/Counters.h"
 #include "gameplay/Explosion.h"
 #include "gameplay/FieldContacts.h"
@@ -55,9 +56,9 @@ class TBita {
   // The shaping half of a capsule (kinds 6, 8, 9, 12): the same shape again changes nothing; a
   // new shape while another is on or changing waits until the bat is back to normal; else the
   // animation starts, with the capsule's points.
-  void Transform(int kind, TGameCounters& counters, std::uint32_t tick);
+  void Transform(CapsuleKind kind, TGameCounters& counters, std::uint32_t tick);
   // A capsule's sound (whatever the sound-effects setting).
-  void PlayBonusSound(int kind) const;
+  void PlayBonusSound(CapsuleKind kind) const;
   // The hit flash of a ball bouncing off it (not while blinking or changing shape).
   void Blink(std::uint32_t tick);
   // Starts the animation back to the normal shape.
@@ -87,9 +88,9 @@ class TBita {
   std::int32_t Size = 1;
   std::int32_t Frame = 0;
   bool Exploding = false;
-  std::int32_t Transformation = -1;  // -1 none, else the capsule kind that shaped the bat
-  std::int32_t Pending = -1;         // a shape to take once the bat is back to normal
-  long double ModeTimer = 15;        // seconds left of the current shape
+  CapsuleKind Transformation = CapsuleKind::None;  // the capsule kind that shaped the bat
+  CapsuleKind Pending = CapsuleKind::None;         // a shape to take once the bat is back to normal
+  long double ModeTimer = 15;                      // seconds left of the current shape
   std::uint8_t InputDirection = mvStill;
   std::array<TExplo, 30> Debris;
   std::array<TBitaMissile, 10> Missiles;

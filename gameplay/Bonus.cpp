@@ -4,11 +4,11 @@
 
 void TBonus::CreateSprite() {
   Sprite = TMeshSprite::CreateBare(15);
-  iMeshTextureSet(Sprite->Mesh, textures_->BonusTexture(Kind));
+  iMeshTextureSet(Sprite->Mesh, textures_->BonusTexture(static_cast<int>(Kind)));
   SetScreenSize(Sprite->Mesh, 44, 46);
 }
 
-void TBonus::Init(int kind, const TFieldTextures& textures) {
+void TBonus::Init(CapsuleKind kind, const TFieldTextures& textures) {
   textures_ = &textures;
   Kind = kind;
   CreateSprite();
@@ -56,7 +56,7 @@ bool TBonus::Update(long double k, const FieldRect& bat) {
     }
     Y -= 0.15L * k / steps;
     PlaceMesh();
-    if (Y < -14) Remove();
+    if (Y < kCapsuleLostBelow) Remove();
   }
   return false;
 }

@@ -1,17 +1,16 @@
 // TBonus: a capsule that falls from a destroyed brick towards the bat. The game keeps a pool of
-// 36, three of each kind 1..12; a drop activates a free one, catching or losing it deactivates
-// it. Kinds: 1 extra life, 2 more time, 3 a life lost, 4 less time, 5 armoured balls, 6 wide
-// bat, 7 faster balls, 8 catcher bat, 9 narrow bat, 10 slower balls, 11 two extra balls, 12 gun
-// bat.
+// 36, three of each kind (gameplay/Capsules.h); a drop activates a free one, catching or losing it
+// deactivates it.
 #pragma once
 
 #include "engine/MeshSprite.h"
+#include "gameplay/Capsules.h"
 #include "gameplay/FieldGeometry.h"
 #include "gameplay/FieldTextures.h"
 
 class TBonus {
  public:
-  void Init(int kind, const TFieldTextures& textures);
+  void Init(CapsuleKind kind, const TFieldTextures& textures);
   void RebuildMeshes();
   void PlaceMesh() const;
   // Drops the capsule at (x, y): placed, active and shown.
@@ -27,7 +26,7 @@ class TBonus {
   long double X = 0, Y = 0;
   long double HalfHeight = 0.92L, HalfWidth = 0.88L;
   bool Active = false;
-  int Kind = 0;
+  CapsuleKind Kind = CapsuleKind::None;
 
  private:
   void CreateSprite();

@@ -4,11 +4,9 @@
 
 namespace {
 
-constexpr long double kModeSeconds = 15;
-
 void ArmourBalls(std::array<TBubble, 20>& balls) {
   for (TBubble& ball : balls) {
-    ball.ModeTimer = kModeSeconds;
+    ball.ModeTimer = kCapsuleSeconds;
     if (ball.Mode == bmArmored) continue;
     ball.Mode = bmArmored;
     ball.SetTexture(true);
@@ -16,19 +14,19 @@ void ArmourBalls(std::array<TBubble, 20>& balls) {
 }
 
 // Faster or slower balls; an armoured ball loses its armour and changes further.
-void ChangeSpeed(BonusTargets& targets, long double fromArmour, long double plain) {
+void ChangeSpeed(BonusTargets& targets, const CapsuleRule& rule) {
   for (TBubble& ball : targets.balls) {
     const bool armored = ball.Mode == bmArmored;
     ball.Mode = bmSpeed;
-    ball.ModeTimer = kModeSeconds;
+    ball.ModeTimer = kCapsuleSeconds;
     if (armored) {
-      ball.Speed = fromArmour;
+      ball.Speed = rule.speedOutOfArmour;
       ball.SetTexture(false);
     } else {
-      ball.Speed = plain;
+      ball.Speed = rule.speed;
     }
   }
-  targets.bat.ModeTimer = kModeSeconds;
+  targets.bat.ModeTimer = kCapsuleSeconds;
 }
 
 // A free slot takes a new ball at the first ball in play, flying off up and to the right.
@@ -51,54 +49,40 @@ void AddBall(std::array<TBubble, 20>& balls) {
 
 }  // namespace
 
-bool ApplyBonus(int kind, BonusTargets targets) {
+bool ApplyBonus(CapsuleKind kind, BonusTargets targets) {
+  const CapsuleRule& rule = RuleOf(kind);
   TGameCounters& counters = targets.counters;
   targets.bat.PlayBonusSound(kind);
-  switch (kind) {
-    case 1:
-      if (counters.GetLives() < 3) counters.SetLives(counters.GetLives() + 1);
-      counters.AddScore(100);
-      return false;
-    case 2:
-      counters.TimeLeft += 15;
-      counters.AddScore(100);
-      return false;
-    case 3:
-      counters.AddScore(-100);
-      return true;
-    case 4:
-      counters.TimeLeft -= 15;
+  switch (rule.effect) {
+    case CapsuleEffect::ExtraLife:
+      if (counters.GetLives() < kMostLives) counters.SetLives(counters.GetLives() + 1);
+      break;
+    case CapsuleEffect::MoreTime:
+      counters.TimeLeft += kCapsuleSeconds;
+      break;
+    case CapsuleEffect::LifeLost:
+      break;
+    case CapsuleEffect::LessTime:
+      counters.TimeLeft -= kCapsuleSeconds;
       // Never negative: the time then runs out in the next playing frames.
       if (counters.TimeLeft < 0) counters.TimeLeft = 0.01L;
-      counters.AddScore(-100);
-      return false;
-    case 5:
+      break;
+    case CapsuleEffect::Armour:
       ArmourBalls(targets.balls);
-      counters.AddScore(100);
-      return false;
-    case 7:
-      ChangeSpeed(targets, 0.25L, 0.225L);
-      counters.AddScore(100);
-      return false;
-    case 10:
-      ChangeSpeed(targets, 0.15L, 0.1L);
-      counters.AddScore(-100);
-      return false;
-    case 11:
+      break;
+    case CapsuleEffect::BallSpeed:
+      ChangeSpeed(targets, rule);
+      break;
+    case CapsuleEffect::TwoBalls:
       AddBall(targets.balls);
       AddBall(targets.balls);
-      counters.AddScore(100);
-      return false;
-    case 12:
-      counters.SetMissiles(counters.GetMissiles() + 6);
+      break;
+    case CapsuleEffect::BatShape:
+      // The shape brings its missiles and scores when it starts.
+      counters.SetMissiles(counters.GetMissiles() + rule.missiles);
       targets.bat.Transform(kind, counters, targets.tick);
-      return false;
-    case 6:
-    case 8:
-    case 9:
-      targets.bat.Transform(kind, counters, targets.tick);
-      return false;
-    default:
       return false;
   }
+  counters.AddScore(rule.points);
+  return rule.harmful;
 }

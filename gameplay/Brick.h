@@ -15,6 +15,10 @@
 #include "gameplay/FieldTextures.h"
 #include "gameplay/LevelGrid.h"
 
+// The brick list starts with the ten pieces of the side walls, five a side; the level's bricks
+// follow.
+inline constexpr std::size_t kWallPieces = 10;
+
 // What a hit did, for the field to apply.
 struct BrickHit {
   std::int32_t points = 0;

@@ -1,7 +1,7 @@
 #include "gameplay/Field.h"
 
 #include "gameplay/BonusEffects.h"
-#include "gameplay/Random.h"
+#include "gameplay/Drops.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ void TField::Create(const TFieldTextures& textures, TGameCounters& counters) {
   Bat.Init(textures);
   for (TBubble& ball : Balls) ball.Init(textures);
   for (std::size_t i = 0; i < Bonuses.size(); ++i) {
-    Bonuses[i].Init(static_cast<int>(i / 3) + 1, textures);
+    Bonuses[i].Init(static_cast<CapsuleKind>(i / 3 + 1), textures);
   }
   for (std::size_t i = 0; i < Enemies.size(); ++i) {
     Enemies[i].Init(static_cast<int>(i / 3) + 1, textures);
@@ -94,7 +94,7 @@ void TField::StartLife() {
   EntrySlide = true;
   HoldFirstBall();
   TBubble& first = Balls[0];
-  first.Speed = 0.2L;
+  first.Speed = kNormalBallSpeed;
   first.Mode = bmNormal;
   first.SetTexture(false);
   for (std::size_t i = 1; i < Balls.size(); ++i) {
@@ -103,7 +103,7 @@ void TField::StartLife() {
     ball.Mode = bmNormal;
     ball.Active = false;
     ball.Launched = false;
-    ball.Speed = 0.2L;
+    ball.Speed = kNormalBallSpeed;
     ball.SetTexture(false);
     ball.Hide();
   }
@@ -115,7 +115,7 @@ void TField::PlaceForLevel() {
   Bat.PlaceMesh();
   Bat.Blinking = Bat.Exploding = Bat.Running = false;
   Bat.Growing = true;
-  Bat.Transformation = Bat.Pending = -1;
+  Bat.Transformation = Bat.Pending = CapsuleKind::None;
   Bat.ApplySize(1, 1);
   for (std::size_t i = 1; i < Balls.size(); ++i) {
     Balls[i].Active = false;
@@ -203,22 +203,18 @@ void TField::HitEnemy(std::size_t index) {
 }
 
 void TField::Drop(long double x, long double y) {
-  if (Random(6) == 3) {
-    // Thirteen draws for twelve kinds: the extra life comes twice as often.
-    int kind = Random(13) + 1;
-    if (kind == 13) kind = 1;
+  const BrickDrop drop = DrawBrickDrop();
+  if (drop.capsule != CapsuleKind::None) {
     for (TBonus& bonus : Bonuses) {
-      if (bonus.Kind == kind && !bonus.Active) {
+      if (bonus.Kind == drop.capsule && !bonus.Active) {
         bonus.Drop(x, y);
         return;
       }
     }
     return;
   }
-  if (Random(4) != 1) return;
-  const int kind = Random(3) + 1;
   for (TEnemy& enemy : Enemies) {
-    if (enemy.Kind == kind && !enemy.Alive) {
+    if (drop.enemy != 0 && enemy.Kind == drop.enemy && !enemy.Alive) {
       enemy.Appear(x, y);
       return;
     }

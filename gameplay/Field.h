@@ -21,7 +21,7 @@
 
 class TField final : public FieldContacts {
  public:
-  static constexpr std::size_t kWallPieces = 10;
+  static constexpr std::size_t kWallPieces = ::kWallPieces;
 
   // Creates the bat, the ball slots and both pools over the game's textures and counters.
   void Create(const TFieldTextures& textures, TGameCounters& counters);
@@ -74,7 +74,7 @@ class TField final : public FieldContacts {
   void HoldFirstBall();
   // A life is lost; with fewer than two left the game ends instead.
   void LoseLife(bool batFellOut);
-  // A destroyed brick drops a capsule one time in six, else releases an enemy one time in four.
+  // A destroyed brick may drop a capsule or release an enemy (gameplay/Drops.h).
   void Drop(long double x, long double y);
   // Fills the free neighbours of the spawner brick at `index` with its hidden sliding bricks.
   void Spawn(std::size_t index);

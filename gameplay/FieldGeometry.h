@@ -9,6 +9,12 @@
 
 inline constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
+// The field's limits: a ball is lost below y = -15 or beyond |x| = 17, a falling capsule below
+// y = -14; the bat travels between x = -12 and 12 (the test is made before its step).
+inline constexpr long double kBallLostBelow = -15, kBallLostBeyond = 17;
+inline constexpr long double kCapsuleLostBelow = -14;
+inline constexpr long double kBatTravelLimit = 12;
+
 // A rectangle for RectsOverlap, y up (top > bottom).
 struct FieldRect {
   double top = 0, left = 0, bottom = 0, right = 0;

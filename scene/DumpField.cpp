@@ -27,8 +27,8 @@ rt::Json BatJson(const TBita& bat) {
   json.set("y", Number(bat.Y));
   json.set("size", bat.Size);
   json.set("halfWidth", Number(bat.HalfWidth));
-  json.set("transformation", bat.Transformation);
-  json.set("pending", bat.Pending);
+  json.set("transformation", static_cast<int>(bat.Transformation));
+  json.set("pending", static_cast<int>(bat.Pending));
   json.set("running", bat.Running);
   json.set("exploding", bat.Exploding);
   int inFlight = 0;
@@ -79,7 +79,7 @@ rt::Json BonusesJson(const std::array<TBonus, 36>& bonuses) {
   for (const TBonus& bonus : bonuses) {
     if (!bonus.Active) continue;
     rt::Json item = rt::Json::object();
-    item.set("kind", bonus.Kind);
+    item.set("kind", static_cast<int>(bonus.Kind));
     item.set("x", Number(bonus.X));
     item.set("y", Number(bonus.Y));
     json.push(std::move(item));

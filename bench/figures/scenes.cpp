@@ -100,7 +100,9 @@ class Story final : public rt::InputSource {
     Game->Counters.TimeLeft = 290;
     Game->SetMissiles(1000);
     TBita& bat = Game->Field.Bat;
-    if (bat.Transformation != 12 && !bat.Running) bat.Transform(12, Game->Counters, bat.Tick);
+    if (bat.Transformation != CapsuleKind::GunBat && !bat.Running) {
+      bat.Transform(CapsuleKind::GunBat, Game->Counters, bat.Tick);
+    }
     benchplay::LaunchTwentyBalls(Game->Field);
   }
 

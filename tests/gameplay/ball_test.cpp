@@ -167,7 +167,7 @@ TEST_F(BallTest, AnArmouredBallBreaksThroughButBouncesOffHardBricks) {
 }
 
 TEST_F(BallTest, TheCatcherHoldsABallThatComesDownOntoIt) {
-  field.Bat.Transformation = 8;
+  field.Bat.Transformation = CapsuleKind::CatcherBat;
   TBubble& ball = Fly(0.5L, -8.5L, kPi);
   Update(ball);
   EXPECT_FALSE(ball.Launched);

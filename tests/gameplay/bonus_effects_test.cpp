@@ -29,7 +29,9 @@ class BonusTest : public FieldTest {
     counters.TimeLeft = 100;
   }
 
-  bool Catch(int kind) { return ApplyBonus(kind, {field.Bat, field.Balls, counters, tick_}); }
+  bool Catch(int kind) {
+    return ApplyBonus(static_cast<CapsuleKind>(kind), {field.Bat, field.Balls, counters, tick_});
+  }
 
   // Bat frames 150 ms apart, enough for one animation step each.
   void RunBat(int frames) {
@@ -79,7 +81,7 @@ TEST_F(BonusTest, EveryKindHasItsEffectAndItsPoints) {
     EXPECT_EQ(counters.GetLives(), c.lives);
     EXPECT_EQ(counters.GetMissiles(), c.missiles);
     EXPECT_DOUBLE_EQ(static_cast<double>(counters.TimeLeft), static_cast<double>(c.time));
-    EXPECT_EQ(field.Bat.Transformation, c.transformation);
+    EXPECT_EQ(static_cast<int>(field.Bat.Transformation), c.transformation);
     EXPECT_EQ(field.Bat.Running, c.transformation != -1);
     EXPECT_EQ(ActiveBalls(), c.balls);
     EXPECT_EQ(field.Balls[19].Mode, c.ballMode) << "every slot, in play or not";
@@ -122,13 +124,13 @@ TEST_F(BonusTest, ANewShapeWaitsForTheOldOneToRevertThenScores) {
   RunBat(3);
   ASSERT_EQ(field.Bat.Size, 3) << "wide";
   Catch(12);
-  EXPECT_EQ(field.Bat.Pending, 12);
+  EXPECT_EQ(field.Bat.Pending, CapsuleKind::GunBat);
   EXPECT_TRUE(field.Bat.Running) << "reverting";
   EXPECT_EQ(counters.GetScore(), 1100) << "no points yet";
   EXPECT_EQ(counters.GetMissiles(), 6);
   RunBat(3);  // back to normal, then the gun starts
-  EXPECT_EQ(field.Bat.Transformation, 12);
-  EXPECT_EQ(field.Bat.Pending, -1);
+  EXPECT_EQ(field.Bat.Transformation, CapsuleKind::GunBat);
+  EXPECT_EQ(field.Bat.Pending, CapsuleKind::None);
   EXPECT_EQ(counters.GetScore(), 1600);
   EXPECT_EQ(counters.GetMissiles(), 12) << "six more with the shape itself";
   RunBat(3);
@@ -141,7 +143,7 @@ TEST_F(BonusTest, TheGunTurnsBackWhenItsMissilesAreGone) {
   RunBat(3);
   counters.SetMissiles(0);
   RunBat(4);
-  EXPECT_EQ(field.Bat.Transformation, -1);
+  EXPECT_EQ(field.Bat.Transformation, CapsuleKind::None);
   EXPECT_EQ(field.Bat.Size, 1);
 }
 
@@ -177,6 +179,37 @@ TEST_F(BonusTest, EachCapsuleMeetsTheBatAsTheCapsulesBeforeItInTheFrameLeftIt) {
   EXPECT_TRUE(field.TakeGameOver());
   EXPECT_TRUE(field.Bonuses[12].Active) << "the bat had gone";
   EXPECT_NE(field.Balls[0].Mode, bmArmored);
+}
+
+TEST_F(BonusTest, EveryTimedEffectEndsOnItsFrame) {
+  // 15 seconds at 0.013 a frame: the 1154th frame of an effect is its last. The balls' modes
+  // count every frame; a bat's shape counts from the end of its animation.
+  const struct {
+    int kind;
+    bool bat;
+  } cases[] = {{5, false}, {7, false}, {10, false}, {6, true}, {8, true}, {9, true}, {12, true}};
+  constexpr int kFrames = 1154;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    NewLife();
+    Catch(c.kind);
+    int counted = 0;
+    for (int frame = 0; frame < 5000; ++frame) {
+      const bool timing = c.bat ? !field.Bat.Running : true;
+      RunBat(1);
+      if (c.bat && !timing && field.Bat.Running) continue;  // still growing into the shape
+      ++counted;
+      const bool over = c.bat ? field.Bat.Running : field.Balls[0].Mode == bmNormal;
+      if (over) break;
+    }
+    EXPECT_EQ(counted, kFrames);
+    if (c.bat) {
+      EXPECT_FALSE(field.Bat.Growing) << "turning back";
+    } else {
+      EXPECT_DOUBLE_EQ(static_cast<double>(field.Balls[0].Speed),
+                       static_cast<double>(kNormalBallSpeed));
+    }
+  }
 }
 
 }  // namespace
