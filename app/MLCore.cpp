@@ -5,9 +5,8 @@
 
 #include "engine/KeyCodes.h"
 #include "engine/impact.h"
-#include "menus/OptMenu.h"
+#include "scene/Program.h"
 #include "scene/RunFrame.h"
-#include "scene/Scene.h"
 #include "scene/SetupScene.h"
 
 std::array<std::uint8_t, 256> KeyToVirtualKey{};
@@ -19,6 +18,8 @@ constexpr int kHotKeyAltF4 = 101;
 constexpr int kHotKeyComeBack = 200;
 constexpr int kHotKeyEnd = 201;
 
+// The program the main loop runs, for the window procedure; set while RunMainLoop runs.
+TProgram* running = nullptr;
 // While false the window procedure handles no message at all.
 bool MessagesEnabled = true;
 // After the hidden wait: false opens the engine again, true ends the program.
@@ -26,8 +27,8 @@ bool ExitAfterHide = false;
 // True between the engine's close and its next open.
 bool InHiddenWait = false;
 
-std::int32_t DisplaySelectorFromSettings() {
-  return Settings.Windowed ? 0 : -1;
+std::int32_t DisplaySelectorFromSettings(const TProgram& program) {
+  return program.Settings.Windowed ? 0 : -1;
 }
 
 void MapRun(int firstCode, std::initializer_list<std::uint8_t> virtualKeys) {
@@ -36,7 +37,7 @@ void MapRun(int firstCode, std::initializer_list<std::uint8_t> virtualKeys) {
 }
 
 // One engine pass; false leaves the passes.
-bool RunEnginePass(TCoreConfig& config) {
+bool RunEnginePass(TCoreConfig& config, TProgram& program) {
   sys::System& system = sys::system();
   sys::MSG message;
   if (system.PeekMessage(message)) {
@@ -49,18 +50,18 @@ bool RunEnginePass(TCoreConfig& config) {
   if (!i3ImpactIsExecuting()) return true;
   if (i3ImpactIsInitializing()) {
     i3ImpactInitBegin();
-    SetupScene();
+    SetupScene(program);
     i3ImpactInitEnd();
     if (i3ImpactErrorFlag()) return false;
   }
   if (!i3ImpactIsRendering()) return false;
   if (!i3ImpactIsSkippingRunPhase()) {
     i3ImpactRunBegin();
-    RunFrame();
-    config.BossKey = Settings.BossKey;
+    RunFrame(program);
+    config.BossKey = program.Settings.BossKey;
     iKeyClick(config.BossKey);
     i3ImpactRunEnd();
-    if (GetRestartRequested() != 0 || i3ImpactErrorFlag()) return false;
+    if (program.RestartRequested != 0 || i3ImpactErrorFlag()) return false;
   }
   if (!i3ImpactIsSkippingRenderPhase()) i3ImpactRender();
   return true;
@@ -70,10 +71,10 @@ enum class WaitOutcome { OpenEngine, NewWindow, EndProgram };
 
 // The window waits hidden (or minimised on the task bar) with the engine closed until it is
 // activated again or told to end.
-WaitOutcome WaitHidden(sys::HWND window) {
+WaitOutcome WaitHidden(sys::HWND window, TProgram& program) {
   sys::System& system = sys::system();
   system.ShowWindow(window, sys::SW_HIDE);
-  if (RestoreOnActivate) system.ShowWindow(window, sys::SW_MINIMIZE);
+  if (program.RestoreOnActivate) system.ShowWindow(window, sys::SW_MINIMIZE);
   ExitAfterHide = false;
   InHiddenWait = true;
   sys::MSG message;
@@ -83,8 +84,8 @@ WaitOutcome WaitHidden(sys::HWND window) {
     system.DispatchMessage(message);
   }
   InHiddenWait = false;
-  if (RestoreOnActivate) system.ShowWindow(window, sys::SW_SHOWNORMAL);
-  SetRestartRequested(0);
+  if (program.RestoreOnActivate) system.ShowWindow(window, sys::SW_SHOWNORMAL);
+  program.RestartRequested = 0;
   if (result < 0) {
     system.DestroyWindow(window);
     const int answer = system.MessageBox(
@@ -100,10 +101,10 @@ WaitOutcome WaitHidden(sys::HWND window) {
   return WaitOutcome::OpenEngine;
 }
 
-void RunEngine(sys::HWND window, TCoreConfig& config) {
+void RunEngine(sys::HWND window, TCoreConfig& config, TProgram& program) {
   sys::System& system = sys::system();
   i3ImpactErrorFlagSet(0);
-  RestoreOnActivate = false;
+  program.RestoreOnActivate = false;
   MessagesEnabled = true;
   if (i3ImpactOpen(window, 0)) {
     const std::int32_t values[6] = {
@@ -117,7 +118,7 @@ void RunEngine(sys::HWND window, TCoreConfig& config) {
       if (iDisplayMode() > 0) {
         system.RegisterHotKey(window, kHotKeyAltF4, sys::MOD_ALT, KeyToVirtualKey[kKeyF4]);
       }
-      while (i3ImpactIsRendering() && RunEnginePass(config)) {
+      while (i3ImpactIsRendering() && RunEnginePass(config, program)) {
       }
       i3ImpactExitBegin();
       i3ImpactExitEnd();
@@ -165,38 +166,46 @@ void FillCoreConfig(TCoreConfig& config) {
   config.BossKey = 64;
 }
 
-void RunMainLoop(TCoreConfig& config) {
+void RunMainLoop(TCoreConfig& config, TProgram& program) {
   sys::System& system = sys::system();
+  running = &program;
+  MessagesEnabled = true;
+  ExitAfterHide = InHiddenWait = false;
   BuildKeyTable();
-  SetRestartRequested(0);
+  program.RestartRequested = 0;
   system.RegisterClass(config.ClassName, CoreWindowProc);
   for (;;) {
     const sys::HWND window =
         system.CreateWindowEx(config.ClassName, config.Caption, sys::WS_GAME_WINDOW, config.Left,
                               config.Top, config.Right - config.Left, config.Bottom - config.Top);
-    if (GetRestartRequested() != 0) {
-      if (OptMenu != nullptr && OptMenu->DisplayModeChanged) {
-        SetRestartRequested(0);
-        config.DisplaySelector = DisplaySelectorFromSettings();
-        OptMenu->DisplayModeChanged = false;
+    if (program.RestartRequested != 0) {
+      TOptMenu& options = program.Screens.Options;
+      if (options.DisplayModeChanged) {
+        program.RestartRequested = 0;
+        config.DisplaySelector = DisplaySelectorFromSettings(program);
+        options.DisplayModeChanged = false;
       } else {
-        const WaitOutcome outcome = WaitHidden(window);
+        const WaitOutcome outcome = WaitHidden(window, program);
         if (outcome == WaitOutcome::NewWindow) continue;
-        if (outcome == WaitOutcome::EndProgram) return;
+        if (outcome == WaitOutcome::EndProgram) break;
       }
     }
-    RunEngine(window, config);
-    if (GetRestartRequested() == 0) return;
+    RunEngine(window, config, program);
+    if (program.RestartRequested == 0) break;
   }
+  running = nullptr;
 }
 
 sys::LRESULT CoreWindowProc(sys::HWND window, sys::UINT message, sys::WPARAM wParam,
                             sys::LPARAM lParam) {
   if (!MessagesEnabled) return 0;
   sys::System& system = sys::system();
+  // Outside a run (a window of a test) only the system's own handling applies.
+  if (running == nullptr) return system.DefWindowProc(window, message, wParam, lParam);
+  TProgram& program = *running;
   switch (message) {
     case sys::WM_ACTIVATE:
-      if (RestoreOnActivate) {
+      if (program.RestoreOnActivate) {
         ExitAfterHide = false;
         system.PostQuitMessage(0);
         MessagesEnabled = false;
@@ -216,14 +225,14 @@ sys::LRESULT CoreWindowProc(sys::HWND window, sys::UINT message, sys::WPARAM wPa
       if ((wParam & 0xFF) == 0 && !i3ImpactIsInitializing() && i3ImpactIsRendering() &&
           iDisplayMode() > 0) {
         // A full-screen game that loses the screen waits minimised on the task bar.
-        SetRestartRequested(-1);
-        RestoreOnActivate = true;
+        program.RestartRequested = -1;
+        program.RestoreOnActivate = true;
         return 0;
       }
       break;
     case sys::WM_HOTKEY:
-      if (GameState == gsOptionsKey) {
-        GameState = gsOptions;
+      if (program.State() == gsOptionsKey) {
+        program.ChangeState(gsOptions);
         break;
       }
       if (wParam == kHotKeyComeBack || wParam == kHotKeyEnd) {

@@ -7,6 +7,8 @@
 
 #include "runtime/system.h"
 
+class TProgram;
+
 struct TCoreConfig {
   std::int32_t Left = 0;
   std::int32_t Top = 0;
@@ -28,7 +30,7 @@ void BuildKeyTable();
 // The window centred on the screen, 800 x 600 plus a caption, the window's class and title and
 // the engine values.
 void FillCoreConfig(TCoreConfig& config);
-// Runs until the program is to end. Writes the display selector and engine value D back.
-void RunMainLoop(TCoreConfig& config);
+// Runs `program` until it is to end. Writes the display selector and engine value D back.
+void RunMainLoop(TCoreConfig& config, TProgram& program);
 sys::LRESULT CoreWindowProc(sys::HWND window, sys::UINT message, sys::WPARAM wParam,
                             sys::LPARAM lParam);

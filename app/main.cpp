@@ -4,19 +4,19 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/MLCore.h"
 #include "app/Paths.h"
-#include "online/ConnThread.h"
+#include "gameplay/Random.h"
 #include "online/CurlHttpClient.h"
 #include "platform/files.h"
 #include "runtime/live_input.h"
 #include "runtime/runtime.h"
 #include "runtime/script.h"
 #include "runtime/system.h"
-#include "scene/Random.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 #include "scene/StartupFiles.h"
 #include "scene/StateDump.h"
 #include "scene/StateNames.h"
@@ -30,7 +30,9 @@ class NoInput final : public rt::InputSource {
   void resetMouse(float, float) override {}
 };
 
-std::unique_ptr<rt::ScriptDriver> LoadScript(const std::string& file, rt::VirtualClock& clock) {
+// The commands of a script file; a file that cannot be read or parsed ends the program with
+// status 2 and the reason.
+std::vector<rt::ScriptCommand> LoadScript(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     std::fprintf(stderr, "glintbreaker: cannot read the script %s\n", file.c_str());
@@ -44,7 +46,7 @@ std::unique_ptr<rt::ScriptDriver> LoadScript(const std::string& file, rt::Virtua
     std::fprintf(stderr, "%s: %s\n", file.c_str(), error.c_str());
     std::exit(2);
   }
-  return std::make_unique<rt::ScriptDriver>(std::move(commands), clock, DumpState);
+  return commands;
 }
 
 }  // namespace
@@ -60,19 +62,28 @@ int main(int argc, char** argv) {
     std::printf("%s%s", kUsage, kHelp);
     return 0;
   }
-  if (!line->server.empty()) ServerAddress = line->server;
   files::setGameDir(line->gameDir.empty() ? ExecutableDir() : line->gameDir);
   files::setUserDir(line->userDir.empty() ? DefaultUserDir() : line->userDir);
-  if (line->seed) FixRandomSeed(*line->seed);
+  if (line->seed) SeedRandom(*line->seed);
 
   rt::setBackend(line->headless ? rt::makeHeadlessBackend() : rt::makeSdlBackend());
   sys::setSystem(line->headless ? sys::makeHeadlessSystem() : sys::makeSdlSystem());
+
+  std::vector<rt::ScriptCommand> commands;
+  if (!line->script.empty()) commands = LoadScript(line->script);
+
+  // The program's state for this run, from the start-up files, before any window exists.
+  const TStartupFiles startup = LoadStartupFiles();
+  TProgram program(startup.Settings, startup.Records,
+                   line->server.empty() ? kDefaultServer : line->server);
+  program.FixedSeed = line->seed;
 
   static NoInput noInput;
   std::unique_ptr<rt::ScriptDriver> script;
   if (!line->script.empty()) {
     auto clock = std::make_unique<rt::VirtualClock>();
-    script = LoadScript(line->script, *clock);
+    script = std::make_unique<rt::ScriptDriver>(std::move(commands), *clock,
+                                                [&program] { return DumpState(program); });
     rt::setClock(std::move(clock));
     rt::setInput(*script);
     sys::system().SetIdleHook([&script] { script->idle(); });
@@ -81,15 +92,13 @@ int main(int argc, char** argv) {
     rt::setInput(line->headless ? static_cast<rt::InputSource&>(noInput) : rt::liveInput());
   }
 
-  LoadStartupFiles();
   TCoreConfig config;
   FillCoreConfig(config);
-  config.DisplaySelector = Settings.Windowed ? 0 : -1;
-  config.BossKey = Settings.BossKey;
-  RunMainLoop(config);
+  config.DisplaySelector = program.Settings.Windowed ? 0 : -1;
+  config.BossKey = program.Settings.BossKey;
+  RunMainLoop(config, program);
   // A record still being sent is given up: the thread ends before the library it uses.
-  delete ConnThread;
-  ConnThread = nullptr;
+  program.Connection.reset();
   StopHttpLibrary();
   // The window and the display are closed here, never by exit() (runtime/runtime.cpp says why).
   rt::setBackend(nullptr);

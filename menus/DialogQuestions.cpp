@@ -1,12 +1,8 @@
 #include "menus/DialogQuestions.h"
 
-#include "engine/MeshSprite.h"
-#include "menus/ExitMenu.h"
-#include "menus/MenuSound.h"
+#include "menus/GameStates.h"
 #include "menus/Panels.h"
-#include "menus/RecordsMenu.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
+#include "menus/Screens.h"
 
 namespace {
 
@@ -40,77 +36,73 @@ constexpr TPanelLine kRetryLines[] = {
     {"\xAA\x20\xB1\xA5\xB0\xA2\xA5\xB0\xB3\x2E\x20\x8F\xB0\xAE\xA4\xAE\xAB\xA6\xA8\xB2\xBD\x3F",
      -7.3f, 1.0f, 0.55f, kRed}};
 
-void LeaveProgram() {
-  GameState = gsLeaving;
+void LeaveProgram(TScreens& screens) {
+  screens.Host.ChangeState(gsLeaving);
 }
 
-void BackToMainMenu() {
+void BackToMainMenu(TScreens& screens) {
   iPrintsHide();
-  ExitMenu->Hide();
-  ReturnToMainMenu();
-  CloseAllPanels();
-  PlayMenuSound(ClickSound);
+  screens.Dialog.Hide();
+  ReturnToMainMenu(screens);
+  CloseAllPanels(screens);
+  screens.Kit.Play(screens.Kit.ClickSound);
 }
 
-void EndGame() {
-  Game->HidePausePicture();
-  GameOverPicture->Hide();
-  Game->HideSplash();
-  // The game music was muted for the question; it stops here and gets its volume back, or the
-  // next game would play it silently.
-  StopMusic();
-  iSoundVolumeSet(GameMusic, 1);
-  RecordsMenu->RecordCheck(false);
-  ExitMenu->Hide();
+void EndGame(TScreens& screens) {
+  const std::int32_t score = screens.Host.EndGame();
+  screens.RecordsPanel.RecordCheck(score, false);
+  screens.Dialog.Hide();
 }
 
-void ResumeGame() {
+void ResumeGame(TScreens& screens) {
   iPrintsHide();
-  ExitMenu->Hide();
-  GameState = gsPlaying;
-  iSpriteHide(CursorSprite);
-  iSoundVolumeSet(GameMusic, 1);
-  Game->HidePausePicture();
+  screens.Dialog.Hide();
+  screens.Host.ResumeGame();
 }
 
-void ResetRecords() {
-  RecordsMenu->Reset();
+void ResetRecords(TScreens& screens) {
+  screens.RecordsPanel.Reset();
 }
 
-void KeepRecords() {
-  RecordsMenu->CancelReset();
+void KeepRecords(TScreens& screens) {
+  screens.RecordsPanel.CancelReset();
+}
+
+void SendRecord(TScreens& screens) {
+  screens.Host.StartSubmission(screens.Entry.NameField, screens.Settings.AddTextString(),
+                               screens.Entry.Score);
 }
 
 // After the new record: the dialog goes and the game is reset behind it, back to the main menu.
-void LeaveRecordQuestion() {
+void LeaveRecordQuestion(TScreens& screens) {
   iPrintsHide();
-  ExitMenu->Hide();
-  LeaveEndedGame();
+  screens.Dialog.Hide();
+  screens.Host.LeaveEndedGame();
 }
 
 // The new record stays in the local table; the records panel opens with the menu music.
-void BackToRecords() {
-  LeaveRecordQuestion();
-  PlayMusic("1");
-  GameState = gsRecords;
-  RecordsMenu->Open();
+void BackToRecords(TScreens& screens) {
+  LeaveRecordQuestion(screens);
+  screens.Host.PlayMenuMusic();
+  screens.Host.ChangeState(gsRecords);
+  screens.RecordsPanel.Open();
 }
 
 constexpr TDialogQuestion kQuestions[] = {
     {gsExitConfirm, kLeaveLines, LeaveProgram, BackToMainMenu},
     {gsQuitConfirm, kQuitLines, EndGame, ResumeGame},
     {gsRecordsResetConfirm, kResetLines, ResetRecords, KeepRecords},
-    {gsSubmitAsk, kSubmitLines, StartSubmission, BackToRecords},
+    {gsSubmitAsk, kSubmitLines, SendRecord, BackToRecords},
     {gsSubmitting, kWaitLines, nullptr, nullptr},
-    {gsSubmitFailed, kRetryLines, StartSubmission, BackToRecords},
+    {gsSubmitFailed, kRetryLines, SendRecord, BackToRecords},
 };
 
 }  // namespace
 
-void FinishSubmission() {
-  LeaveRecordQuestion();
-  GameState = gsRecords;
-  RecordsMenu->Open();
+void FinishSubmission(TScreens& screens) {
+  LeaveRecordQuestion(screens);
+  screens.Host.ChangeState(gsRecords);
+  screens.RecordsPanel.Open();
 }
 
 const TDialogQuestion* FindDialogQuestion(std::uint8_t state) {

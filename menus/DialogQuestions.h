@@ -7,11 +7,13 @@
 
 #include "menus/PanelText.h"
 
+class TScreens;
+
 struct TDialogQuestion {
   std::uint8_t state;
   std::span<const TPanelLine> lines;
-  void (*accept)();  // null where the dialog only waits (no key or click is taken)
-  void (*refuse)();
+  void (*accept)(TScreens&);  // null where the dialog only waits (no key or click is taken)
+  void (*refuse)(TScreens&);
 };
 
 // Printed with this size and the menu font.
@@ -22,4 +24,4 @@ const TDialogQuestion* FindDialogQuestion(std::uint8_t state);
 
 // The record was sent: the game is reset and the records panel slides in over the main menu.
 // Run between frames once the connection thread reports it.
-void FinishSubmission();
+void FinishSubmission(TScreens& screens);

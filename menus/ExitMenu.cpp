@@ -3,9 +3,8 @@
 #include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
 #include "menus/DialogQuestions.h"
-#include "menus/MenuSound.h"
 #include "menus/ScreenParts.h"
-#include "scene/Scene.h"
+#include "menus/Screens.h"
 
 namespace {
 
@@ -49,7 +48,7 @@ void TExitMenu::Hide() {
 
 void TExitMenu::MoveSelection() {
   if (Selected == 1 || Selected == 2) Selected = Selected == 1 ? 2 : 1;
-  PlayMenuSound(MoveSound);
+  screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 void TExitMenu::FrameUpdate() {
@@ -58,19 +57,19 @@ void TExitMenu::FrameUpdate() {
 }
 
 void TExitMenu::DialogTexts() const {
-  if (const TDialogQuestion* question = FindDialogQuestion(GameState)) {
-    PrintPanelLines(question->lines, kDialogTextSize);
+  if (const TDialogQuestion* question = FindDialogQuestion(screens_.Host.State())) {
+    screens_.Kit.PrintLines(question->lines, kDialogTextSize);
   }
 }
 
-void TExitMenu::Keys() {
+void TExitMenu::Keys(const TFrameInput& input) {
   for (const int arrow : {kKeyUp, kKeyDown, kKeyLeft, kKeyRight}) {
-    if (iKeyClick(arrow)) MoveSelection();
+    if (input.Clicked(arrow)) MoveSelection();
   }
   // Enter and Escape in one frame answer once: the answer leaves the question.
-  if (iKeyClick(kKeyEnter)) {
+  if (input.Clicked(kKeyEnter)) {
     Answer(Selected == 1);
-  } else if (iKeyClick(kKeyEscape)) {
+  } else if (input.Clicked(kKeyEscape)) {
     Answer(false);
   }
 }
@@ -79,7 +78,7 @@ void TExitMenu::Hover(int x, int y) {
   const std::uint8_t before = Selected;
   if (accept_->HitTest(x, y)) Selected = 1;
   if (refuse_->HitTest(x, y)) Selected = 2;
-  if (Selected != before) PlayMenuSound(MoveSound);
+  if (Selected != before) screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 void TExitMenu::Click(int x, int y) {
@@ -91,8 +90,8 @@ void TExitMenu::Click(int x, int y) {
 }
 
 void TExitMenu::Answer(bool accept) {
-  const TDialogQuestion* question = FindDialogQuestion(GameState);
+  const TDialogQuestion* question = FindDialogQuestion(screens_.Host.State());
   if (question == nullptr) return;
-  void (*action)() = accept ? question->accept : question->refuse;
-  if (action != nullptr) action();
+  void (*action)(TScreens&) = accept ? question->accept : question->refuse;
+  if (action != nullptr) action(screens_);
 }

@@ -5,16 +5,20 @@
 
 #include <cstdint>
 
+#include "engine/FrameInput.h"
+
 class TMeshSprite;
 class TMeshButton;
+class TScreens;
 
 class TExitMenu {
  public:
+  explicit TExitMenu(TScreens& screens) : screens_(screens) {}
+
   // Creates the panel and its buttons, not shown.
   void Build();
   void InitialState();
   void Show();
-  // After the send-record questions the game's field also goes and the menu background returns.
   void Hide();
   // Left, right, up or down: the other button.
   void MoveSelection();
@@ -23,7 +27,7 @@ class TExitMenu {
   // Prints the question of the current screen.
   void DialogTexts() const;
   // Arrows move the selection, Enter answers with it, Escape refuses.
-  void Keys();
+  void Keys(const TFrameInput& input);
   // The pointer moved to a pixel: a button under it becomes selected.
   void Hover(int x, int y);
   // A left click on a button answers with it.
@@ -35,6 +39,7 @@ class TExitMenu {
  private:
   void Answer(bool accept);
 
+  TScreens& screens_;
   TMeshSprite* panel_ = nullptr;
   TMeshButton* accept_ = nullptr;
   TMeshButton* refuse_ = nullptr;

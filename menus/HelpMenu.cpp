@@ -5,10 +5,10 @@
 
 #include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
-#include "menus/MenuSound.h"
+#include "menus/GameStates.h"
 #include "menus/Panels.h"
 #include "menus/ScreenParts.h"
-#include "scene/Scene.h"
+#include "menus/Screens.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ void THelpMenu::Close() {
 
 void THelpMenu::Leave() {
   Close();
-  ReturnToMainMenu();
+  ReturnToMainMenu(screens_);
 }
 
 void THelpMenu::HidePages() const {
@@ -80,7 +80,7 @@ void THelpMenu::TurnPage(bool forward) {
   }
   HidePages();
   pages_[Page - 1]->Show();
-  PlayMenuSound(ClickSound);
+  screens_.Kit.Play(screens_.Kit.ClickSound);
 }
 
 void THelpMenu::StepSelection(bool right) {
@@ -93,11 +93,11 @@ void THelpMenu::StepSelection(bool right) {
   }
 }
 
-void THelpMenu::Keys() {
-  if (iKeyClick(kKeyRight)) StepSelection(true);
-  if (iKeyClick(kKeyLeft)) StepSelection(false);
-  if (iKeyClick(kKeyEnter)) TurnPage(Selected == 2);
-  if (iKeyClick(kKeyEscape)) Leave();
+void THelpMenu::Keys(const TFrameInput& input) {
+  if (input.Clicked(kKeyRight)) StepSelection(true);
+  if (input.Clicked(kKeyLeft)) StepSelection(false);
+  if (input.Clicked(kKeyEnter)) TurnPage(Selected == 2);
+  if (input.Clicked(kKeyEscape)) Leave();
 }
 
 void THelpMenu::Hover(int x, int y) {
@@ -110,7 +110,7 @@ void THelpMenu::Hover(int x, int y) {
       button->Unhighlight();
     }
   }
-  if (Selected != before) PlayMenuSound(MoveSound);
+  if (Selected != before) screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 void THelpMenu::Click(int x, int y) {
@@ -125,7 +125,7 @@ void THelpMenu::Click(int x, int y) {
 
 void THelpMenu::FrameUpdate() {
   Panel.Step();
-  if (GameState != gsHelp) return;
+  if (screens_.Host.State() != gsHelp) return;
   FadeButton(back_, Selected == 1);
   FadeButton(forward_, Selected == 2);
 }

@@ -6,14 +6,18 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/FrameInput.h"
 #include "menus/SlidingPanel.h"
 
 class TMeshSprite;
 class TMeshButton;
+class TScreens;
 
 class THelpMenu {
  public:
   static constexpr int kPages = 6;
+
+  explicit THelpMenu(TScreens& screens) : screens_(screens) {}
 
   // The panel with its buttons, built shown but closed and off screen; no page is shown.
   void Build();
@@ -29,7 +33,7 @@ class THelpMenu {
   // Right selects the forward button, or turns forward when it is selected; Left the same way
   // backwards. Silent unless the page turns.
   void StepSelection(bool right);
-  void Keys();
+  void Keys(const TFrameInput& input);
   // The pointer moved to (x, y), in screen pixels: a button under it lights and is selected.
   void Hover(int x, int y);
   // A left click at (x, y), in screen pixels: a button under it turns the page.
@@ -44,6 +48,7 @@ class THelpMenu {
  private:
   void HidePages() const;
 
+  TScreens& screens_;
   std::array<TMeshSprite*, kPages> pages_{};
   TMeshButton* back_ = nullptr;
   TMeshButton* forward_ = nullptr;

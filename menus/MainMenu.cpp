@@ -3,11 +3,9 @@
 #include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
 #include "menus/ExitMenu.h"
-#include "menus/MenuSound.h"
-#include "menus/Panels.h"
+#include "menus/GameStates.h"
 #include "menus/ScreenParts.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
+#include "menus/Screens.h"
 
 namespace {
 
@@ -30,31 +28,26 @@ constexpr TButtonSpec kItemButtons[TMainMenu::kItems] = {
 constexpr std::uint8_t kStartItem = 1, kOptionsItem = 2, kRecordsItem = 3, kHelpItem = 4,
                        kExitItem = 6;
 
-void StartGame() {
-  PlayMenuSound(ClickSound);
-  iSpriteHide(CursorSprite);
-  MainMenu->HideButtons();
-  iPrintsHide();
-  GameState = gsStartLevel;
-  HideMenuBackground();
-  StopMusic();
-  if (!Game->ResourcesCreated) Game->CreateResources();
-  CloseAllPanels();
-  MenuMode = false;
-}
-
-void OpenOrClosePanel(TPanelKind panel) {
-  TogglePanel(panel);
-  PlayMenuSound(ClickSound);
-}
-
-void AskToLeave() {
-  ExitMenu->Show();
-  GameState = gsExitConfirm;
-  PlayMenuSound(ClickSound);
-}
-
 }  // namespace
+
+void TMainMenu::StartGame() {
+  screens_.Kit.Play(screens_.Kit.ClickSound);
+  HideButtons();
+  iPrintsHide();
+  // The game loads its first level in the next frame; the panels close under it.
+  screens_.Host.StartGame();
+  CloseAllPanels(screens_);
+}
+
+void TMainMenu::OpenOrClosePanel(TPanelKind panel) {
+  TogglePanel(screens_, panel);
+  screens_.Kit.Play(screens_.Kit.ClickSound);
+}
+
+void TMainMenu::AskToLeave() {
+  screens_.Host.ChangeState(gsExitConfirm);
+  screens_.Kit.Play(screens_.Kit.ClickSound);
+}
 
 std::uint8_t MainMenuNeighbour(std::uint8_t selected, bool down) {
   switch (selected) {
@@ -93,7 +86,7 @@ void TMainMenu::HideButtons() const {
 
 void TMainMenu::MoveSelection(bool down) {
   Selected = MainMenuNeighbour(Selected, down);
-  PlayMenuSound(MoveSound);
+  screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 void TMainMenu::FrameUpdate() {
@@ -105,7 +98,7 @@ void TMainMenu::Hover(int x, int y) {
   for (int i = 0; i < kItems; ++i) {
     if (buttons_[i]->HitTest(x, y)) Selected = static_cast<std::uint8_t>(i + 1);
   }
-  if (Selected != before) PlayMenuSound(MoveSound);
+  if (Selected != before) screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 bool TMainMenu::Click(int x, int y) {
@@ -118,13 +111,13 @@ bool TMainMenu::Click(int x, int y) {
   return false;
 }
 
-void TMainMenu::Keys() {
-  if (iKeyClick(kKeyUp)) MoveSelection(false);
-  if (iKeyClick(kKeyDown)) MoveSelection(true);
+void TMainMenu::Keys(const TFrameInput& input) {
+  if (input.Clicked(kKeyUp)) MoveSelection(false);
+  if (input.Clicked(kKeyDown)) MoveSelection(true);
   // Enter and Escape in one frame run one item: the first changes the screen under the other.
-  if (iKeyClick(kKeyEnter)) {
+  if (input.Clicked(kKeyEnter)) {
     RunItem(Selected);
-  } else if (iKeyClick(kKeyEscape)) {
+  } else if (input.Clicked(kKeyEscape)) {
     RunItem(kExitItem);
   }
 }
@@ -148,16 +141,16 @@ void TMainMenu::RunItem(std::uint8_t item) {
       OpenOrClosePanel(TPanelKind::Help);
       break;
     case 5:
-      OpenLinkFile("moregames.url");
+      OpenLinkFile(screens_, "moregames.url");
       break;
     case kExitItem:
       AskToLeave();
       break;
     case 7:
-      OpenLinkFile("tellafriend.url");
+      OpenLinkFile(screens_, "tellafriend.url");
       break;
     case 8:
-      OpenLinkFile("subscribe.url");
+      OpenLinkFile(screens_, "subscribe.url");
       break;
     default:
       break;

@@ -6,7 +6,11 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/FrameInput.h"
+#include "menus/Panels.h"
+
 class TMeshButton;
+class TScreens;
 
 // The item selected after Up or Down: the column runs 1 to 6 without wrapping, and above item 1
 // come item 7 and then item 8, the two links in the top-left corner.
@@ -15,6 +19,8 @@ std::uint8_t MainMenuNeighbour(std::uint8_t selected, bool down);
 class TMainMenu {
  public:
   static constexpr int kItems = 8;
+
+  explicit TMainMenu(TScreens& screens) : screens_(screens) {}
 
   // Creates the eight buttons, not shown.
   void Build();
@@ -32,11 +38,16 @@ class TMainMenu {
   // item ran, and the click goes no further.
   bool Click(int x, int y);
   // Up, Down, Enter and Escape while the main menu is the current screen.
-  void Keys();
+  void Keys(const TFrameInput& input);
   void RunItem(std::uint8_t item);
 
   std::uint8_t Selected = 1;  // 1..8
 
  private:
+  void StartGame();
+  void OpenOrClosePanel(TPanelKind panel);
+  void AskToLeave();
+
+  TScreens& screens_;
   std::array<TMeshButton*, kItems> buttons_{};
 };

@@ -1,10 +1,9 @@
 #include "menus/Modifiers.h"
 
 #include "engine/KeyCodes.h"
-#include "engine/impact.h"
 
-TModifiers HeldModifiers() {
-  return {iKeyDown(kKeyLeftShift) || iKeyDown(kKeyRightShift),
-          iKeyDown(kKeyLeftAlt) || iKeyDown(kKeyRightAlt),
-          iKeyDown(kKeyLeftCtrl) || iKeyDown(kKeyRightCtrl)};
+TModifiers HeldModifiers(const TFrameInput& input) {
+  return {input.Down(kKeyLeftShift) || input.Down(kKeyRightShift),
+          input.Down(kKeyLeftAlt) || input.Down(kKeyRightAlt),
+          input.Down(kKeyLeftCtrl) || input.Down(kKeyRightCtrl)};
 }

@@ -6,12 +6,10 @@
 
 #include "engine/MeshSprite.h"
 #include "menus/BossKeyText.h"
-#include "menus/MenuSound.h"
-#include "menus/PanelText.h"
+#include "menus/GameStates.h"
 #include "menus/Panels.h"
 #include "menus/ScreenParts.h"
-#include "runtime/system.h"
-#include "scene/Scene.h"
+#include "menus/Screens.h"
 
 namespace {
 
@@ -76,16 +74,17 @@ constexpr float kAddTextSize = 0.25f, kBossKeySize = 0.1f;
 // about centred in its box), and the heights of the name and key boxes' lines.
 constexpr long double kLinesRight = 7.5L, kAddTextY = -4.1L, kBossKeyY = -7.8L;
 
-bool OnPanelScreen() {
-  return GameState == gsOptions || GameState == gsOptionsName || GameState == gsOptionsKey;
-}
-
-void PrintLine(const std::string& text, long double x, long double y, iColor4 colour, float size) {
-  const TPanelLine line{text, static_cast<float>(x), static_cast<float>(y), kTextScale, colour};
-  AddPanelLines({&line, 1}, size);
+bool OnPanelScreen(std::uint8_t state) {
+  return state == gsOptions || state == gsOptionsName || state == gsOptionsKey;
 }
 
 }  // namespace
+
+void TOptMenu::PrintLine(const std::string& text, long double x, long double y, iColor4 colour,
+                         float size) const {
+  const TPanelLine line{text, static_cast<float>(x), static_cast<float>(y), kTextScale, colour};
+  screens_.Kit.AddLines({&line, 1}, size);
+}
 
 void TOptMenu::Build() {
   static_assert(std::size(kMarks) == std::tuple_size_v<decltype(marks_)>);
@@ -113,7 +112,7 @@ void TOptMenu::InitialState() {
 }
 
 void TOptMenu::Open() {
-  Working = Settings;
+  Working = screens_.Settings;
   Panel.Open();
   Caret.Visible = false;
 }
@@ -126,26 +125,25 @@ void TOptMenu::Close() {
 void TOptMenu::Leave() {
   iPrintsHide();
   Close();
-  ReturnToMainMenu();
+  ReturnToMainMenu(screens_);
 }
 
 void TOptMenu::Apply() {
   // A failed write has said so on stderr; the game plays on with the new settings.
   SaveSettingsFile(Working);
+  TSettings& live = screens_.Settings;
   if (!Working.MusicOn) {
-    StopMusic();
-  } else if (!Settings.MusicOn) {
-    Settings.MusicOn = 1;
-    PlayMusic("1");
+    screens_.Host.StopMusic();
+  } else if (!live.MusicOn) {
+    live.MusicOn = 1;
+    screens_.Host.PlayMenuMusic();
   }
-  Settings = Working;
+  live = Working;
   if (DisplayModeChanged) {
     // The main loop re-creates the window in the new mode once this frame ends, and the new scene
     // starts at the main menu with every panel closed.
-    GameState = gsMainMenu;
-    sys::System& system = sys::system();
-    system.SendMessage(system.FindWindow(kGameTitle), sys::WM_SYSCOMMAND, sys::SC_MINIMIZE, 0);
-    SetRestartRequested(-1);
+    screens_.Host.ChangeState(gsMainMenu);
+    screens_.Host.RequestNewWindow();
   }
 }
 
@@ -170,9 +168,9 @@ void TOptMenu::ToggleItem(std::uint8_t item) {
 
 void TOptMenu::ActivateItem(std::uint8_t item) {
   if (item == kNameItem) {
-    GameState = gsOptionsName;
+    screens_.Host.ChangeState(gsOptionsName);
   } else if (item == kBossKeyItem) {
-    GameState = gsOptionsKey;
+    screens_.Host.ChangeState(gsOptionsKey);
   } else {
     ToggleItem(item);
   }
@@ -189,24 +187,24 @@ void TOptMenu::Hover(int x, int y) {
     }
   }
   if (const std::uint8_t item = BandAt(x, y)) Selected = item;
-  if (Selected != before) PlayMenuSound(MoveSound);
+  if (Selected != before) screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 void TOptMenu::Click(int x, int y) {
   const std::uint8_t item = BandAt(x, y);
   if (item == 0) return;
   ActivateItem(item);
-  PlayMenuSound(ClickSound);
+  screens_.Kit.Play(screens_.Kit.ClickSound);
 }
 
-void TOptMenu::FrameUpdate() {
+void TOptMenu::FrameUpdate(const TFrameInput& input) {
   Panel.Step();
-  if (!OnPanelScreen()) return;
+  if (!OnPanelScreen(screens_.Host.State())) return;
   iPrintsHide();
   LightValues();
   LightSelectedItem();
-  PrintAddText();
-  PrintBossKey();
+  PrintAddText(input.engineTime);
+  PrintBossKey(input);
 }
 
 void TOptMenu::LightValues() {
@@ -226,20 +224,21 @@ void TOptMenu::LightSelectedItem() const {
   }
 }
 
-void TOptMenu::PrintAddText() {
+void TOptMenu::PrintAddText(long double now) {
   const std::string text = Working.AddTextString();
   const long double x = kLinesRight - 0.35L * text.size() + Panel.TextShift();
-  if (GameState != gsOptionsName) {
+  if (screens_.Host.State() != gsOptionsName) {
     PrintLine(text, x, kAddTextY, Selected == kNameItem ? kWhite : kUnselected, kAddTextSize);
     return;
   }
-  PrintLine(Caret.After(text), x, kAddTextY, kWhite, kAddTextSize);
+  PrintLine(Caret.After(text, now), x, kAddTextY, kWhite, kAddTextSize);
 }
 
-void TOptMenu::PrintBossKey() const {
+void TOptMenu::PrintBossKey(const TFrameInput& input) const {
   // While a key is awaited, the modifiers held so far stand before a question mark.
-  const std::string text =
-      GameState == gsOptionsKey ? BossKeyText("?", HeldModifiers()) : BossKeyText(Working);
+  const std::string text = screens_.Host.State() == gsOptionsKey
+                               ? BossKeyText("?", HeldModifiers(input))
+                               : BossKeyText(Working);
   const long double x = kLinesRight - 0.25L * text.size() + Panel.TextShift();
   PrintLine(text, x, kBossKeyY, Selected == kBossKeyItem ? kWhite : kUnselected, kBossKeySize);
 }

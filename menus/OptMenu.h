@@ -5,19 +5,25 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
+#include "engine/FrameInput.h"
+#include "engine/impact.h"
 #include "menus/SlidingPanel.h"
 #include "menus/TextEntry.h"
 #include "userdata/Settings.h"
 
 class TMeshSprite;
 class TMeshButton;
+class TScreens;
 
 class TOptMenu {
  public:
   static constexpr int kItems = 5;
   // Items 1 to 3 switch a value; these two edit the second name and the boss key.
   static constexpr std::uint8_t kNameItem = 4, kBossKeyItem = 5;
+
+  explicit TOptMenu(TScreens& screens) : screens_(screens) {}
 
   // The panel with its item marks and value buttons, built shown but closed and off screen.
   void Build();
@@ -34,14 +40,14 @@ class TOptMenu {
   void Apply();
   // Keys of the panel's screens: choosing an item, typing the second name, waiting for the boss
   // key.
-  void Keys();
+  void Keys(const TFrameInput& input);
   // The pointer moved to (x, y), in screen pixels: buttons and item bands under it select.
   void Hover(int x, int y);
   // A left click at (x, y), in screen pixels: an item band acts.
   void Click(int x, int y);
   // Every frame: slides; on the panel's screens also lights the values and the selected item and
   // prints the second name and the boss key.
-  void FrameUpdate();
+  void FrameUpdate(const TFrameInput& input);
 
   std::uint8_t Selected = 1;  // 1..5
   TSlidingPanel Panel;
@@ -55,14 +61,17 @@ class TOptMenu {
   void ToggleItem(std::uint8_t item);
   // Items 1 to 3 toggle, item 4 starts typing the name, item 5 waits for a key.
   void ActivateItem(std::uint8_t item);
-  void ChoosingKeys();
-  void NameKeys();
-  void BossKeyKeys();
+  void ChoosingKeys(const TFrameInput& input);
+  void NameKeys(const TFrameInput& input);
+  void BossKeyKeys(const TFrameInput& input);
   void LightValues();
   void LightSelectedItem() const;
-  void PrintAddText();
-  void PrintBossKey() const;
+  void PrintAddText(long double now);
+  void PrintBossKey(const TFrameInput& input) const;
+  void PrintLine(const std::string& text, long double x, long double y, iColor4 colour,
+                 float size) const;
 
+  TScreens& screens_;
   std::array<TMeshButton*, 6> buttons_{};  // window, full screen, music on/off, sound on/off
   std::array<TMeshSprite*, 7> marks_{};    // the pictures that light up with their item
 };

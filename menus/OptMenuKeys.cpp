@@ -4,11 +4,11 @@
 
 #include "engine/KeyCodes.h"
 #include "menus/BossKeyText.h"
-#include "menus/MenuSound.h"
+#include "menus/GameStates.h"
 #include "menus/Modifiers.h"
 #include "menus/OptMenu.h"
+#include "menus/Screens.h"
 #include "menus/TextEntry.h"
-#include "scene/Scene.h"
 
 namespace {
 
@@ -23,85 +23,85 @@ std::uint8_t Neighbour(std::uint8_t selected, bool down) {
 
 void TOptMenu::MoveSelection(bool down) {
   Selected = Neighbour(Selected, down);
-  PlayKeyMoveSound();
+  screens_.Kit.PlayKeyMove();
 }
 
-void TOptMenu::Keys() {
-  switch (GameState) {
+void TOptMenu::Keys(const TFrameInput& input) {
+  switch (screens_.Host.State()) {
     case gsOptions:
-      ChoosingKeys();
+      ChoosingKeys(input);
       break;
     case gsOptionsName:
-      NameKeys();
+      NameKeys(input);
       break;
     case gsOptionsKey:
-      BossKeyKeys();
+      BossKeyKeys(input);
       break;
     default:
       break;
   }
 }
 
-void TOptMenu::ChoosingKeys() {
+void TOptMenu::ChoosingKeys(const TFrameInput& input) {
   // Escape closes the panel: the frame's other keys would change options no longer on screen.
-  if (iKeyClick(kKeyEscape)) {
+  if (input.Clicked(kKeyEscape)) {
     Leave();
     return;
   }
-  if (iKeyClick(kKeyUp)) MoveSelection(false);
-  if (iKeyClick(kKeyDown)) MoveSelection(true);
-  if (iKeyClick(kKeyLeft) || iKeyClick(kKeyRight)) {
+  if (input.Clicked(kKeyUp)) MoveSelection(false);
+  if (input.Clicked(kKeyDown)) MoveSelection(true);
+  if (input.Clicked(kKeyLeft) || input.Clicked(kKeyRight)) {
     ToggleItem(Selected);
-    if (Selected < kNameItem) PlayMenuSound(ClickSound);
+    if (Selected < kNameItem) screens_.Kit.Play(screens_.Kit.ClickSound);
     // A new display mode has gone back to the main menu: no second toggle undoes it.
-    if (GameState != gsOptions) return;
+    if (screens_.Host.State() != gsOptions) return;
   }
-  if (iKeyClick(kKeyEnter)) {
-    PlayMenuSound(ClickSound);
+  if (input.Clicked(kKeyEnter)) {
+    screens_.Kit.Play(screens_.Kit.ClickSound);
     ActivateItem(Selected);
   }
 }
 
-void TOptMenu::NameKeys() {
+void TOptMenu::NameKeys(const TFrameInput& input) {
   // The name typed so far is applied by the close.
-  if (iKeyClick(kKeyEscape)) Leave();
-  const int code = LowestClickedKey();
+  if (input.Clicked(kKeyEscape)) Leave();
+  const int code = input.LowestClicked();
   if (code == 0) return;
   std::string text = Working.AddTextString();
-  if (const auto letter = TypedLetter(code, HeldModifiers().shift)) {
+  if (const auto letter = TypedLetter(code, HeldModifiers(input).shift)) {
     // A full name takes no more letters, but the key still clicks.
     if (text.size() < Working.AddText.size()) Working.SetAddText(text + static_cast<char>(*letter));
   } else if (code == kKeyBackspace) {
     if (!text.empty()) text.pop_back();
     Working.SetAddText(text);
   } else if (code == kKeyUp || code == kKeyDown) {
-    GameState = gsOptions;
+    screens_.Host.ChangeState(gsOptions);
     Selected = Neighbour(Selected, code == kKeyDown);
   } else if (code == kKeyEnter) {
-    GameState = gsOptions;
+    screens_.Host.ChangeState(gsOptions);
   }
-  PlayMenuSound(ClickSound);
+  screens_.Kit.Play(screens_.Kit.ClickSound);
 }
 
-void TOptMenu::BossKeyKeys() {
-  if (iKeyClick(kKeyUp)) {
-    GameState = gsOptions;
+void TOptMenu::BossKeyKeys(const TFrameInput& input) {
+  if (input.Clicked(kKeyUp)) {
+    screens_.Host.ChangeState(gsOptions);
     Selected = Neighbour(Selected, false);
   }
-  if (iKeyClick(kKeyDown)) {
-    GameState = gsOptions;
+  if (input.Clicked(kKeyDown)) {
+    screens_.Host.ChangeState(gsOptions);
     Selected = 1;
   }
-  if (iKeyClick(kKeyEnter) || iKeyClick(kKeyEscape)) GameState = gsOptions;
+  if (input.Clicked(kKeyEnter) || input.Clicked(kKeyEscape)) screens_.Host.ChangeState(gsOptions);
 
-  const int code = LowestClickedKey();
+  const int code = input.LowestClicked();
   if (!BindsAsBossKey(code)) return;
-  const TModifiers held = HeldModifiers();
+  const TModifiers held = HeldModifiers(input);
   Working.BossKey = static_cast<std::uint8_t>(code);
   Working.BossShift = held.shift ? 1 : 0;
   Working.BossAlt = held.alt ? 1 : 0;
   Working.BossCtrl = held.ctrl ? 1 : 0;
-  GameState = gsOptions;
+  screens_.Host.ChangeState(gsOptions);
   Apply();
-  PlayMenuSound(ClickSound);
+  screens_.Kit.Play(screens_.Kit.ClickSound);
 }

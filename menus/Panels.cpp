@@ -1,23 +1,19 @@
 #include "menus/Panels.h"
 
-#include "menus/HelpMenu.h"
-#include "menus/MainMenu.h"
-#include "menus/OptMenu.h"
-#include "menus/RecordsMenu.h"
+#include "menus/GameStates.h"
+#include "menus/Screens.h"
 #include "runtime/system.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
 
 namespace {
 
 template <typename Screen>
-void Toggle(Screen& screen, std::uint8_t openState) {
+void Toggle(TScreens& screens, Screen& screen, std::uint8_t openState) {
   if (screen.Panel.Opened) {
     screen.Close();
-    GameState = gsMainMenu;
+    screens.Host.ChangeState(gsMainMenu);
   } else {
     screen.Open();
-    GameState = openState;
+    screens.Host.ChangeState(openState);
   }
 }
 
@@ -28,57 +24,48 @@ void CloseIfOpen(Screen& screen) {
 
 }  // namespace
 
-void TogglePanel(TPanelKind kind) {
+void TogglePanel(TScreens& screens, TPanelKind kind) {
   switch (kind) {
     case TPanelKind::Options:
-      Toggle(*OptMenu, gsOptions);
-      CloseIfOpen(*HelpMenu);
-      CloseIfOpen(*RecordsMenu);
+      Toggle(screens, screens.Options, gsOptions);
+      CloseIfOpen(screens.Help);
+      CloseIfOpen(screens.RecordsPanel);
       break;
     case TPanelKind::Records:
-      Toggle(*RecordsMenu, gsRecords);
-      CloseIfOpen(*OptMenu);
-      CloseIfOpen(*HelpMenu);
+      Toggle(screens, screens.RecordsPanel, gsRecords);
+      CloseIfOpen(screens.Options);
+      CloseIfOpen(screens.Help);
       break;
     case TPanelKind::Help:
-      Toggle(*HelpMenu, gsHelp);
-      CloseIfOpen(*OptMenu);
-      CloseIfOpen(*RecordsMenu);
+      Toggle(screens, screens.Help, gsHelp);
+      CloseIfOpen(screens.Options);
+      CloseIfOpen(screens.RecordsPanel);
       break;
   }
 }
 
-void CloseOpenPanels() {
-  CloseIfOpen(*OptMenu);
-  CloseIfOpen(*HelpMenu);
-  CloseIfOpen(*RecordsMenu);
+void CloseOpenPanels(TScreens& screens) {
+  CloseIfOpen(screens.Options);
+  CloseIfOpen(screens.Help);
+  CloseIfOpen(screens.RecordsPanel);
 }
 
-void CloseAllPanels() {
-  HelpMenu->Close();
-  OptMenu->Close();
-  RecordsMenu->Close();
+void CloseAllPanels(TScreens& screens) {
+  screens.Help.Close();
+  screens.Options.Close();
+  screens.RecordsPanel.Close();
 }
 
-void ReturnToMainMenu() {
-  MainMenu->ShowButtons();
-  GameState = gsMainMenu;
+void ReturnToMainMenu(TScreens& screens) {
+  screens.Host.ChangeState(gsMainMenu);
 }
 
-void LeaveEndedGame() {
-  Game->HideGameObjects();
-  ShowMenuBackground();
-  Game->ResetGame();
-  MainMenu->ShowButtons();
-  MenuMode = true;
-}
-
-void OpenLinkFile(const std::string& fileOrAddress) {
-  MinimizeGameWindow();
+void OpenLinkFile(TScreens& screens, const std::string& fileOrAddress) {
+  screens.Host.MinimizeGameWindow();
   sys::system().ShellOpen(fileOrAddress);
-  CloseOpenPanels();
+  CloseOpenPanels(screens);
   // A closed panel takes no more keys or clicks: its screen ends with it.
-  if (IsPanelState(GameState)) GameState = gsMainMenu;
+  if (IsPanelState(screens.Host.State())) screens.Host.ChangeState(gsMainMenu);
 }
 
 bool IsPanelState(std::uint8_t state) {

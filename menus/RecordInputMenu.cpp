@@ -5,15 +5,12 @@
 
 #include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
-#include "menus/ExitMenu.h"
-#include "menus/MenuSound.h"
+#include "menus/GameStates.h"
 #include "menus/Modifiers.h"
-#include "menus/PanelText.h"
 #include "menus/Panels.h"
 #include "menus/ScreenParts.h"
+#include "menus/Screens.h"
 #include "menus/TextEntry.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
 #include "userdata/ShortText.h"
 
 namespace {
@@ -89,7 +86,7 @@ void TRecordInputMenu::Build() {
   shown_ = false;
   // Rebuilt while a name is being entered (the engine was reopened): the dialog is still the
   // current screen, so it comes back instead of taking keys unseen.
-  if (IsRecordEntryState(GameState)) Show();
+  if (IsRecordEntryState(screens_.Host.State())) Show();
 }
 
 void TRecordInputMenu::Show() {
@@ -105,10 +102,12 @@ void TRecordInputMenu::InitialState() {
   Caret = {};
 }
 
-void TRecordInputMenu::Prepare() {
+void TRecordInputMenu::Prepare(int rank, std::int32_t score) {
+  Rank = rank;
+  Score = score;
   Show();
-  Game->HideSplash();
-  GameState = gsRecordEntryName;
+  screens_.Host.HideGameSplash();
+  screens_.Host.ChangeState(gsRecordEntryName);
   Caret.Visible = false;
 }
 
@@ -123,26 +122,26 @@ void TRecordInputMenu::Hide() {
 
 void TRecordInputMenu::MoveSelection(bool down) {
   Selected = RecordEntryNeighbour(Selected, down);
-  GameState = StateOf(Selected);
-  PlayMenuSound(MoveSound);
+  screens_.Host.ChangeState(StateOf(Selected));
+  screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
-void TRecordInputMenu::Keys() {
+void TRecordInputMenu::Keys(const TFrameInput& input) {
   // Escape closes the dialog: the frame's other keys would move and edit a dialog no longer there.
-  if (iKeyClick(kKeyEscape)) {
+  if (input.Clicked(kKeyEscape)) {
     Cancel();
     return;
   }
   // The keys after a move act on the item it chose: Down and Enter on OK cancel.
-  if (iKeyClick(kKeyUp)) MoveSelection(false);
-  if (iKeyClick(kKeyDown)) MoveSelection(true);
-  if (GameState != gsRecordEntry) {
-    TypeIntoField();
+  if (input.Clicked(kKeyUp)) MoveSelection(false);
+  if (input.Clicked(kKeyDown)) MoveSelection(true);
+  if (screens_.Host.State() != gsRecordEntry) {
+    TypeIntoField(input);
     return;
   }
-  if (iKeyClick(kKeyLeft) && Selected == kCancelItem) MoveSelection(false);
-  if (iKeyClick(kKeyRight) && Selected == kOkItem) MoveSelection(true);
-  if (!iKeyClick(kKeyEnter)) return;
+  if (input.Clicked(kKeyLeft) && Selected == kCancelItem) MoveSelection(false);
+  if (input.Clicked(kKeyRight) && Selected == kOkItem) MoveSelection(true);
+  if (!input.Clicked(kKeyEnter)) return;
   switch (Selected) {
     case kOkItem:
       Confirm();
@@ -151,23 +150,23 @@ void TRecordInputMenu::Keys() {
       Cancel();
       break;
     default:
-      GameState = StateOf(Selected);
+      screens_.Host.ChangeState(StateOf(Selected));
       break;
   }
 }
 
-void TRecordInputMenu::TypeIntoField() {
-  const bool editingName = GameState == gsRecordEntryName;
+void TRecordInputMenu::TypeIntoField(const TFrameInput& input) {
+  const bool editingName = screens_.Host.State() == gsRecordEntryName;
   std::string& field = editingName ? NameField : SecondField;
-  const int key = LowestClickedKey();
-  if (const auto letter = TypedLetter(key, HeldModifiers().shift)) {
+  const int key = input.LowestClicked();
+  if (const auto letter = TypedLetter(key, HeldModifiers(input).shift)) {
     if (field.size() < kShortTextBytes) field.push_back(static_cast<char>(*letter));
   } else if (key == kKeyBackspace) {
     if (!field.empty()) field.pop_back();
   } else if (key == kKeyEnter) {
     // On to the second field, then to OK.
     Selected = editingName ? kSecondItem : kOkItem;
-    GameState = StateOf(Selected);
+    screens_.Host.ChangeState(StateOf(Selected));
     Caret.Visible = false;
   }
 }
@@ -177,21 +176,25 @@ void TRecordInputMenu::Hover(long double x, long double y, int px, int py) {
   const bool acrossFields = -4.0L < x && x < 2.5L;
   if (acrossFields && -0.3L < y && y < 0.3L) {
     Selected = kNameItem;
-    GameState = gsRecordEntryName;
+    screens_.Host.ChangeState(gsRecordEntryName);
   }
   if (acrossFields && -3.9L < y && y < -2.3L) {
     Selected = kSecondItem;
-    GameState = gsRecordEntryAdd;
+    screens_.Host.ChangeState(gsRecordEntryAdd);
   }
   if (ok_->HitTest(px, py)) Selected = kOkItem;
   if (cancel_->HitTest(px, py)) Selected = kCancelItem;
-  if (Selected != before) PlayMenuSound(MoveSound);
+  if (Selected != before) screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 void TRecordInputMenu::Click(long double x, long double y, int px, int py) {
   // A click on a field edits it; the selection stays with the pointer's last move.
-  if (-2.0L < x && x < 2.5L && -0.3L < y && y < 0.3L) GameState = gsRecordEntryName;
-  if (-3.5L < x && x < 2.5L && -3.9L < y && y < -2.3L) GameState = gsRecordEntryAdd;
+  if (-2.0L < x && x < 2.5L && -0.3L < y && y < 0.3L) {
+    screens_.Host.ChangeState(gsRecordEntryName);
+  }
+  if (-3.5L < x && x < 2.5L && -3.9L < y && y < -2.3L) {
+    screens_.Host.ChangeState(gsRecordEntryAdd);
+  }
   if (ok_->HitTest(px, py)) {
     Confirm();
   } else if (cancel_->HitTest(px, py)) {
@@ -200,24 +203,24 @@ void TRecordInputMenu::Click(long double x, long double y, int px, int py) {
 }
 
 void TRecordInputMenu::Confirm() {
-  Records.Insert(RecordRank, NameField, Game->GetScore());
-  Settings.SetAddText(SecondField);
-  GameState = gsSubmitAsk;
+  screens_.Records.Insert(Rank, NameField, Score);
+  screens_.Settings.SetAddText(SecondField);
   Hide();
-  ExitMenu->Show();
-  SaveRecordsFile(Records);
+  // The question whether to send it comes up with its screen.
+  screens_.Host.ChangeState(gsSubmitAsk);
+  SaveRecordsFile(screens_.Records);
 }
 
 void TRecordInputMenu::Cancel() {
   Hide();
-  LeaveEndedGame();
-  GameState = gsMainMenu;
-  PlayMusic("1");
+  screens_.Host.LeaveEndedGame();
+  screens_.Host.ChangeState(gsMainMenu);
+  screens_.Host.PlayMenuMusic();
 }
 
-void TRecordInputMenu::FrameUpdate() {
+void TRecordInputMenu::FrameUpdate(const TFrameInput& input) {
   // The live second name follows the field at once; the settings file is not written.
-  Settings.SetAddText(SecondField);
+  screens_.Settings.SetAddText(SecondField);
   if (Selected == kNameItem) {
     nameBox_->Show();
   } else {
@@ -230,25 +233,25 @@ void TRecordInputMenu::FrameUpdate() {
   }
   FadeButton(ok_, Selected == kOkItem);
   FadeButton(cancel_, Selected == kCancelItem);
-  PrintTexts();
+  PrintTexts(input.engineTime);
 }
 
-void TRecordInputMenu::PrintTexts() {
-  const std::int32_t score = Game->GetScore();
-  const std::string scoreLine = std::string(kScoreLabel) + std::to_string(score);
+void TRecordInputMenu::PrintTexts(long double now) {
+  const std::string scoreLine = std::string(kScoreLabel) + std::to_string(Score);
   // The edited field is white with its caret; the other is white only while it is selected.
-  const bool editingName = GameState == gsRecordEntryName;
-  const bool editingSecond = GameState == gsRecordEntryAdd;
-  const std::string name = editingName ? Caret.After(NameField) : NameField;
-  const std::string second = editingSecond ? Caret.After(SecondField) : SecondField;
+  const std::uint8_t state = screens_.Host.State();
+  const bool editingName = state == gsRecordEntryName;
+  const bool editingSecond = state == gsRecordEntryAdd;
+  const std::string name = editingName ? Caret.After(NameField, now) : NameField;
+  const std::string second = editingSecond ? Caret.After(SecondField, now) : SecondField;
   const iColor4 nameColour = editingName || Selected == kNameItem ? kWhite : kRed;
   const iColor4 secondColour = editingSecond || Selected == kSecondItem ? kWhite : kRed;
   const TPanelLine lines[] = {
-      {scoreLine, ScoreLineX(score), 4.0f, kTextScale, kRed},
+      {scoreLine, ScoreLineX(Score), 4.0f, kTextScale, kRed},
       {kNamePrompt, -6.0f, 1.5f, kTextScale, kRed},
       {name, FieldX(NameField), -0.15f, kTextScale, nameColour},
       {kSecondPrompt, -3.8f, -2.0f, kTextScale, kRed},
       {second, FieldX(SecondField), -3.65f, kTextScale, secondColour},
   };
-  PrintPanelLines(lines, kTextSize);
+  screens_.Kit.PrintLines(lines, kTextSize);
 }

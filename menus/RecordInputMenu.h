@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/FrameInput.h"
 #include "menus/TextEntry.h"
 
 class TMeshSprite;
 class TMeshButton;
+class TScreens;
 
 // The item chosen by Up (`down` false) or Down: name field 1, second field 2, OK 3, Cancel 4,
 // without wrapping.
@@ -19,16 +21,19 @@ bool IsRecordEntryState(std::uint8_t state);
 
 class TRecordInputMenu {
  public:
+  explicit TRecordInputMenu(TScreens& screens) : screens_(screens) {}
+
   // Creates the panel, the two field boxes and the buttons, not shown.
   void Build();
   void InitialState();
-  // Shows the dialog over the ended game, editing the name field. The fields keep their texts.
-  void Prepare();
+  // Shows the dialog over the ended game that scored `score`, editing the name field; the record
+  // goes to place `rank` (1..10). The fields keep their texts.
+  void Prepare(int rank, std::int32_t score);
   void Hide();
   bool Shown() const { return shown_; }
   // Escape cancels; Up and Down move; on the buttons Left, Right and Enter; in a field the
   // letters, Backspace and Enter (on to the next item).
-  void Keys();
+  void Keys(const TFrameInput& input);
   // The pointer moved to (x, y) in print units, (px, py) in screen pixels: a field under it is
   // edited, a button under it selected.
   void Hover(long double x, long double y, int px, int py);
@@ -36,7 +41,7 @@ class TRecordInputMenu {
   void Click(long double x, long double y, int px, int py);
   // In the entry's states: the live second name follows the field, the boxes and buttons follow
   // the selection, and the texts are printed.
-  void FrameUpdate();
+  void FrameUpdate(const TFrameInput& input);
   // Stores the record at the pending rank, writes the records file and asks whether to send it.
   void Confirm();
   // Drops the record and returns to the main menu.
@@ -44,6 +49,8 @@ class TRecordInputMenu {
 
   std::uint8_t Selected = 1;  // 1 name field, 2 second field, 3 OK, 4 Cancel
   TCaret Caret;               // after the field being edited
+  int Rank = 0;               // the place the record takes, set by Prepare
+  std::int32_t Score = 0;     // the ended game's score, set by Prepare
   // Both fields keep their texts for the next record of the run.
   std::string NameField;
   std::string SecondField;
@@ -53,9 +60,10 @@ class TRecordInputMenu {
   void Show();
   void MoveSelection(bool down);
   // Letters, Backspace and Enter into the field being edited.
-  void TypeIntoField();
-  void PrintTexts();
+  void TypeIntoField(const TFrameInput& input);
+  void PrintTexts(long double now);
 
+  TScreens& screens_;
   TMeshSprite* panel_ = nullptr;
   TMeshSprite* nameBox_ = nullptr;
   TMeshSprite* secondBox_ = nullptr;

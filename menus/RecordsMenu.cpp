@@ -6,13 +6,10 @@
 
 #include "engine/KeyCodes.h"
 #include "engine/MeshSprite.h"
-#include "menus/ExitMenu.h"
-#include "menus/MenuSound.h"
-#include "menus/PanelText.h"
+#include "menus/GameStates.h"
 #include "menus/Panels.h"
 #include "menus/RecordInputMenu.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
+#include "menus/Screens.h"
 
 namespace {
 
@@ -26,15 +23,6 @@ constexpr std::uint8_t kResetItem = 1, kOnlineItem = 2;
 
 constexpr iColor4 kTableColour = {1, 0, 0, 1};
 constexpr float kTableScale = 0.4f, kTableSize = 0.2f;
-
-// Back on the panel after the reset question, whatever the answer.
-void ReturnFromResetQuestion() {
-  iPrintsHide();
-  GameState = gsRecords;
-  ExitMenu->Hide();
-  RecordsMenu->Open();
-  PlayMenuSound(ClickSound);
-}
 
 }  // namespace
 
@@ -65,22 +53,30 @@ void TRecordsMenu::Close() {
 
 void TRecordsMenu::Leave() {
   Close();
-  ReturnToMainMenu();
+  ReturnToMainMenu(screens_);
+}
+
+void TRecordsMenu::ReturnFromResetQuestion() {
+  iPrintsHide();
+  screens_.Host.ChangeState(gsRecords);
+  screens_.Dialog.Hide();
+  Open();
+  screens_.Kit.Play(screens_.Kit.ClickSound);
 }
 
 void TRecordsMenu::MoveSelection(std::uint8_t selected) {
   Selected = selected;
-  PlayKeyMoveSound();
+  screens_.Kit.PlayKeyMove();
 }
 
-void TRecordsMenu::Keys() {
-  if (iKeyClick(kKeyRight)) MoveSelection(kOnlineItem);
-  if (iKeyClick(kKeyLeft)) MoveSelection(kResetItem);
+void TRecordsMenu::Keys(const TFrameInput& input) {
+  if (input.Clicked(kKeyRight)) MoveSelection(kOnlineItem);
+  if (input.Clicked(kKeyLeft)) MoveSelection(kResetItem);
   // Enter and Escape in one frame run only the first: it leaves the panel's screen.
-  if (iKeyClick(kKeyEnter)) {
+  if (input.Clicked(kKeyEnter)) {
     if (Selected == kResetItem) AskReset();
     if (Selected == kOnlineItem) OnlineRecords();
-  } else if (iKeyClick(kKeyEscape)) {
+  } else if (input.Clicked(kKeyEscape)) {
     Leave();
   }
 }
@@ -89,7 +85,7 @@ void TRecordsMenu::Hover(int x, int y) {
   const std::uint8_t before = Selected;
   if (reset_->HitTest(x, y)) Selected = kResetItem;
   if (online_->HitTest(x, y)) Selected = kOnlineItem;
-  if (Selected != before) PlayMenuSound(MoveSound);
+  if (Selected != before) screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 void TRecordsMenu::Click(int x, int y) {
@@ -102,7 +98,8 @@ void TRecordsMenu::Click(int x, int y) {
 
 void TRecordsMenu::FrameUpdate() {
   Panel.Step();
-  const bool ownScreen = GameState == gsRecords;
+  const std::uint8_t state = screens_.Host.State();
+  const bool ownScreen = state == gsRecords;
   if (ownScreen) {
     FadeButton(reset_, Selected == kResetItem);
     FadeButton(online_, Selected == kOnlineItem);
@@ -111,7 +108,7 @@ void TRecordsMenu::FrameUpdate() {
   // Sliding out beside the main menu or another panel, the table goes with the panel; under a
   // question or over the game its lines would cover what is printed there.
   const bool sliding = Panel.Slide > 0 && Panel.Slide < 100;
-  const bool besideMenu = GameState == gsMainMenu || IsPanelState(GameState);
+  const bool besideMenu = state == gsMainMenu || IsPanelState(state);
   if (ownScreen || (sliding && besideMenu)) PrintTable();
 }
 
@@ -120,29 +117,27 @@ void TRecordsMenu::PrintTable() const {
   std::array<TPanelLine, TRecordsTable::kPlaces> lines;
   const auto x = static_cast<float>(2.5L + Panel.TextShift());
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    const TRecordEntry& entry = Records.Entries[i];
+    const TRecordEntry& entry = screens_.Records.Entries[i];
     char text[64];
     std::snprintf(text, sizeof text, "%10s   %6d", entry.NameString().c_str(), entry.Score);
     texts[i] = text;
     lines[i] = {texts[i], x, static_cast<float>(4.5L - 1.048L * static_cast<long double>(i + 1)),
                 kTableScale, kTableColour};
   }
-  AddPanelLines(lines, kTableSize);
+  screens_.Kit.AddLines(lines, kTableSize);
 }
 
 void TRecordsMenu::AskReset() {
   iPrintsHide();
   Close();
-  GameState = gsRecordsResetConfirm;
-  ExitMenu->Selected = 2;
-  ExitMenu->Show();
-  PlayMenuSound(ClickSound);
+  screens_.Host.ChangeState(gsRecordsResetConfirm);
+  screens_.Kit.Play(screens_.Kit.ClickSound);
 }
 
 void TRecordsMenu::Reset() {
   // The file is replaced whole and atomically: a write that fails leaves the old table on disk.
-  Records.ResetToDefaults();
-  SaveRecordsFile(Records);
+  screens_.Records.ResetToDefaults();
+  SaveRecordsFile(screens_.Records);
   ReturnFromResetQuestion();
 }
 
@@ -151,21 +146,20 @@ void TRecordsMenu::CancelReset() {
 }
 
 void TRecordsMenu::OnlineRecords() {
-  OpenLinkFile(ServerAddress + kOnlineRecordsPage);
+  OpenLinkFile(screens_, screens_.Host.OnlineRecordsAddress());
 }
 
-void TRecordsMenu::RecordCheck(bool afterGameOver) {
-  if (const int rank = Records.RankOf(Game->GetScore()); rank > 0) {
-    RecordRank = rank;
-    GameState = gsRecordEntry;
-    RecordInputMenu->SecondField = Settings.AddTextString();
-    RecordInputMenu->Prepare();
+void TRecordsMenu::RecordCheck(std::int32_t score, bool afterGameOver) {
+  if (const int rank = screens_.Records.RankOf(score); rank > 0) {
+    screens_.Host.ChangeState(gsRecordEntry);
+    screens_.Entry.SecondField = screens_.Settings.AddTextString();
+    screens_.Entry.Prepare(rank, score);
     return;
   }
-  LeaveEndedGame();
-  GameState = gsMainMenu;
+  screens_.Host.LeaveEndedGame();
+  screens_.Host.ChangeState(gsMainMenu);
   if (afterGameOver) {
-    StopMusic();
-    PlayMusic("1");
+    screens_.Host.StopMusic();
+    screens_.Host.PlayMenuMusic();
   }
 }

@@ -5,15 +5,19 @@
 
 #include <cstdint>
 
+#include "engine/FrameInput.h"
 #include "menus/SlidingPanel.h"
 
 class TMeshButton;
+class TScreens;
 
 // The online records page, after the score server's address.
 inline constexpr const char* kOnlineRecordsPage = "/cgi/version.pl?prg=Glintbreaker&show&type=0";
 
 class TRecordsMenu {
  public:
+  explicit TRecordsMenu(TScreens& screens) : screens_(screens) {}
+
   // The panel with its buttons, shown but built closed and off screen.
   void Build();
   void InitialState();
@@ -23,7 +27,7 @@ class TRecordsMenu {
   // Escape: closes the panel and returns to the main menu.
   void Leave();
   // Right and Left choose a button, Enter runs it, Escape leaves.
-  void Keys();
+  void Keys(const TFrameInput& input);
   // The pointer moved to (x, y), in screen pixels: a button under it becomes selected.
   void Hover(int x, int y);
   // A left click at (x, y), in screen pixels, runs the button under it.
@@ -42,10 +46,10 @@ class TRecordsMenu {
   // Opens the online records page while the game steps aside; the panels close.
   void OnlineRecords();
 
-  // Run when a game ends (after its game-over picture, or from the quit question): a score that
-  // beats an entry goes on to the name entry, any other back to the main menu. After a game over
-  // the menu music also starts again.
-  void RecordCheck(bool afterGameOver);
+  // Run when a game ends with `score` (after its game-over picture, or from the quit question):
+  // a score that beats an entry goes on to the name entry, any other back to the main menu. After
+  // a game over the menu music also starts again.
+  void RecordCheck(std::int32_t score, bool afterGameOver);
 
   std::uint8_t Selected = 1;  // 1 reset, 2 online records
   TSlidingPanel Panel;
@@ -53,7 +57,10 @@ class TRecordsMenu {
  private:
   void MoveSelection(std::uint8_t selected);
   void PrintTable() const;
+  // Back on the panel after the reset question, whatever the answer.
+  void ReturnFromResetQuestion();
 
+  TScreens& screens_;
   TMeshButton* reset_ = nullptr;
   TMeshButton* online_ = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "engine/impact.h"
 #include "menus/KeyNames.h"
 
 std::optional<std::uint8_t> TypedLetter(int code, bool shift) {
@@ -14,15 +13,7 @@ std::optional<std::uint8_t> TypedLetter(int code, bool shift) {
   return static_cast<std::uint8_t>(capital + (capital >= 0x9B ? 33 : 32));
 }
 
-int LowestClickedKey() {
-  for (int code = 1; code <= 255; ++code) {
-    if (iKeyClick(code)) return code;
-  }
-  return 0;
-}
-
-std::string TCaret::After(const std::string& text) {
-  const long double now = iSystemTimer();
+std::string TCaret::After(const std::string& text, long double now) {
   if (now - Time > kInterval) {
     Time = now;
     Visible = !Visible;

@@ -11,9 +11,6 @@
 // of one small letter at 0xBB and 0xBC). Nothing for any other key.
 std::optional<std::uint8_t> TypedLetter(int code, bool shift);
 
-// The lowest scan code (1..255) that went down this frame; 0 when none did.
-int LowestClickedKey();
-
 // The blinking caret after the text being typed.
 struct TCaret {
   static constexpr long double kInterval = 0.5L;  // seconds between blinks
@@ -21,6 +18,7 @@ struct TCaret {
   long double Time = 0;  // engine time of the last blink
   bool Visible = true;
 
-  // The text with the caret while it is on; blinks when the interval has passed.
-  std::string After(const std::string& text);
+  // The text with the caret while it is on; blinks when the interval has passed by `now`, the
+  // engine's time in seconds.
+  std::string After(const std::string& text, long double now);
 };

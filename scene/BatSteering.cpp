@@ -1,44 +1,31 @@
 #include "scene/BatSteering.h"
 
 #include "engine/KeyCodes.h"
+#include "engine/impact.h"
 #include "runtime/system.h"
-#include "scene/Scene.h"
 
-namespace {
-
-bool WindowHasFocus() {
-  const sys::System& system = sys::system();
-  return system.HasFocus(system.MainWindow());
-}
-
-}  // namespace
-
-BatControls ReadBatControls() {
+BatControls ReadBatControls(const TFrameInput& input, std::uint8_t pointerClick, bool windowed) {
   BatControls controls;
-  controls.leftKey = iKeyDown(kKeyLeft);
-  controls.rightKey = iKeyDown(kKeyRight);
-  controls.launch = iKeyClick(kKeySpace) || iKeyClick(kKeyLeftCtrl) || iKeyClick(kKeyRightCtrl) ||
-                    PointerClick == 1;
-  controls.windowed = Settings.Windowed != 0;
-  if (!controls.windowed) {
-    controls.pointer = static_cast<long double>(iMouseX()) * 32 - 16;
+  controls.leftKey = input.Down(kKeyLeft);
+  controls.rightKey = input.Down(kKeyRight);
+  controls.launch = input.Clicked(kKeySpace) || input.Clicked(kKeyLeftCtrl) ||
+                    input.Clicked(kKeyRightCtrl) || pointerClick == 1;
+  controls.windowed = windowed;
+  if (!windowed) {
+    controls.pointer = static_cast<long double>(input.mouseX) * 32 - 16;
     return controls;
   }
-  sys::System& system = sys::system();
-  sys::POINT pointer;
-  if (WindowHasFocus() && system.GetCursorPos(pointer)) {
-    controls.pointer = pointer.x - system.GetSystemMetrics(sys::SM_CXSCREEN) / 2;
+  if (input.windowFocused && input.pointerKnown) {
+    controls.pointer = input.pointerX - input.screenWidth / 2;
   }
   return controls;
 }
 
-void RecentrePointer() {
-  if (!Settings.Windowed) {
+void RecentrePointer(const TFrameInput& input, bool windowed) {
+  if (!windowed) {
     iMouseReset({0.5f, 0.5f});
     return;
   }
-  if (!WindowHasFocus()) return;
-  sys::System& system = sys::system();
-  system.SetCursorPos(system.GetSystemMetrics(sys::SM_CXSCREEN) / 2,
-                      system.GetSystemMetrics(sys::SM_CYSCREEN) / 2);
+  if (!input.windowFocused) return;
+  sys::system().SetCursorPos(input.screenWidth / 2, input.screenHeight / 2);
 }

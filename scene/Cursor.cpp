@@ -3,13 +3,9 @@
 #include <cstdint>
 
 #include "engine/MeshSprite.h"
-#include "runtime/system.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 
 namespace {
-
-int cursorFrame = 1;  // 1..10
-std::uint32_t lastFrameChange = 0;
 
 iHandle CreateEngineSprite(const char* model, const char* texture, float scaleX, float scaleY) {
   const iHandle sprite = iSpriteCreate(model, 0);
@@ -20,31 +16,26 @@ iHandle CreateEngineSprite(const char* model, const char* texture, float scaleX,
 
 }  // namespace
 
-void CreateCursor() {
-  CursorSprite = CreateEngineSprite("data\\sprite.x", "data\\cursor.png", 1, 1);
+void CreateCursor(TProgram& program) {
+  TSceneMedia& media = program.Media;
+  media.CursorSprite = CreateEngineSprite("data\\sprite.x", "data\\cursor.png", 1, 1);
   iMouseReset({0.5f, 0.5f});
-  iSpriteScaleSet(CursorSprite, {2.56f, 2.56f});
+  iSpriteScaleSet(media.CursorSprite, {2.56f, 2.56f});
   for (int i = 0; i < 10; ++i) {
-    CursorFrames[i] =
+    media.CursorFrames[i] =
         LoadArchiveFrame("data\\Cursor.dat", static_cast<std::uint16_t>(i), 1004050 + i);
   }
-  cursorFrame = 1;
-  iSpriteTextureReset(CursorSprite);
-  iSpriteTextureSet(CursorSprite, CursorFrames[0]);
+  program.CursorFrame = 1;
+  iSpriteTextureReset(media.CursorSprite);
+  iSpriteTextureSet(media.CursorSprite, media.CursorFrames[0]);
 }
 
-void AnimateCursor() {
-  const std::uint32_t now = sys::system().GetTickCount();
-  if (now - lastFrameChange <= 50) return;
-  lastFrameChange = now;
-  iSpriteTextureReset(CursorSprite);
-  cursorFrame = cursorFrame % 10 + 1;
-  iSpriteTextureSet(CursorSprite, CursorFrames[cursorFrame - 1]);
-}
-
-void ShowCursorSprite() {
-  iSpriteShow(CursorSprite);
-}
-void HideCursorSprite() {
-  iSpriteHide(CursorSprite);
+void AnimateCursor(TProgram& program) {
+  const std::uint32_t now = program.Input.tick;
+  if (now - program.CursorFrameChanged <= 50) return;
+  program.CursorFrameChanged = now;
+  iSpriteTextureReset(program.Media.CursorSprite);
+  program.CursorFrame = program.CursorFrame % 10 + 1;
+  iSpriteTextureSet(program.Media.CursorSprite,
+                    program.Media.CursorFrames[program.CursorFrame - 1]);
 }

@@ -1,12 +1,6 @@
 #include "scene/DumpScreens.h"
 
-#include "menus/ExitMenu.h"
-#include "menus/HelpMenu.h"
-#include "menus/MainMenu.h"
-#include "menus/OptMenu.h"
-#include "menus/RecordInputMenu.h"
-#include "menus/RecordsMenu.h"
-#include "scene/Scene.h"
+#include "menus/Screens.h"
 
 namespace {
 
@@ -20,27 +14,25 @@ rt::Json PanelJson(std::uint8_t selected, const TSlidingPanel& panel) {
 
 }  // namespace
 
-rt::Json DumpScreens() {
-  rt::Json screens = rt::Json::object();
-  // Before the first scene set-up there are no screens yet.
-  if (MainMenu == nullptr) return screens;
+rt::Json DumpScreens(const TScreens& screens) {
+  rt::Json json = rt::Json::object();
   rt::Json main = rt::Json::object();
-  main.set("Selected", MainMenu->Selected);
-  screens.set("main", std::move(main));
-  screens.set("options", PanelJson(OptMenu->Selected, OptMenu->Panel));
-  screens.set("records", PanelJson(RecordsMenu->Selected, RecordsMenu->Panel));
-  rt::Json help = PanelJson(HelpMenu->Selected, HelpMenu->Panel);
-  help.set("page", HelpMenu->Page);
-  screens.set("help", std::move(help));
+  main.set("Selected", screens.Main.Selected);
+  json.set("main", std::move(main));
+  json.set("options", PanelJson(screens.Options.Selected, screens.Options.Panel));
+  json.set("records", PanelJson(screens.RecordsPanel.Selected, screens.RecordsPanel.Panel));
+  rt::Json help = PanelJson(screens.Help.Selected, screens.Help.Panel);
+  help.set("page", screens.Help.Page);
+  json.set("help", std::move(help));
   rt::Json dialog = rt::Json::object();
-  dialog.set("Selected", ExitMenu->Selected);
-  dialog.set("Shown", ExitMenu->Shown());
-  screens.set("dialog", std::move(dialog));
+  dialog.set("Selected", screens.Dialog.Selected);
+  dialog.set("Shown", screens.Dialog.Shown());
+  json.set("dialog", std::move(dialog));
   rt::Json entry = rt::Json::object();
-  entry.set("Selected", RecordInputMenu->Selected);
-  entry.set("Shown", RecordInputMenu->Shown());
-  entry.set("name", RecordInputMenu->NameField);
-  entry.set("add", RecordInputMenu->SecondField);
-  screens.set("entry", std::move(entry));
-  return screens;
+  entry.set("Selected", screens.Entry.Selected);
+  entry.set("Shown", screens.Entry.Shown());
+  entry.set("name", screens.Entry.NameField);
+  entry.set("add", screens.Entry.SecondField);
+  json.set("entry", std::move(entry));
+  return json;
 }

@@ -4,4 +4,6 @@
 
 #include "runtime/json.h"
 
-rt::Json DumpScreens();
+class TScreens;
+
+rt::Json DumpScreens(const TScreens& screens);

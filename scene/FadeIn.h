@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-// Runs while strictly between 0 and 200; 1 after the first set-up, 200 once finished.
-extern std::int32_t FadeLevel;
+class TProgram;
 
 // Sets the scene light to the colour c = level / 100.
 void ApplyFadeLight(std::int32_t level);
-// One step of the fade if it is running: +1, and +1 more above 100, so it takes 149 frames from
-// level 1. Returns true when it ran (the frame then does nothing else).
-bool StepFadeIn();
+// One step of the fade if it is running (its level strictly between 0 and 200): +1, and +1 more
+// above 100, so it takes 149 frames from level 1. Returns true when it ran (the frame then does
+// nothing else).
+bool StepFadeIn(TProgram& program);

@@ -1,17 +1,15 @@
-// Frame time: every moving or counting object scales its per-frame rate by FrameFactor.
+// Frame time: every moving or counting object scales its per-frame rate by the frame factor.
 #pragma once
 
 #include <cstdint>
 
-// Seconds per performance-counter count; set by scene set-up.
-extern long double SecondsPerCount;
-// Counter at the start of the latest frame (scene set-up stores the first one) and the one
-// before it.
-extern std::int64_t LastFrameStart;
-extern std::int64_t PreviousFrameStart;
+struct TFrameTiming {
+  long double SecondsPerCount = 1.0L / 1000000.0L;  // of the performance counter
+  std::int64_t LastFrameStart = 0;                  // counter at the start of the latest frame
+  std::int64_t PreviousFrameStart = 0;              // and of the one before
 
-// Reads the counter at the start of a frame.
-void StartFrameTiming();
-// The time since the start of the frame before the current one, in units of 13 ms; 0 when that
-// interval is above one second or below a microsecond, so a stall never makes a jump.
-long double FrameFactor();
+  // A frame starts at counter `now`. Returns the frame factor: the time since the start of the
+  // previous frame in units of 13 ms; 0 when that is above a second or below a microsecond, so
+  // a stall never makes a jump.
+  long double StartFrame(std::int64_t now);
+};

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/FrameInput.h"
 #include "gameplay/Counters.h"
 #include "gameplay/Field.h"
 #include "gameplay/FieldTextures.h"
 #include "gameplay/FrameStep.h"
 
 class TMeshSprite;
+class TProgram;
 
 // A banner's animation: it grows in, pulses, then shrinks away.
 struct TBanner {
@@ -30,6 +32,11 @@ struct TBanner {
 
 class TGame {
  public:
+  // The game of `program`, whose shared pictures, music, screens and state it works with.
+  explicit TGame(TProgram& program) : program_(program) {}
+  TGame(const TGame&) = delete;
+  TGame& operator=(const TGame&) = delete;
+
   // The counters are kept masked (gameplay/Counters.h).
   std::int32_t GetScore() const { return Counters.GetScore(); }
   // A negative score is ignored: the score keeps its old value.
@@ -58,8 +65,8 @@ class TGame {
   // Advances the level number and loads that level from "data\Levels.dat". A level that cannot
   // be read ends the game as after the last level, with a line on stderr.
   void LoadNextLevel();
-  // One frame of play (GameRules.cpp).
-  void UpdateFrame();
+  // One frame of play with this frame's input (GameRules.cpp).
+  void UpdateFrame(const TFrameInput& input);
   // Seconds to clear level `level` (from 1): 290 for the first, a little less for each later one.
   static long double TimeLimit(std::int32_t level) { return 20.0L / level * 1.5L + 260; }
 
@@ -94,6 +101,7 @@ class TGame {
   static std::optional<std::int32_t> LevelCount();
   // Reads a level into the grid; false (with a line on stderr) when it cannot be read.
   bool ReadLevel(std::int32_t level);
+  TProgram& program_;
   TMeshSprite* background_ = nullptr;
   TMeshSprite* interfaceBar_ = nullptr;
   TMeshSprite* pausePicture_ = nullptr;

@@ -4,13 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "menus/RecordsMenu.h"
-#include "runtime/system.h"
 #include "scene/BatSteering.h"
-#include "scene/Cursor.h"
-#include "scene/FrameTiming.h"
 #include "scene/Game.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 
 namespace {
 
@@ -55,10 +51,11 @@ void Animate(TBanner& banner, const BannerLook& look, long double k, bool hold) 
   if (banner.Scale <= 0) banner.Life = -1.0L;
 }
 
-void Draw(const TBanner& banner, const BannerLook& look, const std::string& text) {
+// The banner's text in `font`, sized and faded as it runs.
+void Draw(const TBanner& banner, const BannerLook& look, const std::string& text, iHandle font) {
   const auto scale = static_cast<float>(banner.Scale);
   iPrintColorSet(1, 1, 0, static_cast<float>(banner.Alpha));
-  iPrint(text.c_str(), {look.TextX(banner.Scale), 0}, {scale, scale}, look.size, MenuFont);
+  iPrint(text.c_str(), {look.TextX(banner.Scale), 0}, {scale, scale}, look.size, font);
   iPrintColorSet(1, 1, 1, 1);
 }
 
@@ -72,15 +69,15 @@ void TGame::UpdateObjects(const FrameStep& step) {
 void TGame::GameOverFrame(const FrameStep& step) {
   GameOverTimer -= step.k * 0.013L;
   if (GameOverTimer >= 0) return;
-  GameOverPicture->Hide();
-  RecordsMenu->RecordCheck(true);
-  ShowCursorSprite();
+  program_.Media.GameOverPicture->Hide();
+  program_.Screens.RecordsPanel.RecordCheck(GetScore(), true);
+  program_.ShowCursorSprite();
   GameOverPhase = false;
   GameOverTimer = 3.0L;
 }
 
-void TGame::UpdateFrame() {
-  const FrameStep step{FrameFactor(), sys::system().GetTickCount(), Settings.SoundOn != 0};
+void TGame::UpdateFrame(const TFrameInput& input) {
+  const FrameStep step{input.k, input.tick, program_.Settings.SoundOn != 0};
   if (GameOverPhase) {
     GameOverFrame(step);
     return;
@@ -88,7 +85,8 @@ void TGame::UpdateFrame() {
   if (LevelBanner.Active) {
     Animate(LevelBanner, kLevelLook, step.k, false);
     if (LevelBanner.Life > 0) {
-      Draw(LevelBanner, kLevelLook, std::string(kLevelTitle) + " " + std::to_string(GetLevel()));
+      Draw(LevelBanner, kLevelLook, std::string(kLevelTitle) + " " + std::to_string(GetLevel()),
+           program_.Screens.Kit.Font);
     } else {
       LevelBanner.Active = false;
     }
@@ -98,7 +96,7 @@ void TGame::UpdateFrame() {
   if (TimeOutBanner.Active) {
     Animate(TimeOutBanner, kTimeOutLook, step.k, false);
     if (TimeOutBanner.Life > 0) {
-      Draw(TimeOutBanner, kTimeOutLook, kTimeOutText);
+      Draw(TimeOutBanner, kTimeOutLook, kTimeOutText, program_.Screens.Kit.Font);
       UpdateObjects(step);
       return;
     }
@@ -110,7 +108,7 @@ void TGame::UpdateFrame() {
     }
     // The same level again, from its file, with a fresh time limit.
     ClearBricks();
-    GameState = gsStartLevel;
+    program_.ChangeState(gsStartLevel);
     SetLevel(GetLevel() - 1);
     SetLives(GetLives() - 1);
     return;
@@ -123,7 +121,7 @@ void TGame::UpdateFrame() {
       Counters.AddScore(1);
     }
     if (CompleteBanner.Life > 0) {
-      Draw(CompleteBanner, kCompleteLook, kCompleteText);
+      Draw(CompleteBanner, kCompleteLook, kCompleteText, program_.Screens.Kit.Font);
       UpdateObjects(step);
       return;
     }
@@ -134,9 +132,9 @@ void TGame::UpdateFrame() {
       return;
     }
     HideGameObjects();
-    LoadingPicture->Show();
+    program_.Media.LoadingPicture->Show();
     ClearBricks();
-    GameState = gsStartLevel;
+    program_.ChangeState(gsStartLevel);
     return;
   }
   if (Field.EntrySlide) {
@@ -144,7 +142,10 @@ void TGame::UpdateFrame() {
     UpdateObjects(step);
     return;
   }
-  if (Field.Play(step, ReadBatControls()).steered) RecentrePointer();
+  const bool windowed = program_.Settings.Windowed != 0;
+  if (Field.Play(step, ReadBatControls(input, program_.PointerClick, windowed)).steered) {
+    RecentrePointer(input, windowed);
+  }
   Counters.TimeLeft -= 0.01333L * step.k;
   if (Field.LevelComplete()) CompleteBanner.Start();
   if (Counters.TimeLeft < 0) TimeOutBanner.Start();

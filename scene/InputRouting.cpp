@@ -5,20 +5,10 @@
 
 #include "engine/KeyCodes.h"
 #include "menus/BossKeyText.h"
-#include "menus/ExitMenu.h"
-#include "menus/HelpMenu.h"
-#include "menus/MainMenu.h"
-#include "menus/OptMenu.h"
-#include "menus/RecordInputMenu.h"
-#include "menus/RecordsMenu.h"
+#include "menus/Modifiers.h"
 #include "runtime/system.h"
-#include "scene/Cursor.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
 
 namespace {
-
-PrintPoint lastPointer;  // print units; the first routed frame counts as a move
 
 struct PixelPoint {
   int x = 0, y = 0;
@@ -27,80 +17,73 @@ struct PixelPoint {
 // Who takes the keys, the pointer's moves and its left clicks on which screens.
 struct ScreenInput {
   std::array<std::uint8_t, 5> states;  // unused places stay 0, which is no screen
-  void (*keys)();
-  void (*hover)(const PrintPoint& at, PixelPoint pixel);
-  void (*click)(const PrintPoint& at, PixelPoint pixel);
+  void (*keys)(TProgram& program, const TFrameInput& input);
+  void (*hover)(TScreens& screens, const PrintPoint& at, PixelPoint pixel);
+  void (*click)(TScreens& screens, const PrintPoint& at, PixelPoint pixel);
 };
 
-void PauseGame() {
-  GameState = gsPaused;
-  iSoundVolumeSet(GameMusic, 0);
-  Game->ShowPausePicture();
+void PauseGame(TProgram& program) {
+  program.ChangeState(gsPaused);
 }
 
-void AskToQuit() {
-  GameState = gsQuitConfirm;
-  ShowCursorSprite();
-  ExitMenu->Show();
-}
-
-bool PauseKeyClicked() {
-  return iKeyClick(kKeyP) || iKeyClick(kKeyPause);
+bool PauseKeyClicked(const TFrameInput& input) {
+  return input.Clicked(kKeyP) || input.Clicked(kKeyPause);
 }
 
 // Escape and P in one frame ask the question and then pause under it.
-void PlayingKeys() {
-  if (iKeyClick(kKeyEscape)) {
-    AskToQuit();
-    iSoundVolumeSet(GameMusic, 0);
-  }
-  if (PauseKeyClicked()) PauseGame();
+void PlayingKeys(TProgram& program, const TFrameInput& input) {
+  if (input.Clicked(kKeyEscape)) program.ChangeState(gsQuitConfirm);
+  if (PauseKeyClicked(input)) PauseGame(program);
 }
 
-void PausedKeys() {
-  if (PauseKeyClicked()) {
-    GameState = gsPlaying;
-    iSoundVolumeSet(GameMusic, 1);
-    Game->HidePausePicture();
+void PausedKeys(TProgram& program, const TFrameInput& input) {
+  if (PauseKeyClicked(input)) {
+    program.ChangeState(gsPlaying);
     // A question asked in the frame the game was paused goes away with the pause.
-    if (ExitMenu->Shown()) {
-      ExitMenu->Hide();
-      HideCursorSprite();
+    if (program.Screens.Dialog.Shown()) {
+      program.Screens.Dialog.Hide();
+      program.HideCursorSprite();
     }
   }
-  if (iKeyClick(kKeyEscape)) {
-    AskToQuit();
-    Game->HidePausePicture();
-  }
+  if (input.Clicked(kKeyEscape)) program.ChangeState(gsQuitConfirm);
 }
 
 constexpr ScreenInput kScreenInputs[] = {
     {{gsPlaying}, PlayingKeys, nullptr, nullptr},
     {{gsPaused}, PausedKeys, nullptr, nullptr},
-    {{gsMainMenu}, [] { MainMenu->Keys(); }, nullptr, nullptr},
+    {{gsMainMenu},
+     [](TProgram& program, const TFrameInput& input) { program.Screens.Main.Keys(input); },
+     nullptr,
+     nullptr},
     {{gsOptions, gsOptionsName, gsOptionsKey},
-     [] { OptMenu->Keys(); },
-     [](const PrintPoint&, PixelPoint at) { OptMenu->Hover(at.x, at.y); },
-     [](const PrintPoint&, PixelPoint at) { OptMenu->Click(at.x, at.y); }},
+     [](TProgram& program, const TFrameInput& input) { program.Screens.Options.Keys(input); },
+     [](TScreens& screens, const PrintPoint&, PixelPoint at) { screens.Options.Hover(at.x, at.y); },
+     [](TScreens& screens, const PrintPoint&, PixelPoint at) {
+       screens.Options.Click(at.x, at.y);
+     }},
     {{gsHelp},
-     [] { HelpMenu->Keys(); },
-     [](const PrintPoint&, PixelPoint at) { HelpMenu->Hover(at.x, at.y); },
-     [](const PrintPoint&, PixelPoint at) { HelpMenu->Click(at.x, at.y); }},
+     [](TProgram& program, const TFrameInput& input) { program.Screens.Help.Keys(input); },
+     [](TScreens& screens, const PrintPoint&, PixelPoint at) { screens.Help.Hover(at.x, at.y); },
+     [](TScreens& screens, const PrintPoint&, PixelPoint at) { screens.Help.Click(at.x, at.y); }},
     {{gsExitConfirm, gsRecordsResetConfirm, gsQuitConfirm, gsSubmitAsk, gsSubmitFailed},
-     [] { ExitMenu->Keys(); },
-     [](const PrintPoint&, PixelPoint at) { ExitMenu->Hover(at.x, at.y); },
-     [](const PrintPoint&, PixelPoint at) { ExitMenu->Click(at.x, at.y); }},
+     [](TProgram& program, const TFrameInput& input) { program.Screens.Dialog.Keys(input); },
+     [](TScreens& screens, const PrintPoint&, PixelPoint at) { screens.Dialog.Hover(at.x, at.y); },
+     [](TScreens& screens, const PrintPoint&, PixelPoint at) { screens.Dialog.Click(at.x, at.y); }},
     {{gsRecords},
-     [] { RecordsMenu->Keys(); },
-     [](const PrintPoint&, PixelPoint at) { RecordsMenu->Hover(at.x, at.y); },
-     [](const PrintPoint&, PixelPoint at) { RecordsMenu->Click(at.x, at.y); }},
-    {{gsRecordEntry, gsRecordEntryName, gsRecordEntryAdd},
-     [] { RecordInputMenu->Keys(); },
-     [](const PrintPoint& at, PixelPoint pixel) {
-       RecordInputMenu->Hover(at.x, at.y, pixel.x, pixel.y);
+     [](TProgram& program, const TFrameInput& input) { program.Screens.RecordsPanel.Keys(input); },
+     [](TScreens& screens, const PrintPoint&, PixelPoint at) {
+       screens.RecordsPanel.Hover(at.x, at.y);
      },
-     [](const PrintPoint& at, PixelPoint pixel) {
-       RecordInputMenu->Click(at.x, at.y, pixel.x, pixel.y);
+     [](TScreens& screens, const PrintPoint&, PixelPoint at) {
+       screens.RecordsPanel.Click(at.x, at.y);
+     }},
+    {{gsRecordEntry, gsRecordEntryName, gsRecordEntryAdd},
+     [](TProgram& program, const TFrameInput& input) { program.Screens.Entry.Keys(input); },
+     [](TScreens& screens, const PrintPoint& at, PixelPoint pixel) {
+       screens.Entry.Hover(at.x, at.y, pixel.x, pixel.y);
+     },
+     [](TScreens& screens, const PrintPoint& at, PixelPoint pixel) {
+       screens.Entry.Click(at.x, at.y, pixel.x, pixel.y);
      }},
 };
 
@@ -114,96 +97,98 @@ const ScreenInput* InputOf(std::uint8_t state) {
 }
 
 // The bound key with exactly the bound modifiers.
-bool BossKeyClicked() {
-  return iKeyClick(Settings.BossKey) && HeldModifiers() == BoundModifiers(Settings);
+bool BossKeyClicked(const TProgram& program, const TFrameInput& input) {
+  return input.Clicked(program.Settings.BossKey) &&
+         HeldModifiers(input) == BoundModifiers(program.Settings);
 }
 
 // The main menu stays under the panels and takes the pointer while it is on screen, except
 // under the questions asked over it.
-bool MainMenuTakesPointer() {
-  return MenuMode && GameState != gsExitConfirm && GameState != gsRecordsResetConfirm;
+bool MainMenuTakesPointer(const TProgram& program) {
+  const std::uint8_t state = program.State();
+  return program.MenuMode && state != gsExitConfirm && state != gsRecordsResetConfirm;
 }
 
 PixelPoint ToPixels(const PrintPoint& at) {
   return {static_cast<int>((at.x + 16) / 32 * 800), static_cast<int>((12 - at.y) / 24 * 600)};
 }
 
-void PlaceCursor(const PrintPoint& at) {
-  iSpriteLocationSet(CursorSprite,
+void PlaceCursor(const TProgram& program, const PrintPoint& at) {
+  iSpriteLocationSet(program.Media.CursorSprite,
                      {static_cast<float>(at.x - 0.1L), static_cast<float>(at.y - 0.4L)});
 }
 
 }  // namespace
 
-PrintPoint ReadPointer() {
-  if (Settings.Windowed) {
+PrintPoint ReadPointer(TProgram& program) {
+  const TFrameInput& input = program.Input;
+  if (program.Settings.Windowed) {
     // In a window the system pointer counts, and is hidden only while over the picture.
+    if (!input.pointerKnown || !input.windowKnown) return program.LastPointer;
+    const int left = input.windowLeft, top = input.windowTop;
+    const int right = input.windowRight, bottom = input.windowBottom;
+    const bool inside = left <= input.pointerX && input.pointerX <= right &&
+                        top <= input.pointerY && input.pointerY <= bottom;
     sys::System& system = sys::system();
-    sys::POINT pointer;
-    sys::RECT rect;
-    if (!system.GetCursorPos(pointer) || !system.GetWindowRect(system.MainWindow(), rect)) {
-      return lastPointer;
-    }
-    rect.top += system.GetSystemMetrics(sys::SM_CYCAPTION);
-    const bool inside = rect.left <= pointer.x && pointer.x <= rect.right &&
-                        rect.top <= pointer.y && pointer.y <= rect.bottom;
-    if (!inside || rect.right == rect.left || rect.bottom == rect.top) {
+    if (!inside || right == left || bottom == top) {
       system.ShowCursor(true);
-      return lastPointer;
+      return program.LastPointer;
     }
     PrintPoint at;
-    at.x = static_cast<long double>(pointer.x - rect.left) / (rect.right - rect.left) * 32 - 16;
-    at.y = 12 - static_cast<long double>(pointer.y - rect.top) / (rect.bottom - rect.top) * 24;
-    PlaceCursor(at);
+    at.x = static_cast<long double>(input.pointerX - left) / (right - left) * 32 - 16;
+    at.y = 12 - static_cast<long double>(input.pointerY - top) / (bottom - top) * 24;
+    PlaceCursor(program, at);
     system.ShowCursor(false);
     return at;
   }
   PrintPoint at;
-  at.x = static_cast<long double>(iMouseX()) * 32 - 16;
-  at.y = 12 - static_cast<long double>(iMouseY()) * 24;
-  PlaceCursor(at);
+  at.x = static_cast<long double>(input.mouseX) * 32 - 16;
+  at.y = 12 - static_cast<long double>(input.mouseY) * 24;
+  PlaceCursor(program, at);
   return at;
 }
 
-void RouteKeys() {
-  if (BossKeyClicked()) {
-    if (GameState == gsOptionsKey) {
+void RouteKeys(TProgram& program) {
+  const TFrameInput& input = program.Input;
+  if (BossKeyClicked(program, input)) {
+    if (program.State() == gsOptionsKey) {
       // The boss key only ends the wait for a new one; the options keys of this frame count.
-      GameState = gsOptions;
+      program.ChangeState(gsOptions);
     } else {
-      if (GameState == gsPlaying) PauseGame();
-      MinimizeGameWindow();
+      if (program.State() == gsPlaying) PauseGame(program);
+      program.MinimizeGameWindow();
       return;
     }
   }
-  const ScreenInput* screen = InputOf(GameState);
-  if (screen != nullptr && screen->keys != nullptr) screen->keys();
+  const ScreenInput* screen = InputOf(program.State());
+  if (screen != nullptr && screen->keys != nullptr) screen->keys(program, input);
 }
 
-void RoutePointerMove() {
-  const PrintPoint at = ReadPointer();
-  if (at.x != lastPointer.x || at.y != lastPointer.y) {
+void RoutePointerMove(TProgram& program) {
+  const PrintPoint at = ReadPointer(program);
+  if (at.x != program.LastPointer.x || at.y != program.LastPointer.y) {
     const PixelPoint pixel = ToPixels(at);
-    if (MainMenuTakesPointer()) MainMenu->Hover(pixel.x, pixel.y);
-    const ScreenInput* screen = InputOf(GameState);
-    if (screen != nullptr && screen->hover != nullptr) screen->hover(at, pixel);
+    if (MainMenuTakesPointer(program)) program.Screens.Main.Hover(pixel.x, pixel.y);
+    const ScreenInput* screen = InputOf(program.State());
+    if (screen != nullptr && screen->hover != nullptr) screen->hover(program.Screens, at, pixel);
   }
-  lastPointer = at;
+  program.LastPointer = at;
 }
 
-void RoutePointerClick() {
-  const PrintPoint at = ReadPointer();
-  if (iMouseButtonClick(0)) {
-    PointerClick = 1;
-  } else if (iMouseButtonClick(1)) {
-    PointerClick = 2;
+void RoutePointerClick(TProgram& program) {
+  const PrintPoint at = ReadPointer(program);
+  const TFrameInput& input = program.Input;
+  if (input.leftClick) {
+    program.PointerClick = 1;
+  } else if (input.rightClick) {
+    program.PointerClick = 2;
   } else {
-    PointerClick = 0;
+    program.PointerClick = 0;
   }
-  if (PointerClick != 1) return;
+  if (program.PointerClick != 1) return;
   const PixelPoint pixel = ToPixels(at);
   // An item that ran has changed the screen: the click goes no further.
-  if (MainMenuTakesPointer() && MainMenu->Click(pixel.x, pixel.y)) return;
-  const ScreenInput* screen = InputOf(GameState);
-  if (screen != nullptr && screen->click != nullptr) screen->click(at, pixel);
+  if (MainMenuTakesPointer(program) && program.Screens.Main.Click(pixel.x, pixel.y)) return;
+  const ScreenInput* screen = InputOf(program.State());
+  if (screen != nullptr && screen->click != nullptr) screen->click(program.Screens, at, pixel);
 }

@@ -1,13 +1,13 @@
 // Hands this frame's keyboard and pointer input to the screen that GameState names.
 #pragma once
 
-// The pointer in print units (x -16..16 left to right, y 12..-12 top to bottom); also places the
-// cursor sprite on it.
-struct PrintPoint {
-  long double x = 0, y = 0;
-};
-PrintPoint ReadPointer();
+#include "scene/Program.h"
 
-void RouteKeys();
-void RoutePointerMove();
-void RoutePointerClick();
+// The pointer in print units; also places the cursor sprite on it. In a window the system
+// pointer counts and is hidden only while over the picture; off the picture the last position
+// stays.
+PrintPoint ReadPointer(TProgram& program);
+
+void RouteKeys(TProgram& program);
+void RoutePointerMove(TProgram& program);
+void RoutePointerClick(TProgram& program);

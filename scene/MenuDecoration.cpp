@@ -4,10 +4,7 @@
 #include <numbers>
 
 #include "engine/MeshSprite.h"
-#include "scene/FrameTiming.h"
-#include "scene/Scene.h"
-
-long double DecorationPhase = 0;
+#include "scene/Program.h"
 
 namespace {
 
@@ -25,35 +22,38 @@ constexpr DecorationPlace kPlaces[3] = {
 
 }  // namespace
 
-void CreateDecorations() {
+void CreateDecorations(TProgram& program) {
+  TMeshSprite** decorations = program.Media.Decorations;
   for (int i = 0; i < 3; ++i) {
     const DecorationPlace& place = kPlaces[i];
-    Decorations[i] =
+    decorations[i] =
         TMeshSprite::CreateFromArchive("data\\Background.dat", place.index, place.textureId,
                                        place.width, place.height, place.x, place.y, 2, false);
   }
-  DecorationPhase = 0;
+  program.DecorationPhase = 0;
   constexpr double kPi = std::numbers::pi;
-  Decorations[0]->SetAlpha(static_cast<float>(std::cos(0.0)));
-  Decorations[1]->SetAlpha(static_cast<float>(std::cos(2 * kPi / 3)));
-  Decorations[2]->SetAlpha(static_cast<float>(std::cos(4 * kPi / 3)));
+  decorations[0]->SetAlpha(static_cast<float>(std::cos(0.0)));
+  decorations[1]->SetAlpha(static_cast<float>(std::cos(2 * kPi / 3)));
+  decorations[2]->SetAlpha(static_cast<float>(std::cos(4 * kPi / 3)));
 }
 
-void ShowMenuBackground() {
-  MenuBackground->Show();
-  for (TMeshSprite* decoration : Decorations) decoration->Show();
+void TProgram::ShowMenuBackground() {
+  Media.MenuBackground->Show();
+  for (TMeshSprite* decoration : Media.Decorations) decoration->Show();
 }
 
-void HideMenuBackground() {
-  MenuBackground->Hide();
-  for (TMeshSprite* decoration : Decorations) decoration->Hide();
+void TProgram::HideMenuBackground() {
+  Media.MenuBackground->Hide();
+  for (TMeshSprite* decoration : Media.Decorations) decoration->Hide();
 }
 
-void PulseDecorations() {
+void PulseDecorations(TProgram& program, long double k) {
   constexpr long double kPi = std::numbers::pi_v<long double>;
-  DecorationPhase += FrameFactor() * 0.02L;
-  if (DecorationPhase > 2 * kPi) DecorationPhase = 0;
-  Decorations[0]->SetAlpha(static_cast<float>(std::sin(DecorationPhase)));
-  Decorations[1]->SetAlpha(static_cast<float>(std::sin(DecorationPhase + 4 * kPi / 3)));
-  Decorations[2]->SetAlpha(static_cast<float>(std::sin(DecorationPhase + 2 * kPi / 3)));
+  long double& phase = program.DecorationPhase;
+  phase += k * 0.02L;
+  if (phase > 2 * kPi) phase = 0;
+  TMeshSprite** decorations = program.Media.Decorations;
+  decorations[0]->SetAlpha(static_cast<float>(std::sin(phase)));
+  decorations[1]->SetAlpha(static_cast<float>(std::sin(phase + 4 * kPi / 3)));
+  decorations[2]->SetAlpha(static_cast<float>(std::sin(phase + 2 * kPi / 3)));
 }

@@ -1,9 +1,9 @@
 // Seeding of the game's generator (gameplay/Random.h). A fixed seed (--seed) makes a run
-// repeatable; otherwise scene set-up seeds it from the clock.
+// repeatable; otherwise every scene set-up seeds it from the clock.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-// Seeds from the clock, unless a fixed seed was given.
-void Randomize();
-void FixRandomSeed(std::uint64_t seed);
+// Seeds with the fixed seed when there is one, else from the performance counter.
+void Randomize(std::optional<std::uint64_t> fixedSeed);

@@ -1,20 +1,13 @@
 #include "scene/RunFrame.h"
 
 #include "menus/DialogQuestions.h"
-#include "menus/ExitMenu.h"
-#include "menus/HelpMenu.h"
-#include "menus/MainMenu.h"
-#include "menus/OptMenu.h"
 #include "menus/RecordInputMenu.h"
-#include "menus/RecordsMenu.h"
-#include "online/ConnThread.h"
 #include "scene/Cursor.h"
 #include "scene/FadeIn.h"
-#include "scene/FrameTiming.h"
-#include "scene/Game.h"
+#include "scene/FrameSampling.h"
 #include "scene/InputRouting.h"
 #include "scene/MenuDecoration.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 #include "scene/StatusLine.h"
 
 namespace {
@@ -24,42 +17,46 @@ bool IsDialogState(std::uint8_t state) {
          state == gsSubmitAsk || state == gsSubmitFailed;
 }
 
-void RunScreensAndGame() {
-  RouteKeys();
-  RoutePointerMove();
-  RoutePointerClick();
-  AnimateCursor();
+void RunScreensAndGame(TProgram& program) {
+  const TFrameInput& input = program.Input;
+  TScreens& screens = program.Screens;
+  RouteKeys(program);
+  RoutePointerMove(program);
+  RoutePointerClick(program);
+  AnimateCursor(program);
 
-  if (IsDialogState(GameState) || GameState == gsSubmitting) ExitMenu->DialogTexts();
-  if (IsRecordEntryState(GameState)) RecordInputMenu->FrameUpdate();
-  if (GameState == gsPlaying) Game->UpdateFrame();
-  // A level completed in this frame loads the next one in the same frame.
-  if (GameState == gsStartLevel) {
-    Game->LoadNextLevel();
-    GameState = gsPlaying;
+  if (IsDialogState(program.State()) || program.State() == gsSubmitting) {
+    screens.Dialog.DialogTexts();
   }
-  if (MenuMode) PulseDecorations();
+  if (IsRecordEntryState(program.State())) screens.Entry.FrameUpdate(input);
+  if (program.State() == gsPlaying) program.Game.UpdateFrame(input);
+  // A level completed in this frame loads the next one in the same frame.
+  if (program.State() == gsStartLevel) {
+    program.Game.LoadNextLevel();
+    program.ChangeState(gsPlaying);
+  }
+  if (program.MenuMode) PulseDecorations(program, input.k);
 
-  OptMenu->FrameUpdate();
-  HelpMenu->FrameUpdate();
-  MainMenu->FrameUpdate();
-  RecordsMenu->FrameUpdate();
-  if (IsDialogState(GameState)) ExitMenu->FrameUpdate();
+  screens.Options.FrameUpdate(input);
+  screens.Help.FrameUpdate();
+  screens.Main.FrameUpdate();
+  screens.RecordsPanel.FrameUpdate();
+  if (IsDialogState(program.State())) screens.Dialog.FrameUpdate();
 
-  const bool gameOnScreen =
-      GameState == gsPlaying || GameState == gsPaused || GameState == gsQuitConfirm;
-  if (gameOnScreen && !Game->GameOverPhase) PrintStatusLine(GameState == gsPaused);
+  const std::uint8_t state = program.State();
+  const bool gameOnScreen = state == gsPlaying || state == gsPaused || state == gsQuitConfirm;
+  if (gameOnScreen && !program.Game.GameOverPhase) PrintStatusLine(program, state == gsPaused);
 }
 
 // The connection thread only reports how it ended; what follows runs here, between frames.
-void FollowSubmission() {
-  if (GameState != gsSubmitting) return;
-  switch (ConnThread->TakeOutcome()) {
+void FollowSubmission(TProgram& program) {
+  if (program.State() != gsSubmitting || !program.Connection) return;
+  switch (program.Connection->TakeOutcome()) {
     case TSubmitOutcome::Sent:
-      FinishSubmission();
+      FinishSubmission(program.Screens);
       break;
     case TSubmitOutcome::Failed:
-      GameState = gsSubmitFailed;
+      program.ChangeState(gsSubmitFailed);
       break;
     case TSubmitOutcome::None:
       break;
@@ -68,14 +65,14 @@ void FollowSubmission() {
 
 }  // namespace
 
-void RunFrame() {
-  StartFrameTiming();
-  ++FramesRun;
-  FollowSubmission();
-  if (GameState == gsLeaving) {
+void RunFrame(TProgram& program) {
+  program.Input = SampleFrameInput(program);
+  ++program.FramesRun;
+  FollowSubmission(program);
+  if (program.State() == gsLeaving) {
     iExit();
-  } else if (!StepFadeIn()) {
-    RunScreensAndGame();
+  } else if (!StepFadeIn(program)) {
+    RunScreensAndGame(program);
   }
   iRender();
 }

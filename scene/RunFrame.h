@@ -1,4 +1,6 @@
 // One frame of the whole program, called in every engine run phase.
 #pragma once
 
-void RunFrame();
+class TProgram;
+
+void RunFrame(TProgram& program);

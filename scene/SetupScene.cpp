@@ -2,196 +2,171 @@
 
 #include "engine/MeshSprite.h"
 #include "menus/DialogQuestions.h"
-#include "menus/ExitMenu.h"
-#include "menus/HelpMenu.h"
-#include "menus/MainMenu.h"
-#include "menus/OptMenu.h"
 #include "menus/Panels.h"
 #include "menus/RecordInputMenu.h"
-#include "menus/RecordsMenu.h"
-#include "online/ConnThread.h"
 #include "runtime/system.h"
 #include "scene/Cursor.h"
 #include "scene/FadeIn.h"
-#include "scene/FrameTiming.h"
-#include "scene/Game.h"
 #include "scene/MenuDecoration.h"
+#include "scene/Program.h"
 #include "scene/Random.h"
-#include "scene/Scene.h"
 
 namespace {
 
-bool setUpBefore = false;
-
-void StartTimingAndBody() {
+void StartTimingAndBody(TProgram& program) {
   iRenderingDisable();
   std::int64_t frequency = 1;
   sys::system().QueryPerformanceFrequency(frequency);
-  SecondsPerCount = 1.0L / static_cast<long double>(frequency);
-  sys::system().QueryPerformanceCounter(LastFrameStart);
+  program.Timing.SecondsPerCount = 1.0L / static_cast<long double>(frequency);
+  sys::system().QueryPerformanceCounter(program.Timing.LastFrameStart);
   const iHandle body = iBodySGCreate("data\\ball_.spg", 1);
   iBodyLocationSet(body, {0, 0, 0}, -1);
   iBodyAccelerationApply(body, {1000, 0, 0});
 }
 
-void CreateCamera() {
-  Camera = iCameraCreate(0, 0, 1, 1);
-  iCameraEulerOrientationSet(Camera, {0, 0, 0}, "xyz");
-  iCameraFovSet(Camera, -100);
+void CreateCamera(TSceneMedia& media) {
+  media.Camera = iCameraCreate(0, 0, 1, 1);
+  iCameraEulerOrientationSet(media.Camera, {0, 0, 0}, "xyz");
+  iCameraFovSet(media.Camera, -100);
 }
 
-void ShowLoadingPicture() {
-  LoadingPicture = TMeshSprite::Create("data\\loading.jpg", 800, 600, 0, 0, 40, false);
-  LoadingPicture->Show();
+void ShowLoadingPicture(TSceneMedia& media) {
+  media.LoadingPicture = TMeshSprite::Create("data\\loading.jpg", 800, 600, 0, 0, 40, false);
+  media.LoadingPicture->Show();
   iRender();
 }
 
-void CreateBackgroundAndMusic() {
-  MenuBackground =
+void CreateBackgroundAndMusic(TSceneMedia& media) {
+  media.MenuBackground =
       TMeshSprite::CreateFromArchive("data\\Background.dat", 3, 1000005, 800, 600, 0, 0, 0, false);
-  MenuMusic = iSoundCreate("sound\\musmenu.wav", 0);
-  GameMusic = iSoundCreate("sound\\musgame.wav", 0);
+  media.MenuMusic = iSoundCreate("sound\\musmenu.wav", 0);
+  media.GameMusic = iSoundCreate("sound\\musgame.wav", 0);
 }
 
-void CreateGameOverPicture() {
-  GameOverPicture = TMeshSprite::Create("data\\GameOver.png", 800, 600, 0, 0, 18, false);
+void CreateGameOverPicture(TSceneMedia& media) {
+  media.GameOverPicture = TMeshSprite::Create("data\\GameOver.png", 800, 600, 0, 0, 18, false);
 }
 
-void CreateFonts(const char* menuFontName) {
+void CreateFonts(TProgram& program, const char* menuFontName) {
   iTextureMipLevelsSet(0);
-  MenuFont = iFontCreate(menuFontName, Camera);
-  StatusFont = iFontCreate("data\\_fontg\\Fontocide.wid", Camera);
+  program.Screens.Kit.Font = iFontCreate(menuFontName, program.Media.Camera);
+  program.Media.StatusFont = iFontCreate("data\\_fontg\\Fontocide.wid", program.Media.Camera);
   iTextureMipLevelsSet(1);
 }
 
-void CreateMenuSounds() {
-  MoveSound = iSoundCreate("sound\\mainmenuchg.WAV", 0);
-  ClickSound = iSoundCreate("sound/btn_clk.wav", 0);
+void CreateMenuSounds(TMenuKit& kit) {
+  kit.MoveSound = iSoundCreate("sound\\mainmenuchg.WAV", 0);
+  kit.ClickSound = iSoundCreate("sound/btn_clk.wav", 0);
 }
 
 // The sprites of the previous engine died with it.
-void DiscardEngineSprites() {
-  for (TMeshSprite** sprite : {&LoadingPicture, &MenuBackground, &GameOverPicture, &Decorations[0],
-                               &Decorations[1], &Decorations[2]}) {
+void DiscardEngineSprites(TSceneMedia& media) {
+  for (TMeshSprite** sprite :
+       {&media.LoadingPicture, &media.MenuBackground, &media.GameOverPicture, &media.Decorations[0],
+        &media.Decorations[1], &media.Decorations[2]}) {
     if (*sprite != nullptr) (*sprite)->Discard();
     *sprite = nullptr;
   }
 }
 
-void FirstSetup() {
-  ConnThread = new ConnThrd;
-  Randomize();
-  MenuMode = true;
-  MainMenu = new TMainMenu;
-  HelpMenu = new THelpMenu;
-  ExitMenu = new TExitMenu;
-  RecordsMenu = new TRecordsMenu;
-  OptMenu = new TOptMenu;
-  RecordInputMenu = new TRecordInputMenu;
-  Game = new TGame;
-  GameState = gsMainMenu;
+void FirstSetup(TProgram& program) {
+  TSceneMedia& media = program.Media;
+  Randomize(program.FixedSeed);
+  program.MenuMode = true;
+  program.ChangeState(gsMainMenu);
   iEscEnable(0);
 
-  CreateCamera();
-  FadeLevel = 200;
-  ApplyFadeLight(FadeLevel);
+  CreateCamera(media);
+  program.FadeLevel = 200;
+  ApplyFadeLight(program.FadeLevel);
   iMouseResolutionSet(800);
   iTextureMipLevelsSet(1);
 
-  ShowLoadingPicture();
-  CreateBackgroundAndMusic();
-  CreateDecorations();
-  CreateGameOverPicture();
+  ShowLoadingPicture(media);
+  CreateBackgroundAndMusic(media);
+  CreateDecorations(program);
+  CreateGameOverPicture(media);
 
-  MainMenu->InitialState();
-  HelpMenu->InitialState();
-  RecordsMenu->InitialState();
-  OptMenu->InitialState();
-  RecordInputMenu->InitialState();
-  ExitMenu->InitialState();
+  program.Screens.InitialState();
 
-  CreateFonts("data\\_fontw\\a_RubricaCn.wid");
-  CreateCursor();
-  OptMenu->Working = Settings;
-  MainMenu->ShowButtons();
-  if (MenuMode) ShowMenuBackground();
-  iSpriteLocationSet(CursorSprite, {0, 0});
-  ShowCursorSprite();
-  iSpritePrioritySet(CursorSprite, 1);
-  CreateMenuSounds();
-  LoadingPicture->Hide();
+  CreateFonts(program, "data\\_fontw\\a_RubricaCn.wid");
+  CreateCursor(program);
+  program.Screens.Options.Working = program.Settings;
+  program.Screens.Main.ShowButtons();
+  if (program.MenuMode) program.ShowMenuBackground();
+  iSpriteLocationSet(media.CursorSprite, {0, 0});
+  program.ShowCursorSprite();
+  iSpritePrioritySet(media.CursorSprite, 1);
+  CreateMenuSounds(program.Screens.Kit);
+  media.LoadingPicture->Hide();
 
   // The screen starts dark and each frame brightens it.
-  FadeLevel = 1;
-  ApplyFadeLight(FadeLevel);
+  program.FadeLevel = 1;
+  ApplyFadeLight(program.FadeLevel);
   iRender();
-  if (MenuMode) PlayMusic("1");
-  ShowCursorSprite();
+  if (program.MenuMode) program.PlayMusic("1");
+  program.ShowCursorSprite();
 }
 
 // The rebuilt panels are closed and the rebuilt dialog hidden: a panel's screen gives way to the
 // main menu, and a question is asked again.
-void RestoreScreenAfterRebuild() {
-  if (IsPanelState(GameState)) GameState = gsMainMenu;
-  if (FindDialogQuestion(GameState) != nullptr) {
-    ExitMenu->Show();
-    ShowCursorSprite();
+void RestoreScreenAfterRebuild(TProgram& program) {
+  if (IsPanelState(program.State())) program.ChangeState(gsMainMenu);
+  if (FindDialogQuestion(program.State()) != nullptr) {
+    program.Screens.Dialog.Show();
+    program.ShowCursorSprite();
   }
   // The name entry after a game takes the pointer too.
-  if (IsRecordEntryState(GameState)) ShowCursorSprite();
+  if (IsRecordEntryState(program.State())) program.ShowCursorSprite();
 }
 
-void Rebuild() {
-  DiscardEngineSprites();
+void Rebuild(TProgram& program) {
+  TSceneMedia& media = program.Media;
+  DiscardEngineSprites(media);
   iEscEnable(0);
-  CreateCamera();
+  CreateCamera(media);
   ApplyFadeLight(200);
   iTextureMipLevelsSet(1);
   iMouseResolutionSet(800);
-  Randomize();
+  Randomize(program.FixedSeed);
 
-  ShowLoadingPicture();
-  CreateBackgroundAndMusic();
-  MainMenu->Build();
-  RecordsMenu->Build();
-  RecordInputMenu->Build();
-  OptMenu->Build();
-  HelpMenu->Build();
-  ExitMenu->Build();
-  CreateGameOverPicture();
-  CreateDecorations();
-  CreateFonts("data\\_fontw\\a_RubricaCN.wid");
-  CreateCursor();
-  ShowCursorSprite();
-  iSpritePrioritySet(CursorSprite, 1);
-  MainMenu->ShowButtons();
-  CreateMenuSounds();
+  ShowLoadingPicture(media);
+  CreateBackgroundAndMusic(media);
+  program.Screens.Build();
+  CreateGameOverPicture(media);
+  CreateDecorations(program);
+  CreateFonts(program, "data\\_fontw\\a_RubricaCN.wid");
+  CreateCursor(program);
+  program.ShowCursorSprite();
+  iSpritePrioritySet(media.CursorSprite, 1);
+  program.Screens.Main.ShowButtons();
+  CreateMenuSounds(program.Screens.Kit);
 
-  if (MenuMode) {
-    PlayMusic("1");
-    ShowMenuBackground();
+  if (program.MenuMode) {
+    program.PlayMusic("1");
+    program.ShowMenuBackground();
   }
-  if (Game->ResourcesCreated) Game->RebuildResources();
-  if (!MenuMode) {
-    MenuBackground->Hide();
-    MainMenu->HideButtons();
-    HideCursorSprite();
-    Game->ShowGameObjects();
+  if (program.Game.ResourcesCreated) program.Game.RebuildResources();
+  if (!program.MenuMode) {
+    media.MenuBackground->Hide();
+    program.Screens.Main.HideButtons();
+    program.HideCursorSprite();
+    program.Game.ShowGameObjects();
   }
-  if (GameState == gsPaused) Game->ShowPausePicture();
-  RestoreScreenAfterRebuild();
-  LoadingPicture->Hide();
+  if (program.State() == gsPaused) program.Game.ShowPausePicture();
+  RestoreScreenAfterRebuild(program);
+  media.LoadingPicture->Hide();
   iRender();
 }
 
 }  // namespace
 
-void SetupScene() {
-  StartTimingAndBody();
-  if (setUpBefore) {
-    Rebuild();
+void SetupScene(TProgram& program) {
+  StartTimingAndBody(program);
+  if (program.SetUpBefore) {
+    Rebuild(program);
   } else {
-    FirstSetup();
-    setUpBefore = true;
+    FirstSetup(program);
+    program.SetUpBefore = true;
   }
 }

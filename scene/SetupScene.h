@@ -4,4 +4,6 @@
 // engine and shows the screen that was current again.
 #pragma once
 
-void SetupScene();
+class TProgram;
+
+void SetupScene(TProgram& program);

@@ -6,9 +6,7 @@
 #include "runtime/system.h"
 #include "scene/DumpField.h"
 #include "scene/DumpScreens.h"
-#include "scene/FadeIn.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 
 namespace {
 
@@ -42,7 +40,7 @@ rt::Json RecordsJson(const TRecordsTable& table) {
   return json;
 }
 
-rt::Json EngineJson(rt::Json state) {
+rt::Json EngineJson(rt::Json state, iHandle cursorSprite) {
   rt::Json printed = rt::Json::array();
   for (const rt::PrintedLine& line : rt::enginePrintedAtLastRender()) {
     rt::Json item = rt::Json::object();
@@ -60,8 +58,9 @@ rt::Json EngineJson(rt::Json state) {
                                  meshes.begin(), meshes.end(),
                                  [](const rt::MeshView& mesh) { return mesh.visible; })));
   const auto sprites = rt::engineSprites();
-  state.set("cursorShown", std::any_of(sprites.begin(), sprites.end(), [](const rt::SpriteView& s) {
-              return s.handle == CursorSprite && s.visible;
+  state.set("cursorShown",
+            std::any_of(sprites.begin(), sprites.end(), [cursorSprite](const rt::SpriteView& s) {
+              return s.handle == cursorSprite && s.visible;
             }));
   state.set("light", static_cast<double>(rt::engineLightRed()));
   state.set("displayMode", iDisplayMode());
@@ -97,25 +96,27 @@ rt::Json WindowJson() {
 
 }  // namespace
 
-rt::Json DumpState() {
+rt::Json DumpState(const TProgram& program) {
   rt::Json state = rt::Json::object();
-  state.set("frame", FramesRun);
-  state.set("GameState", GameState);
-  state.set("MenuMode", MenuMode);
-  if (Game != nullptr) {
-    state.set("score", Game->GetScore());
-    state.set("level", Game->GetLevel());
-    state.set("lives", Game->GetLives());
-    state.set("missiles", Game->GetMissiles());
-    state.set("timeLeft", static_cast<double>(Game->TimeLeft()));
-    state.set("gameOver", Game->GameOverPhase);
-    DumpField(*Game, state);
+  state.set("frame", program.FramesRun);
+  state.set("GameState", program.State());
+  state.set("MenuMode", program.MenuMode);
+  // Before the first scene set-up there is no game yet.
+  if (program.SetUpBefore) {
+    const TGame& game = program.Game;
+    state.set("score", game.GetScore());
+    state.set("level", game.GetLevel());
+    state.set("lives", game.GetLives());
+    state.set("missiles", game.GetMissiles());
+    state.set("timeLeft", static_cast<double>(game.TimeLeft()));
+    state.set("gameOver", game.GameOverPhase);
+    DumpField(game, state);
   }
-  state = EngineJson(std::move(state));
-  state.set("fade", FadeLevel);
-  state.set("settings", SettingsJson(Settings));
-  state.set("records", RecordsJson(Records));
-  state.set("screens", DumpScreens());
+  state = EngineJson(std::move(state), program.Media.CursorSprite);
+  state.set("fade", program.FadeLevel);
+  state.set("settings", SettingsJson(program.Settings));
+  state.set("records", RecordsJson(program.Records));
+  state.set("screens", program.SetUpBefore ? DumpScreens(program.Screens) : rt::Json::object());
   state.set("window", WindowJson());
   state.set("residentKiB", sys::ResidentMemoryKiB());
   return state;

@@ -3,4 +3,6 @@
 
 #include "runtime/json.h"
 
-rt::Json DumpState();
+class TProgram;
+
+rt::Json DumpState(const TProgram& program);

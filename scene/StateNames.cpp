@@ -1,6 +1,6 @@
 #include "scene/StateNames.h"
 
-#include "scene/Scene.h"
+#include "menus/GameStates.h"
 
 // Each name is spelt once, by the constant itself, so a name and its value cannot drift apart.
 #define GLINT_STATE(name) \

@@ -5,5 +5,5 @@
 #include <map>
 #include <string>
 
-// Every gs* value of scene/Scene.h, from gsPlaying to gsLeaving.
+// Every gs* value of menus/GameStates.h, from gsPlaying to gsLeaving.
 const std::map<std::string, int>& GameStateNames();

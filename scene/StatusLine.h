@@ -4,7 +4,9 @@
 
 #include <string>
 
+class TProgram;
+
 // Whole seconds as "MM:SS", each part at least two digits: 125.9 s gives "02:05".
 std::string FormatTimeLeft(long double seconds);
-// Prints the status line for this frame; dimmed while paused.
-void PrintStatusLine(bool paused);
+// Prints the status line of the program's game for this frame; dimmed while paused.
+void PrintStatusLine(TProgram& program, bool paused);

@@ -16,8 +16,7 @@
 #include "platform/files.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 #include "scene/StartupFiles.h"
 
 namespace figures {
@@ -54,7 +53,7 @@ class Story final : public rt::InputSource {
   void nextFrame(rt::InputFrame& frame) override {
     frame = rt::InputFrame{};
     clock_.advanceMillis(13);
-    const long f = FramesRun;
+    const long f = program->FramesRun;
     if (f == 0 && setupPictures < 0) setupPictures = static_cast<long>(ReadFrameLog(log_).size());
     for (std::size_t i = 0; i < std::size(kScenes); ++i) {
       if (f == kScenes[i].first) cpuAtStart[i] = CpuSeconds();
@@ -67,14 +66,17 @@ class Story final : public rt::InputSource {
     if (f == 480) press(200);  // Up, Enter: a new game
     if (f == 481) press(28);
     if (f == 490) {
-      Game->ClearBricks();
-      Game->SetLevel(densestLevel_ - 1);
-      GameState = gsStartLevel;
+      program->Game.ClearBricks();
+      program->Game.SetLevel(densestLevel_ - 1);
+      program->ChangeState(gsStartLevel);
     }
     if (f >= 495 && f < kHideAt && f % 25 == 20) KeepTheHeaviestPlay();
     if (f >= 500 && f % 8 == 0) frame.mouseClicked[0] = true;  // the gun fires
     if (f == kHideAt) Hide();
-    if (f > kHideAt) GameState = gsLeaving;
+    if (f == kHideAt + 1) {
+      sys::System& system = sys::system();
+      system.PostMessage(system.MainWindow(), sys::WM_CLOSE, 0, 0);
+    }
   }
   void resetMouse(float, float) override {}
 
@@ -88,31 +90,33 @@ class Story final : public rt::InputSource {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
 
+  TProgram* program = nullptr;  // the run's, set before it starts
   double cpuAtStart[std::size(kScenes)] = {}, cpuAtEnd[std::size(kScenes)] = {};
   double hiddenCpuPercent = 0;
   long setupPictures = -1;  // frames drawn at set-up, before the first of the loop
 
  private:
   // No banner, no time limit, the gun on with missiles to spare, every ball in flight.
-  static void KeepTheHeaviestPlay() {
-    Game->LevelBanner.Stop();
-    Game->Field.EntrySlide = false;
-    Game->Counters.TimeLeft = 290;
-    Game->SetMissiles(1000);
-    TBita& bat = Game->Field.Bat;
+  void KeepTheHeaviestPlay() {
+    TGame& game = program->Game;
+    game.LevelBanner.Stop();
+    game.Field.EntrySlide = false;
+    game.Counters.TimeLeft = 290;
+    game.SetMissiles(1000);
+    TBita& bat = game.Field.Bat;
     if (bat.Transformation != CapsuleKind::GunBat && !bat.Running) {
-      bat.Transform(CapsuleKind::GunBat, Game->Counters, bat.Tick);
+      bat.Transform(CapsuleKind::GunBat, game.Counters, bat.Tick);
     }
-    benchplay::LaunchTwentyBalls(Game->Field);
+    benchplay::LaunchTwentyBalls(game.Field);
   }
 
   // As the boss key hides a full-screen game: the engine closes and the window waits.
   void Hide() {
     hiddenSince_ = SteadySeconds();
     hiddenCpu_ = CpuSeconds();
-    Settings.Windowed = 0;
-    MinimizeGameWindow();
-    Settings.Windowed = 1;
+    program->Settings.Windowed = 0;
+    program->MinimizeGameWindow();
+    program->Settings.Windowed = 1;
   }
 
   rt::VirtualClock& clock_;
@@ -139,11 +143,13 @@ SceneRun RunScenes() {
   rt::setInput(story);
   sys::system().SetIdleHook([&story] { story.idle(); });
 
-  LoadStartupFiles();
+  const TStartupFiles startup = LoadStartupFiles();
+  TProgram program(startup.Settings, startup.Records);
+  story.program = &program;
   TCoreConfig config;
   FillCoreConfig(config);
   config.DisplaySelector = 0;
-  RunMainLoop(config);
+  RunMainLoop(config, program);
 
   SceneRun run;
   run.hiddenCpuPercent = story.hiddenCpuPercent;

@@ -18,8 +18,7 @@
 #include "runtime/engine_scene.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 #include "scene/StartupFiles.h"
 #include "scene/StateNames.h"
 #include "tests/support/game_runner.h"
@@ -53,22 +52,24 @@ bool Finite(long double v) {
 }
 
 // What must hold after any frame; the first thing that does not is named.
-std::string Trouble() {
+std::string Trouble(const TProgram& program) {
   static const std::set<int> kStates = [] {
     std::set<int> states;
     for (const auto& [name, value] : GameStateNames()) states.insert(value);
     return states;
   }();
-  if (!kStates.count(GameState)) return "GameState " + std::to_string(GameState);
-  if (Game == nullptr || !Game->ResourcesCreated) return "";
-  if (Game->GetScore() < 0) return "a negative score";
-  if (Game->GetLives() < 1 || Game->GetLives() > 3)
-    return "lives " + std::to_string(Game->GetLives());
-  if (Game->GetMissiles() < 0) return "missiles " + std::to_string(Game->GetMissiles());
-  if (Game->GetLevel() < 0 || Game->GetLevel() > 1000)
-    return "level " + std::to_string(Game->GetLevel());
-  if (!Finite(Game->TimeLeft()) || Game->TimeLeft() > 10000) return "the time left";
-  const TField& field = Game->Field;
+  const std::uint8_t state = program.State();
+  if (!kStates.count(state)) return "GameState " + std::to_string(state);
+  if (program.States.Refused() > 0) return "a screen change the state machine refused";
+  const TGame& game = program.Game;
+  if (!game.ResourcesCreated) return "";
+  if (game.GetScore() < 0) return "a negative score";
+  if (game.GetLives() < 1 || game.GetLives() > 3) return "lives " + std::to_string(game.GetLives());
+  if (game.GetMissiles() < 0) return "missiles " + std::to_string(game.GetMissiles());
+  if (game.GetLevel() < 0 || game.GetLevel() > 1000)
+    return "level " + std::to_string(game.GetLevel());
+  if (!Finite(game.TimeLeft()) || game.TimeLeft() > 10000) return "the time left";
+  const TField& field = game.Field;
   const TBita& bat = field.Bat;
   if (!Finite(bat.X) || !Finite(bat.Y) || bat.X < -13 || bat.X > 19.5L || bat.Y < -15.5L ||
       bat.Y > -9.9L) {
@@ -111,26 +112,31 @@ class Monkey final : public rt::InputSource {
       : clock_(clock), frames_(frames), random_(20261210) {}
 
   void nextFrame(rt::InputFrame& frame) override {
-    if (trouble.empty() && FramesRun > 0) {
-      trouble = Trouble();
-      if (!trouble.empty()) trouble += " after frame " + std::to_string(FramesRun);
+    const long framesRun = program->FramesRun;
+    const std::uint8_t state = program->State();
+    if (trouble.empty() && framesRun > 0) {
+      trouble = Trouble(*program);
+      if (!trouble.empty()) trouble += " after frame " + std::to_string(framesRun);
     }
-    SampleHeap();
-    ++framesIn[GameState];
-    if (Game != nullptr) bestScore = std::max(bestScore, Game->GetScore());
+    SampleHeap(framesRun);
+    ++framesIn[state];
+    bestScore = std::max(bestScore, program->Game.GetScore());
     frame = rt::InputFrame{};
     clock_.advanceMillis(13);
     for (int code : held_) frame.down[static_cast<std::size_t>(code)] = true;
-    if (FramesRun >= frames_) {
-      GameState = gsLeaving;
+    if (framesRun >= frames_) {
+      // Time is up: the window is closed, as by its close button.
+      sys::System& system = sys::system();
+      if (!closed_) system.PostMessage(system.MainWindow(), sys::WM_CLOSE, 0, 0);
+      closed_ = true;
       return;
     }
-    if (GameState == gsExitConfirm) {
+    if (state == gsExitConfirm) {
       Press(frame, 1);  // Escape: stay
       return;
     }
-    const bool playing = GameState == gsPlaying;
-    if (GameState == gsMainMenu && Chance(0.02)) {
+    const bool playing = state == gsPlaying;
+    if (state == gsMainMenu && Chance(0.02)) {
       Press(frame, 200);  // towards the first item, then a new game
       if (Chance(0.5)) Press(frame, 28);
     }
@@ -159,6 +165,7 @@ class Monkey final : public rt::InputSource {
     system.PostMessage(window, sys::WM_ACTIVATE, sys::WA_ACTIVE, 0);
   }
 
+  const TProgram* program = nullptr;  // the run's, set before it starts
   std::string trouble;
   std::map<int, long> framesIn;  // by GameState
   std::int32_t bestScore = 0;
@@ -178,17 +185,18 @@ class Monkey final : public rt::InputSource {
         true;
   }
   void Hold(int code) { held_.insert(code); }
-  void SampleHeap() {
+  void SampleHeap(long framesRun) {
     const std::size_t heap = HeapInUse();
-    if (FramesRun < frames_ / 2) heapMaxFirstHalf = std::max(heapMaxFirstHalf, heap);
-    if (FramesRun == frames_ / 4) heapAtQuarter = heap;
-    if (FramesRun >= frames_ - 1) heapAtEnd = heap;
+    if (framesRun < frames_ / 2) heapMaxFirstHalf = std::max(heapMaxFirstHalf, heap);
+    if (framesRun == frames_ / 4) heapAtQuarter = heap;
+    if (framesRun >= frames_ - 1) heapAtEnd = heap;
   }
 
   rt::VirtualClock& clock_;
   long frames_;
   std::mt19937 random_;
   std::set<int> held_;
+  bool closed_ = false;
 };
 
 TEST(Soak, AMonkeyPlaysForMinutesAndTheGameStaysSound) {
@@ -200,7 +208,6 @@ TEST(Soak, AMonkeyPlaysForMinutesAndTheGameStaysSound) {
   TRecordsTable low = TRecordsTable::Defaults();
   for (TRecordEntry& entry : low.Entries) entry.Score = 1;
   files::writeAtomic(files::userPath(kRecordsFile), low.Encode());
-  ServerAddress = "http://127.0.0.1:1";  // nothing listens: a record is never really sent
   rt::setBackend(rt::makeHeadlessBackend());
   sys::setSystem(sys::makeHeadlessSystem());
   auto clock = std::make_unique<rt::VirtualClock>();
@@ -209,20 +216,22 @@ TEST(Soak, AMonkeyPlaysForMinutesAndTheGameStaysSound) {
   rt::setInput(monkey);
   sys::system().SetIdleHook([&monkey] { monkey.idle(); });
 
-  LoadStartupFiles();
+  const TStartupFiles startup = LoadStartupFiles();
+  // Nothing listens there: a record is never really sent.
+  TProgram program(startup.Settings, startup.Records, "http://127.0.0.1:1");
+  monkey.program = &program;
   TCoreConfig config;
   FillCoreConfig(config);
   config.DisplaySelector = 0;
-  RunMainLoop(config);
+  RunMainLoop(config, program);
 
-  EXPECT_GE(FramesRun, frames) << "the game ran to the end";
+  EXPECT_GE(program.FramesRun, frames) << "the game ran to the end";
   std::ostringstream visited;
   for (const auto& [state, count] : monkey.framesIn) visited << " " << state << ":" << count;
-  std::printf("soak: %ld frames, best score %d; frames by GameState:%s\n", FramesRun,
+  std::printf("soak: %ld frames, best score %d; frames by GameState:%s\n", program.FramesRun,
               monkey.bestScore, visited.str().c_str());
   EXPECT_EQ(monkey.trouble, "");
-  ASSERT_NE(Game, nullptr);
-  EXPECT_TRUE(Game->ResourcesCreated) << "the monkey got into play";
+  EXPECT_TRUE(program.Game.ResourcesCreated) << "the monkey got into play";
   // Flat: what the game holds at the end is no more than it held in the first half.
   EXPECT_LE(monkey.heapAtEnd, monkey.heapMaxFirstHalf + (4u << 20))
       << "at a quarter " << monkey.heapAtQuarter << ", first half at most "

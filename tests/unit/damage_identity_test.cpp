@@ -16,8 +16,7 @@
 #include "runtime/runtime.h"
 #include "runtime/sdl/picture_decoder.h"
 #include "runtime/system.h"
-#include "scene/Game.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 
 namespace {
 
@@ -86,12 +85,13 @@ class TwiceDrawingBackend final : public rt::Backend {
 // Keys and clicks at given frames: into the options and out, a new game, a launch, and away.
 class Story final : public rt::InputSource {
  public:
-  explicit Story(rt::VirtualClock& clock) : clock_(clock) {}
+  Story(rt::VirtualClock& clock, const TProgram& program) : clock_(clock), program_(program) {}
   void nextFrame(rt::InputFrame& frame) override {
     frame = rt::InputFrame{};
     const auto press = [&frame](int code) { frame.clicked[code] = frame.down[code] = true; };
     clock_.advanceMillis(13);
-    switch (FramesRun) {
+    const long framesRun = program_.FramesRun;
+    switch (framesRun) {
       case 199:
         press(208);
         break;  // Down: options
@@ -113,18 +113,21 @@ class Story final : public rt::InputSource {
       case 560:
         press(205);
         break;
-      case 759:
-        GameState = gsLeaving;
+      case 759: {
+        sys::System& system = sys::system();
+        system.PostMessage(system.MainWindow(), sys::WM_CLOSE, 0, 0);
         break;
+      }
       default:
         break;
     }
-    if (FramesRun > 560 && FramesRun < 600) frame.down[205] = true;  // the bat runs right
+    if (framesRun > 560 && framesRun < 600) frame.down[205] = true;  // the bat runs right
   }
   void resetMouse(float, float) override {}
 
  private:
   rt::VirtualClock& clock_;
+  const TProgram& program_;
 };
 
 TEST(DamageTracking, DrawsTheSamePicturesAsDrawingEverythingEveryFrame) {
@@ -134,23 +137,22 @@ TEST(DamageTracking, DrawsTheSamePicturesAsDrawingEverythingEveryFrame) {
   TwiceDrawingBackend& twice = *backend;
   rt::setBackend(std::move(backend));
   sys::setSystem(sys::makeHeadlessSystem());
+  TProgram program(TSettings{}, TRecordsTable::Defaults());
   auto clock = std::make_unique<rt::VirtualClock>();
-  Story story(*clock);
+  Story story(*clock, program);
   rt::setClock(std::move(clock));
   rt::setInput(story);
 
   TCoreConfig config;
   FillCoreConfig(config);
   config.DisplaySelector = 0;
-  RunMainLoop(config);
+  RunMainLoop(config, program);
 
   EXPECT_GE(twice.frames, 760);
   EXPECT_GT(twice.partialFrames, 400) << "most frames change only a part of the picture";
   EXPECT_EQ(twice.differingFrames, 0) << "first at frame " << twice.firstDifference;
-  EXPECT_EQ(GameState, gsLeaving);
-  ASSERT_NE(Game, nullptr);
-  EXPECT_EQ(Game->GetLevel(), 1) << "the story got into play";
-  EXPECT_TRUE(Game->Field.Balls[0].Launched);
+  EXPECT_EQ(program.Game.GetLevel(), 1) << "the story got into play";
+  EXPECT_TRUE(program.Game.Field.Balls[0].Launched);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Frame timing, the status line's time text and the main loop's key table.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "app/MLCore.h"
 #include "runtime/clock.h"
 #include "runtime/runtime.h"
@@ -10,48 +12,29 @@
 
 namespace {
 
+// Frames whose starts lie the given milliseconds apart on a counter of microseconds.
 class FrameFactorTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    auto clock = std::make_unique<rt::VirtualClock>();
-    clock_ = clock.get();
-    rt::setClock(std::move(clock));
-    sys::setSystem(sys::makeHeadlessSystem());
-    SecondsPerCount = 1.0L / clock_->frequency();
-    StartFrameTiming();
+  long double Frame(double ms) {
+    now_ += static_cast<std::int64_t>(ms * 1000);
+    return timing_.StartFrame(now_);
   }
-  void Frame(double ms) {
-    clock_->advanceMillis(ms);
-    StartFrameTiming();
-  }
-  rt::VirtualClock* clock_ = nullptr;
+  TFrameTiming timing_;  // a million counts a second
+  std::int64_t now_ = 5'000'000;
 };
 
-TEST_F(FrameFactorTest, SteadyFramesGiveOnePlusTheElapsedPartOfThisFrame) {
+TEST_F(FrameFactorTest, AFrameOf13MsIsOneAndASlowFrameMovesFurther) {
   Frame(13);
-  Frame(13);
-  EXPECT_NEAR(static_cast<double>(FrameFactor()), 1.0, 1e-9);
-  clock_->advanceMillis(6.5);
-  EXPECT_NEAR(static_cast<double>(FrameFactor()), 1.5, 1e-9);
+  EXPECT_NEAR(static_cast<double>(Frame(13)), 1.0, 1e-9);
+  EXPECT_NEAR(static_cast<double>(Frame(26)), 2.0, 1e-9);
+  EXPECT_NEAR(static_cast<double>(Frame(6.5)), 0.5, 1e-9);
 }
 
-TEST_F(FrameFactorTest, ASlowFrameMovesTwiceAsFar) {
+TEST_F(FrameFactorTest, AStallOfMoreThanASecondOrNoTimeAtAllGivesZero) {
   Frame(13);
-  Frame(26);
-  EXPECT_NEAR(static_cast<double>(FrameFactor()), 2.0, 1e-9);
-}
-
-TEST_F(FrameFactorTest, AStallOfMoreThanASecondGivesZero) {
-  Frame(13);
-  Frame(1500);
-  EXPECT_EQ(FrameFactor(), 0);
-  Frame(13);
-  EXPECT_NEAR(static_cast<double>(FrameFactor()), 1.0, 1e-9);
-}
-
-TEST_F(FrameFactorTest, NoTimeAtAllGivesZero) {
-  Frame(0);
-  EXPECT_EQ(FrameFactor(), 0);
+  EXPECT_EQ(Frame(1500), 0);
+  EXPECT_NEAR(static_cast<double>(Frame(13)), 1.0, 1e-9) << "the next frame moves again";
+  EXPECT_EQ(Frame(0), 0);
 }
 
 TEST(StatusLine, TimeIsMinutesAndSecondsWithTwoDigitsEach) {

@@ -7,21 +7,30 @@
 #include "runtime/engine_core.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
-#include "scene/FadeIn.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 
 namespace {
 
-// Still input that sends the program away at a chosen frame.
+// Still input that asks to leave the program (Escape, then Enter on "Yes") so that it leaves at a
+// chosen frame, and presses keys in that frame.
 class LeaveAtFrame final : public rt::InputSource {
  public:
-  explicit LeaveAtFrame(long frame, rt::VirtualClock& clock) : frame_(frame), clock_(clock) {}
+  LeaveAtFrame(long frame, rt::VirtualClock& clock, const TProgram& program)
+      : frame_(frame), clock_(clock), program_(program) {}
   void nextFrame(rt::InputFrame& frame) override {
     frame = rt::InputFrame{};
-    frame.clicked[28] = frame.down[28] = true;  // keys pressed in the leaving frame go nowhere
     clock_.advanceMillis(13);
-    if (FramesRun == frame_ - 1) GameState = gsLeaving;
-    if (FramesRun == 100) {
+    const long next = program_.FramesRun + 1;
+    const auto press = [&frame](int code) { frame.clicked[code] = frame.down[code] = true; };
+    if (next == frame_ - 2) press(1);
+    if (next == frame_ - 1) press(28);
+    // Keys pressed in the leaving frame go nowhere.
+    if (next == frame_) {
+      press(1);
+      press(208);
+      press(28);
+    }
+    if (program_.FramesRun == 100) {
       altTabWhileRunning = sys::system().HotKeyFor(sys::MOD_ALT, 9);
       altF4WhileRunning = sys::system().HotKeyFor(sys::MOD_ALT, 115);
     }
@@ -33,6 +42,7 @@ class LeaveAtFrame final : public rt::InputSource {
  private:
   long frame_;
   rt::VirtualClock& clock_;
+  const TProgram& program_;
 };
 
 TEST(MainLoop, TheLeavingStateEndsAFullScreenProgramAfterThatFrame) {
@@ -40,24 +50,26 @@ TEST(MainLoop, TheLeavingStateEndsAFullScreenProgramAfterThatFrame) {
   files::setUserDir(testing::TempDir());
   rt::setBackend(rt::makeHeadlessBackend());
   sys::setSystem(sys::makeHeadlessSystem());
+  TProgram program(TSettings{}, TRecordsTable::Defaults());
   auto clock = std::make_unique<rt::VirtualClock>();
-  LeaveAtFrame input(160, *clock);
+  LeaveAtFrame input(160, *clock, program);
   rt::setClock(std::move(clock));
   rt::setInput(input);
 
   TCoreConfig config;
   FillCoreConfig(config);
   config.DisplaySelector = -1;
-  RunMainLoop(config);  // returns only when the program is to end
+  RunMainLoop(config, program);  // returns only when the program is to end
 
   // In full screen Alt+Tab and Alt+F4 belong to the game while it runs.
   EXPECT_EQ(input.altTabWhileRunning, 100);
   EXPECT_EQ(input.altF4WhileRunning, 101);
   EXPECT_EQ(sys::system().HotKeyFor(sys::MOD_ALT, 9), -1);
 
-  EXPECT_EQ(FramesRun, 160);
-  EXPECT_EQ(GameState, gsLeaving);
-  EXPECT_EQ(FadeLevel, 200);
+  EXPECT_EQ(program.FramesRun, 160);
+  EXPECT_EQ(program.State(), gsLeaving);
+  EXPECT_EQ(program.FadeLevel, 200);
+  EXPECT_EQ(program.Screens.Main.Selected, 1) << "nothing routed in the leaving frame";
   EXPECT_EQ(sys::system().MainWindow(), 0u) << "the window is destroyed";
 }
 

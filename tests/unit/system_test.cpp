@@ -12,7 +12,7 @@
 #include "runtime/clock.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
-#include "scene/Scene.h"
+#include "scene/Program.h"
 
 namespace {
 
@@ -125,19 +125,19 @@ TEST(MinimizeGameWindow, InAWindowItOnlyMinimisesInFullScreenTheEngineCloses) {
       system.CreateWindowEx("Game", kGameTitle, sys::WS_GAME_WINDOW, 0, 0, 800, 624);
   system.ShowWindow(window, sys::SW_SHOWNORMAL);
 
-  Settings.Windowed = 1;
-  SetRestartRequested(0);
-  MinimizeGameWindow();
+  TProgram program(TSettings{}, TRecordsTable::Defaults());
+  program.Settings.Windowed = 1;
+  program.MinimizeGameWindow();
   EXPECT_TRUE(system.IsIconic(window));
-  EXPECT_EQ(GetRestartRequested(), 0);
+  EXPECT_EQ(program.RestartRequested, 0);
+  EXPECT_FALSE(program.RestoreOnActivate);
 
   system.ShowWindow(window, sys::SW_SHOWNORMAL);
-  Settings.Windowed = 0;
-  MinimizeGameWindow();
+  program.Settings.Windowed = 0;
+  program.MinimizeGameWindow();
   EXPECT_TRUE(system.IsIconic(window));
-  EXPECT_EQ(GetRestartRequested(), -1);
-  Settings.Windowed = 1;
-  SetRestartRequested(0);
+  EXPECT_EQ(program.RestartRequested, -1);
+  EXPECT_TRUE(program.RestoreOnActivate);
 }
 
 }  // namespace

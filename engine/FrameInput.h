@@ -1,0 +1,40 @@
+// This frame's input as one value. The frame samples the keys, the mouse, the system pointer and
+// the time once at its start and hands the value to the game and to every screen, so nothing
+// above the field's objects reads a device or a clock itself: a recorded game, a gamepad or an
+// automated player can come in through this one seam.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+struct TFrameInput {
+  std::array<bool, 256> down{};     // keys held, by engine key code
+  std::array<bool, 256> clicked{};  // keys that went down this frame
+  bool leftClick = false;           // mouse buttons clicked this frame
+  bool rightClick = false;
+  float mouseX = 0.5f, mouseY = 0.5f;  // the engine's mouse, 0..1 across the window
+
+  // In a window the system pointer counts (screen pixels), with the game window's rectangle (its
+  // top moved down by a caption's height) and whether the window has the focus. Each is read
+  // only when the system could tell.
+  bool pointerKnown = false;
+  int pointerX = 0, pointerY = 0;
+  bool windowKnown = false;
+  int windowLeft = 0, windowTop = 0, windowRight = 0, windowBottom = 0;
+  bool windowFocused = false;
+  int screenWidth = 0, screenHeight = 0;
+
+  long double k = 0;           // frame factor: time since the previous frame in 13 ms units
+  std::uint32_t tick = 0;      // the millisecond tick
+  long double engineTime = 0;  // the engine's timer in seconds (carets blink by it)
+
+  bool Down(int code) const { return code >= 0 && code < 256 && down[code]; }
+  bool Clicked(int code) const { return code >= 0 && code < 256 && clicked[code]; }
+  // The lowest key code 1..255 that went down this frame; 0 when none did.
+  int LowestClicked() const {
+    for (int code = 1; code <= 255; ++code) {
+      if (clicked[code]) return code;
+    }
+    return 0;
+  }
+};

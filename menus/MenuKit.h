@@ -1,0 +1,34 @@
+// What every screen draws and sounds with: the menu font and the menu sounds, which play only
+// while sound effects are on in the live settings. Scene set-up creates the engine objects.
+#pragma once
+
+#include <span>
+
+#include "engine/impact.h"
+#include "menus/PanelText.h"
+#include "userdata/Settings.h"
+
+class TMenuKit {
+ public:
+  explicit TMenuKit(const TSettings& settings) : settings_(settings) {}
+
+  // Starts the sound from its beginning now.
+  void Play(iHandle sound) const {
+    if (settings_.SoundOn) iSoundPlayNow(sound, 0);
+  }
+  // Lets the move sound run on if it is still playing: held arrows do not restart it each step.
+  void PlayKeyMove() const {
+    if (settings_.SoundOn) iSoundPlay(MoveSound, 0);
+  }
+  // Clears every text printed so far this frame, then prints the lines with the menu font.
+  void PrintLines(std::span<const TPanelLine> lines, float size) const;
+  // Prints the lines with the menu font after what was printed so far this frame.
+  void AddLines(std::span<const TPanelLine> lines, float size) const;
+
+  iHandle MoveSound = 0;
+  iHandle ClickSound = 0;
+  iHandle Font = 0;
+
+ private:
+  const TSettings& settings_;
+};

@@ -1,0 +1,40 @@
+#include "scene/FrameSampling.h"
+
+#include "engine/impact.h"
+#include "runtime/system.h"
+#include "scene/Program.h"
+
+TFrameInput SampleFrameInput(TProgram& program) {
+  TFrameInput input;
+  sys::System& system = sys::system();
+  std::int64_t now = 0;
+  system.QueryPerformanceCounter(now);
+  input.k = program.Timing.StartFrame(now);
+  input.tick = system.GetTickCount();
+  input.engineTime = iSystemTimer();
+
+  for (int code = 0; code < 256; ++code) {
+    input.down[static_cast<std::size_t>(code)] = iKeyDown(code);
+    input.clicked[static_cast<std::size_t>(code)] = iKeyClick(code);
+  }
+  input.leftClick = iMouseButtonClick(0);
+  input.rightClick = iMouseButtonClick(1);
+  input.mouseX = iMouseX();
+  input.mouseY = iMouseY();
+
+  const sys::HWND window = system.MainWindow();
+  sys::POINT pointer;
+  input.pointerKnown = system.GetCursorPos(pointer);
+  input.pointerX = pointer.x;
+  input.pointerY = pointer.y;
+  sys::RECT rect;
+  input.windowKnown = system.GetWindowRect(window, rect);
+  input.windowLeft = rect.left;
+  input.windowTop = rect.top + system.GetSystemMetrics(sys::SM_CYCAPTION);
+  input.windowRight = rect.right;
+  input.windowBottom = rect.bottom;
+  input.windowFocused = system.HasFocus(window);
+  input.screenWidth = system.GetSystemMetrics(sys::SM_CXSCREEN);
+  input.screenHeight = system.GetSystemMetrics(sys::SM_CYSCREEN);
+  return input;
+}

@@ -1,0 +1,119 @@
+// The program's state: one object, owned by the program body and made afresh for each run, that
+// the main loop, the frame and the screens work on. It holds the current screen with its state
+// machine, the menu flag, the live settings and records, the game, the screens between games, the
+// connection thread, the shared pictures, sounds and fonts, and the frame's own bookkeeping. It
+// lives on the main thread; the connection thread only publishes its outcome.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/FrameInput.h"
+#include "engine/impact.h"
+#include "menus/ScreenHost.h"
+#include "menus/Screens.h"
+#include "online/ConnThread.h"
+#include "scene/FrameTiming.h"
+#include "scene/Game.h"
+#include "scene/StateMachine.h"
+#include "userdata/Records.h"
+#include "userdata/Settings.h"
+
+class TMeshSprite;
+
+// The window's caption; also how the game finds its own window.
+inline constexpr const char* kGameTitle = "Glintbreaker";
+// Where the game looks for its score server unless told otherwise.
+inline constexpr const char* kDefaultServer = "http://127.0.0.1:8642";
+
+// The pictures, music, font and pointer that the scene creates at every set-up and shares.
+struct TSceneMedia {
+  TMeshSprite* LoadingPicture = nullptr;
+  TMeshSprite* MenuBackground = nullptr;
+  TMeshSprite* Decorations[3] = {};
+  TMeshSprite* GameOverPicture = nullptr;
+  iHandle MenuMusic = 0;
+  iHandle GameMusic = 0;
+  iHandle StatusFont = 0;
+  iHandle Camera = 0;
+  iHandle CursorSprite = 0;
+  iHandle CursorFrames[10] = {};
+};
+
+// A point in print units (x -16..16 left to right, y 12..-12 top to bottom).
+struct PrintPoint {
+  long double x = 0, y = 0;
+};
+
+class TProgram final : public TScreenHost {
+ public:
+  // The program as the start-up files leave it, before the first scene set-up.
+  TProgram(const TSettings& settings, const TRecordsTable& records,
+           std::string serverAddress = kDefaultServer);
+  // Gives up a record still being sent.
+  ~TProgram();
+  TProgram(const TProgram&) = delete;
+  TProgram& operator=(const TProgram&) = delete;
+
+  std::uint8_t State() const override { return States.Current(); }
+  void ChangeState(std::uint8_t next) override { States.Change(next); }
+  void StartGame() override;
+  void LeaveEndedGame() override;
+  std::int32_t EndGame() override;
+  void ResumeGame() override;
+  void HideGameSplash() override;
+  void StartSubmission(const std::string& name, const std::string& secondName,
+                       std::int32_t score) override;
+  std::string OnlineRecordsAddress() const override;
+  void MinimizeGameWindow() override;
+  void RequestNewWindow() override;
+  void PlayMenuMusic() override { PlayMusic("1"); }
+  void StopMusic() override;
+
+  // Starts the menu track ("1") or the game track ("2") looping when music is on; any other text
+  // plays nothing.
+  void PlayMusic(const char* track);
+  // The main-menu background with its three pulsing decorations.
+  void ShowMenuBackground();
+  void HideMenuBackground();
+  void ShowCursorSprite() const;
+  void HideCursorSprite() const;
+
+  TStateMachine States;  // GameState
+  // True while the main menu background is on screen. Set by the first scene set-up and every
+  // return to the main menu; cleared when a game starts.
+  bool MenuMode = true;
+  TSettings Settings;         // the live settings: read at start-up, replaced by the options' Apply
+  TRecordsTable Records;      // as in the records file
+  std::string ServerAddress;  // "http://host:port" without a trailing "/"
+  // Set by --seed: every scene set-up seeds the generator with it instead of the clock.
+  std::optional<std::uint64_t> FixedSeed;
+
+  TSceneMedia Media;
+  TGame Game;
+  TScreens Screens;
+  std::unique_ptr<ConnThrd> Connection;  // the latest submission's thread, if any
+
+  // Non-zero asks the main loop to close the engine after this run phase and start over with a
+  // new window; writers set -1, the main loop writes 0.
+  std::int32_t RestartRequested = 0;
+  // The hidden window is to wait minimised on the task bar and come back when activated. Set by
+  // MinimizeGameWindow and by the main loop when a full-screen game loses the screen; cleared
+  // by the main loop at every engine open.
+  bool RestoreOnActivate = false;
+
+  // The frame's bookkeeping.
+  TFrameInput Input;              // this frame's input, sampled at its start
+  long FramesRun = 0;             // RunFrame calls, for the state dump
+  std::uint8_t PointerClick = 0;  // this frame's click: 0 none, 1 left, 2 right
+  PrintPoint LastPointer;         // the first routed frame counts as a move
+  TFrameTiming Timing;
+  std::int32_t FadeLevel = 0;            // the fade from dark: runs while strictly in 1..199
+  long double DecorationPhase = 0;       // radians
+  int CursorFrame = 1;                   // 1..10
+  std::uint32_t CursorFrameChanged = 0;  // tick of the last cursor frame
+  long double StatusBlink = 0;           // the time's pulse in its last ten seconds
+  bool SetUpBefore = false;              // the first scene set-up has run
+};
