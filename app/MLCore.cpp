@@ -231,8 +231,8 @@ sys::LRESULT CoreWindowProc(sys::HWND window, sys::UINT message, sys::WPARAM wPa
       }
       break;
     case sys::WM_HOTKEY:
-      if (program.State() == gsOptionsKey) {
-        program.ChangeState(gsOptions);
+      if (program.States.Current() == gsOptionsKey) {
+        program.States.Change(gsOptions);
         break;
       }
       if (wParam == kHotKeyComeBack || wParam == kHotKeyEnd) {

@@ -61,7 +61,7 @@ void ReturnToMainMenu(TScreens& screens) {
 }
 
 void OpenLinkFile(TScreens& screens, const std::string& fileOrAddress) {
-  screens.Host.MinimizeGameWindow();
+  screens.Host.MinimizeWindow();
   sys::system().ShellOpen(fileOrAddress);
   CloseOpenPanels(screens);
   // A closed panel takes no more keys or clicks: its screen ends with it.

@@ -16,7 +16,7 @@
 
 class TScreens {
  public:
-  TScreens(TScreenHost& host, TSettings& settings, TRecordsTable& records)
+  TScreens(const TScreenHost& host, TSettings& settings, TRecordsTable& records)
       : Host(host),
         Settings(settings),
         Records(records),
@@ -35,7 +35,7 @@ class TScreens {
   // Each screen's pictures again after the engine was reopened; their state is kept.
   void Build();
 
-  TScreenHost& Host;
+  const TScreenHost& Host;
   TSettings& Settings;     // the live settings
   TRecordsTable& Records;  // the records table, as in its file
   TMenuKit Kit;

@@ -6,7 +6,7 @@
 #include "gameplay/LevelFile.h"
 #include "gameplay/Random.h"
 #include "platform/files.h"
-#include "scene/Program.h"
+#include "scene/SceneMedia.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ void TGame::CreateSprites() {
 
 void TGame::CreateResources() {
   Textures.Load();
-  program_.Media.LoadingPicture->Show();
+  media_.LoadingPicture->Show();
   iRender();
   SetLevel(0);
   SetScore(0);
@@ -84,7 +84,7 @@ void TGame::ResetGame() {
 void TGame::ClearBricks() {
   Field.ClearBricks();
   SetMissiles(0);
-  program_.StopMusic();
+  music_.Stop();
 }
 
 void TGame::BuildBricks() {
@@ -127,7 +127,7 @@ void TGame::LoadNextLevel() {
   BackgroundIndex = Random(3) + 1;
   iMeshTextureSet(background_->Mesh, Textures.Background(BackgroundIndex));
   Field.EntrySlide = false;
-  program_.Media.LoadingPicture->Show();
+  media_.LoadingPicture->Show();
   iRender();
   SetLevel(GetLevel() + 1);
   const bool levelRead = ReadLevel(GetLevel());
@@ -138,20 +138,20 @@ void TGame::LoadNextLevel() {
   BuildBricks();
   StartLife();
   Field.PlaceForLevel();
-  program_.Media.LoadingPicture->Hide();
+  media_.LoadingPicture->Hide();
   ShowGameObjects();
   Counters.TimeLeft = TimeLimit(GetLevel());
   GameOverPhase = false;
   TimeOutBanner.Stop();
   CompleteBanner.Stop();
   LevelBanner.Start();
-  program_.PlayMusic("2");
+  music_.Play("2");
   // Without its level the game ends as after the last one.
   if (!levelRead) EnterGameOver();
 }
 
 void TGame::EnterGameOver() {
-  program_.Media.GameOverPicture->Show();
+  media_.GameOverPicture->Show();
   GameOverPhase = true;
 }
 

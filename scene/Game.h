@@ -14,7 +14,10 @@
 #include "gameplay/FrameStep.h"
 
 class TMeshSprite;
-class TProgram;
+class TMenuKit;
+class TMusic;
+struct TSceneMedia;
+struct TSettings;
 
 // A banner's animation: it grows in, pulses, then shrinks away.
 struct TBanner {
@@ -30,10 +33,18 @@ struct TBanner {
   void Stop();
 };
 
+// What a frame of play asks of the program around the game.
+struct TGameOutcome {
+  bool nextLevel = false;  // the next level (or the same one again) is to be loaded
+  bool ended = false;      // the game is over: the record check follows
+};
+
 class TGame {
  public:
-  // The game of `program`, whose shared pictures, music, screens and state it works with.
-  explicit TGame(TProgram& program) : program_(program) {}
+  // The game works with the scene's shared pictures and music, reads the live settings, and
+  // prints its banners with the menu kit's font.
+  TGame(TSceneMedia& media, const TMusic& music, const TSettings& settings, const TMenuKit& kit)
+      : media_(media), music_(music), settings_(settings), kit_(kit) {}
   TGame(const TGame&) = delete;
   TGame& operator=(const TGame&) = delete;
 
@@ -65,8 +76,8 @@ class TGame {
   // Advances the level number and loads that level from "data\Levels.dat". A level that cannot
   // be read ends the game as after the last level, with a line on stderr.
   void LoadNextLevel();
-  // One frame of play with this frame's input (GameRules.cpp).
-  void UpdateFrame(const TFrameInput& input);
+  // One frame of play with this frame's input and routed click (GameRules.cpp).
+  TGameOutcome UpdateFrame(const TFrameInput& input, std::uint8_t pointerClick);
   // Seconds to clear level `level` (from 1): 290 for the first, a little less for each later one.
   static long double TimeLimit(std::int32_t level) { return 20.0L / level * 1.5L + 260; }
 
@@ -94,14 +105,17 @@ class TGame {
   // Shows the game-over picture and starts the game-over phase.
   void EnterGameOver();
   // A frame of the game-over phase; when its timer runs out the game ends.
-  void GameOverFrame(const FrameStep& step);
+  TGameOutcome GameOverFrame(const FrameStep& step);
   // The bricks, enemies and capsules, then a game over the field may have caused.
   void UpdateObjects(const FrameStep& step);
   // The level count of "data\Levels.dat"; nothing when it cannot be read.
   static std::optional<std::int32_t> LevelCount();
   // Reads a level into the grid; false (with a line on stderr) when it cannot be read.
   bool ReadLevel(std::int32_t level);
-  TProgram& program_;
+  TSceneMedia& media_;
+  const TMusic& music_;
+  const TSettings& settings_;
+  const TMenuKit& kit_;
   TMeshSprite* background_ = nullptr;
   TMeshSprite* interfaceBar_ = nullptr;
   TMeshSprite* pausePicture_ = nullptr;

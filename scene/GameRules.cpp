@@ -4,9 +4,10 @@
 #include <cmath>
 #include <string>
 
+#include "menus/MenuKit.h"
 #include "scene/BatSteering.h"
 #include "scene/Game.h"
-#include "scene/Program.h"
+#include "scene/SceneMedia.h"
 
 namespace {
 
@@ -66,52 +67,47 @@ void TGame::UpdateObjects(const FrameStep& step) {
   if (Field.TakeGameOver()) EnterGameOver();
 }
 
-void TGame::GameOverFrame(const FrameStep& step) {
+TGameOutcome TGame::GameOverFrame(const FrameStep& step) {
   GameOverTimer -= step.k * 0.013L;
-  if (GameOverTimer >= 0) return;
-  program_.Media.GameOverPicture->Hide();
-  program_.Screens.RecordsPanel.RecordCheck(GetScore(), true);
-  program_.ShowCursorSprite();
+  if (GameOverTimer >= 0) return {};
+  media_.GameOverPicture->Hide();
   GameOverPhase = false;
   GameOverTimer = 3.0L;
+  return {false, true};
 }
 
-void TGame::UpdateFrame(const TFrameInput& input) {
-  const FrameStep step{input.k, input.tick, program_.Settings.SoundOn != 0};
-  if (GameOverPhase) {
-    GameOverFrame(step);
-    return;
-  }
+TGameOutcome TGame::UpdateFrame(const TFrameInput& input, std::uint8_t pointerClick) {
+  const FrameStep step{input.k, input.tick, settings_.SoundOn != 0};
+  if (GameOverPhase) return GameOverFrame(step);
   if (LevelBanner.Active) {
     Animate(LevelBanner, kLevelLook, step.k, false);
     if (LevelBanner.Life > 0) {
       Draw(LevelBanner, kLevelLook, std::string(kLevelTitle) + " " + std::to_string(GetLevel()),
-           program_.Screens.Kit.Font);
+           kit_.Font);
     } else {
       LevelBanner.Active = false;
     }
     UpdateObjects(step);
-    return;
+    return {};
   }
   if (TimeOutBanner.Active) {
     Animate(TimeOutBanner, kTimeOutLook, step.k, false);
     if (TimeOutBanner.Life > 0) {
-      Draw(TimeOutBanner, kTimeOutLook, kTimeOutText, program_.Screens.Kit.Font);
+      Draw(TimeOutBanner, kTimeOutLook, kTimeOutText, kit_.Font);
       UpdateObjects(step);
-      return;
+      return {};
     }
     TimeOutBanner.Active = false;
     // With the last life the counter stays at 1 and the game ends.
     if (GetLives() < 2) {
       EnterGameOver();
-      return;
+      return {};
     }
     // The same level again, from its file, with a fresh time limit.
     ClearBricks();
-    program_.ChangeState(gsStartLevel);
     SetLevel(GetLevel() - 1);
     SetLives(GetLives() - 1);
-    return;
+    return {true, false};
   }
   if (CompleteBanner.Active) {
     Animate(CompleteBanner, kCompleteLook, step.k, Counters.TimeLeft > 0);
@@ -121,33 +117,33 @@ void TGame::UpdateFrame(const TFrameInput& input) {
       Counters.AddScore(1);
     }
     if (CompleteBanner.Life > 0) {
-      Draw(CompleteBanner, kCompleteLook, kCompleteText, program_.Screens.Kit.Font);
+      Draw(CompleteBanner, kCompleteLook, kCompleteText, kit_.Font);
       UpdateObjects(step);
-      return;
+      return {};
     }
     CompleteBanner.Active = false;
     const auto count = LevelCount();
     if (!count || GetLevel() >= *count) {
       EnterGameOver();
-      return;
+      return {};
     }
     HideGameObjects();
-    program_.Media.LoadingPicture->Show();
+    media_.LoadingPicture->Show();
     ClearBricks();
-    program_.ChangeState(gsStartLevel);
-    return;
+    return {true, false};
   }
   if (Field.EntrySlide) {
     Field.SlideIn(step);
     UpdateObjects(step);
-    return;
+    return {};
   }
-  const bool windowed = program_.Settings.Windowed != 0;
-  if (Field.Play(step, ReadBatControls(input, program_.PointerClick, windowed)).steered) {
+  const bool windowed = settings_.Windowed != 0;
+  if (Field.Play(step, ReadBatControls(input, pointerClick, windowed)).steered) {
     RecentrePointer(input, windowed);
   }
   Counters.TimeLeft -= 0.01333L * step.k;
   if (Field.LevelComplete()) CompleteBanner.Start();
   if (Counters.TimeLeft < 0) TimeOutBanner.Start();
   UpdateObjects(step);
+  return {};
 }

@@ -23,7 +23,7 @@ struct ScreenInput {
 };
 
 void PauseGame(TProgram& program) {
-  program.ChangeState(gsPaused);
+  program.States.Change(gsPaused);
 }
 
 bool PauseKeyClicked(const TFrameInput& input) {
@@ -32,20 +32,20 @@ bool PauseKeyClicked(const TFrameInput& input) {
 
 // Escape and P in one frame ask the question and then pause under it.
 void PlayingKeys(TProgram& program, const TFrameInput& input) {
-  if (input.Clicked(kKeyEscape)) program.ChangeState(gsQuitConfirm);
+  if (input.Clicked(kKeyEscape)) program.States.Change(gsQuitConfirm);
   if (PauseKeyClicked(input)) PauseGame(program);
 }
 
 void PausedKeys(TProgram& program, const TFrameInput& input) {
   if (PauseKeyClicked(input)) {
-    program.ChangeState(gsPlaying);
+    program.States.Change(gsPlaying);
     // A question asked in the frame the game was paused goes away with the pause.
     if (program.Screens.Dialog.Shown()) {
       program.Screens.Dialog.Hide();
       program.HideCursorSprite();
     }
   }
-  if (input.Clicked(kKeyEscape)) program.ChangeState(gsQuitConfirm);
+  if (input.Clicked(kKeyEscape)) program.States.Change(gsQuitConfirm);
 }
 
 constexpr ScreenInput kScreenInputs[] = {
@@ -105,7 +105,7 @@ bool BossKeyClicked(const TProgram& program, const TFrameInput& input) {
 // The main menu stays under the panels and takes the pointer while it is on screen, except
 // under the questions asked over it.
 bool MainMenuTakesPointer(const TProgram& program) {
-  const std::uint8_t state = program.State();
+  const std::uint8_t state = program.States.Current();
   return program.MenuMode && state != gsExitConfirm && state != gsRecordsResetConfirm;
 }
 
@@ -151,16 +151,16 @@ PrintPoint ReadPointer(TProgram& program) {
 void RouteKeys(TProgram& program) {
   const TFrameInput& input = program.Input;
   if (BossKeyClicked(program, input)) {
-    if (program.State() == gsOptionsKey) {
+    if (program.States.Current() == gsOptionsKey) {
       // The boss key only ends the wait for a new one; the options keys of this frame count.
-      program.ChangeState(gsOptions);
+      program.States.Change(gsOptions);
     } else {
-      if (program.State() == gsPlaying) PauseGame(program);
+      if (program.States.Current() == gsPlaying) PauseGame(program);
       program.MinimizeGameWindow();
       return;
     }
   }
-  const ScreenInput* screen = InputOf(program.State());
+  const ScreenInput* screen = InputOf(program.States.Current());
   if (screen != nullptr && screen->keys != nullptr) screen->keys(program, input);
 }
 
@@ -169,7 +169,7 @@ void RoutePointerMove(TProgram& program) {
   if (at.x != program.LastPointer.x || at.y != program.LastPointer.y) {
     const PixelPoint pixel = ToPixels(at);
     if (MainMenuTakesPointer(program)) program.Screens.Main.Hover(pixel.x, pixel.y);
-    const ScreenInput* screen = InputOf(program.State());
+    const ScreenInput* screen = InputOf(program.States.Current());
     if (screen != nullptr && screen->hover != nullptr) screen->hover(program.Screens, at, pixel);
   }
   program.LastPointer = at;
@@ -189,6 +189,6 @@ void RoutePointerClick(TProgram& program) {
   const PixelPoint pixel = ToPixels(at);
   // An item that ran has changed the screen: the click goes no further.
   if (MainMenuTakesPointer(program) && program.Screens.Main.Click(pixel.x, pixel.y)) return;
-  const ScreenInput* screen = InputOf(program.State());
+  const ScreenInput* screen = InputOf(program.States.Current());
   if (screen != nullptr && screen->click != nullptr) screen->click(program.Screens, at, pixel);
 }

@@ -1,8 +1,7 @@
 #include "scene/Program.h"
 
-#include <cstring>
-
 #include "engine/MeshSprite.h"
+#include "menus/RecordsMenu.h"
 #include "online/CurlHttpClient.h"
 #include "runtime/system.h"
 
@@ -12,59 +11,64 @@ TProgram::TProgram(const TSettings& settings, const TRecordsTable& records,
       Settings(settings),
       Records(records),
       ServerAddress(std::move(serverAddress)),
-      Game(*this),
-      Screens(*this, Settings, Records) {}
+      Music(Settings),
+      Host(MakeScreenHost()),
+      Screens(Host, Settings, Records),
+      Game(Media, Music, Settings, Screens.Kit) {}
 
 TProgram::~TProgram() = default;
 
-void TProgram::StartGame() {
-  HideCursorSprite();
-  ChangeState(gsStartLevel);
-  HideMenuBackground();
-  StopMusic();
-  if (!Game.ResourcesCreated) Game.CreateResources();
-  MenuMode = false;
-}
-
-void TProgram::LeaveEndedGame() {
-  Game.HideGameObjects();
-  ShowMenuBackground();
-  Game.ResetGame();
-  Screens.Main.ShowButtons();
-  MenuMode = true;
-}
-
-std::int32_t TProgram::EndGame() {
-  Game.HidePausePicture();
-  Media.GameOverPicture->Hide();
-  Game.HideSplash();
-  // The game music was muted for the question; it stops here and gets its volume back, or the
-  // next game would play it silently.
-  StopMusic();
-  iSoundVolumeSet(Media.GameMusic, 1);
-  return Game.GetScore();
-}
-
-void TProgram::ResumeGame() {
-  HideCursorSprite();
-  ChangeState(gsPlaying);
-  Game.HidePausePicture();
-}
-
-void TProgram::HideGameSplash() {
-  Game.HideSplash();
-}
-
-void TProgram::StartSubmission(const std::string& name, const std::string& secondName,
-                               std::int32_t score) {
-  // Destroying the old thread object waits for its thread to end.
-  Connection = std::make_unique<ConnThrd>();
-  ChangeState(gsSubmitting);
-  Connection->Start(MakeCurlHttpClient(), {ServerAddress, name, secondName, score});
-}
-
-std::string TProgram::OnlineRecordsAddress() const {
-  return ServerAddress + kOnlineRecordsPage;
+TScreenHost TProgram::MakeScreenHost() {
+  TScreenHost host;
+  host.State = [this] { return States.Current(); };
+  host.ChangeState = [this](std::uint8_t next) { States.Change(next); };
+  host.StartGame = [this] {
+    HideCursorSprite();
+    States.Change(gsStartLevel);
+    HideMenuBackground();
+    Music.Stop();
+    if (!Game.ResourcesCreated) Game.CreateResources();
+    MenuMode = false;
+  };
+  host.LeaveEndedGame = [this] {
+    Game.HideGameObjects();
+    ShowMenuBackground();
+    Game.ResetGame();
+    MenuMode = true;
+  };
+  host.EndGame = [this] {
+    Game.HidePausePicture();
+    Media.GameOverPicture->Hide();
+    Game.HideSplash();
+    // The game music was muted for the question; it stops here and gets its volume back, or
+    // the next game would play it silently.
+    Music.Stop();
+    Music.SetGameVolume(1);
+    return Game.GetScore();
+  };
+  host.ResumeGame = [this] {
+    HideCursorSprite();
+    States.Change(gsPlaying);
+    Game.HidePausePicture();
+  };
+  host.HideGameSplash = [this] { Game.HideSplash(); };
+  host.StartSubmission = [this](const std::string& name, const std::string& secondName,
+                                std::int32_t score) {
+    // Destroying the old thread object waits for its thread to end.
+    Connection = std::make_unique<ConnThrd>();
+    States.Change(gsSubmitting);
+    Connection->Start(MakeCurlHttpClient(), {ServerAddress, name, secondName, score});
+  };
+  host.OnlineRecordsAddress = [this] { return ServerAddress + kOnlineRecordsPage; };
+  host.MinimizeWindow = [this] { MinimizeGameWindow(); };
+  host.RequestNewWindow = [this] {
+    sys::System& system = sys::system();
+    system.SendMessage(system.FindWindow(kGameTitle), sys::WM_SYSCOMMAND, sys::SC_MINIMIZE, 0);
+    RestartRequested = -1;
+  };
+  host.PlayMenuMusic = [this] { Music.Play("1"); };
+  host.StopMusic = [this] { Music.Stop(); };
+  return host;
 }
 
 void TProgram::MinimizeGameWindow() {
@@ -73,23 +77,6 @@ void TProgram::MinimizeGameWindow() {
   sys::System& system = sys::system();
   system.SendMessage(system.FindWindow(kGameTitle), sys::WM_SYSCOMMAND, sys::SC_MINIMIZE, 0);
   if (fullScreen) RestartRequested = -1;
-}
-
-void TProgram::RequestNewWindow() {
-  sys::System& system = sys::system();
-  system.SendMessage(system.FindWindow(kGameTitle), sys::WM_SYSCOMMAND, sys::SC_MINIMIZE, 0);
-  RestartRequested = -1;
-}
-
-void TProgram::PlayMusic(const char* track) {
-  if (!Settings.MusicOn) return;
-  if (std::strcmp(track, "1") == 0) iSoundPlayNow(Media.MenuMusic, -1);
-  if (std::strcmp(track, "2") == 0) iSoundPlayNow(Media.GameMusic, -1);
-}
-
-void TProgram::StopMusic() {
-  iSoundStop(Media.MenuMusic);
-  iSoundStop(Media.GameMusic);
 }
 
 void TProgram::ShowCursorSprite() const {

@@ -11,43 +11,27 @@
 #include <string>
 
 #include "engine/FrameInput.h"
-#include "engine/impact.h"
 #include "menus/ScreenHost.h"
 #include "menus/Screens.h"
 #include "online/ConnThread.h"
 #include "scene/FrameTiming.h"
 #include "scene/Game.h"
+#include "scene/SceneMedia.h"
 #include "scene/StateMachine.h"
 #include "userdata/Records.h"
 #include "userdata/Settings.h"
 
-class TMeshSprite;
-
-// The window's caption; also how the game finds its own window.
-inline constexpr const char* kGameTitle = "Glintbreaker";
 // Where the game looks for its score server unless told otherwise.
 inline constexpr const char* kDefaultServer = "http://127.0.0.1:8642";
-
-// The pictures, music, font and pointer that the scene creates at every set-up and shares.
-struct TSceneMedia {
-  TMeshSprite* LoadingPicture = nullptr;
-  TMeshSprite* MenuBackground = nullptr;
-  TMeshSprite* Decorations[3] = {};
-  TMeshSprite* GameOverPicture = nullptr;
-  iHandle MenuMusic = 0;
-  iHandle GameMusic = 0;
-  iHandle StatusFont = 0;
-  iHandle Camera = 0;
-  iHandle CursorSprite = 0;
-  iHandle CursorFrames[10] = {};
-};
+// The window's caption; also how the game finds its own window.
+inline constexpr const char* kGameTitle = "Glintbreaker";
 
 // A point in print units (x -16..16 left to right, y 12..-12 top to bottom).
 struct PrintPoint {
   long double x = 0, y = 0;
 };
 
-class TProgram final : public TScreenHost {
+class TProgram {
  public:
   // The program as the start-up files leave it, before the first scene set-up.
   TProgram(const TSettings& settings, const TRecordsTable& records,
@@ -57,29 +41,14 @@ class TProgram final : public TScreenHost {
   TProgram(const TProgram&) = delete;
   TProgram& operator=(const TProgram&) = delete;
 
-  std::uint8_t State() const override { return States.Current(); }
-  void ChangeState(std::uint8_t next) override { States.Change(next); }
-  void StartGame() override;
-  void LeaveEndedGame() override;
-  std::int32_t EndGame() override;
-  void ResumeGame() override;
-  void HideGameSplash() override;
-  void StartSubmission(const std::string& name, const std::string& secondName,
-                       std::int32_t score) override;
-  std::string OnlineRecordsAddress() const override;
-  void MinimizeGameWindow() override;
-  void RequestNewWindow() override;
-  void PlayMenuMusic() override { PlayMusic("1"); }
-  void StopMusic() override;
-
-  // Starts the menu track ("1") or the game track ("2") looping when music is on; any other text
-  // plays nothing.
-  void PlayMusic(const char* track);
   // The main-menu background with its three pulsing decorations.
   void ShowMenuBackground();
   void HideMenuBackground();
   void ShowCursorSprite() const;
   void HideCursorSprite() const;
+  // Minimises the game for an outside program (a link, the boss key); in full screen the engine
+  // is also closed until the window is activated again.
+  void MinimizeGameWindow();
 
   TStateMachine States;  // GameState
   // True while the main menu background is on screen. Set by the first scene set-up and every
@@ -92,8 +61,10 @@ class TProgram final : public TScreenHost {
   std::optional<std::uint64_t> FixedSeed;
 
   TSceneMedia Media;
-  TGame Game;
+  TMusic Music;
+  TScreenHost Host;  // what the screens may ask of the program
   TScreens Screens;
+  TGame Game;
   std::unique_ptr<ConnThrd> Connection;  // the latest submission's thread, if any
 
   // Non-zero asks the main loop to close the engine after this run phase and start over with a
@@ -116,4 +87,8 @@ class TProgram final : public TScreenHost {
   std::uint32_t CursorFrameChanged = 0;  // tick of the last cursor frame
   long double StatusBlink = 0;           // the time's pulse in its last ten seconds
   bool SetUpBefore = false;              // the first scene set-up has run
+
+ private:
+  // The functions the screens are handed.
+  TScreenHost MakeScreenHost();
 };

@@ -25,15 +25,22 @@ void RunScreensAndGame(TProgram& program) {
   RoutePointerClick(program);
   AnimateCursor(program);
 
-  if (IsDialogState(program.State()) || program.State() == gsSubmitting) {
+  if (IsDialogState(program.States.Current()) || program.States.Current() == gsSubmitting) {
     screens.Dialog.DialogTexts();
   }
-  if (IsRecordEntryState(program.State())) screens.Entry.FrameUpdate(input);
-  if (program.State() == gsPlaying) program.Game.UpdateFrame(input);
+  if (IsRecordEntryState(program.States.Current())) screens.Entry.FrameUpdate(input);
+  if (program.States.Current() == gsPlaying) {
+    const TGameOutcome outcome = program.Game.UpdateFrame(input, program.PointerClick);
+    if (outcome.nextLevel) program.States.Change(gsStartLevel);
+    if (outcome.ended) {
+      screens.RecordsPanel.RecordCheck(program.Game.GetScore(), true);
+      program.ShowCursorSprite();
+    }
+  }
   // A level completed in this frame loads the next one in the same frame.
-  if (program.State() == gsStartLevel) {
+  if (program.States.Current() == gsStartLevel) {
     program.Game.LoadNextLevel();
-    program.ChangeState(gsPlaying);
+    program.States.Change(gsPlaying);
   }
   if (program.MenuMode) PulseDecorations(program, input.k);
 
@@ -41,22 +48,22 @@ void RunScreensAndGame(TProgram& program) {
   screens.Help.FrameUpdate();
   screens.Main.FrameUpdate();
   screens.RecordsPanel.FrameUpdate();
-  if (IsDialogState(program.State())) screens.Dialog.FrameUpdate();
+  if (IsDialogState(program.States.Current())) screens.Dialog.FrameUpdate();
 
-  const std::uint8_t state = program.State();
+  const std::uint8_t state = program.States.Current();
   const bool gameOnScreen = state == gsPlaying || state == gsPaused || state == gsQuitConfirm;
   if (gameOnScreen && !program.Game.GameOverPhase) PrintStatusLine(program, state == gsPaused);
 }
 
 // The connection thread only reports how it ended; what follows runs here, between frames.
 void FollowSubmission(TProgram& program) {
-  if (program.State() != gsSubmitting || !program.Connection) return;
+  if (program.States.Current() != gsSubmitting || !program.Connection) return;
   switch (program.Connection->TakeOutcome()) {
     case TSubmitOutcome::Sent:
       FinishSubmission(program.Screens);
       break;
     case TSubmitOutcome::Failed:
-      program.ChangeState(gsSubmitFailed);
+      program.States.Change(gsSubmitFailed);
       break;
     case TSubmitOutcome::None:
       break;
@@ -69,7 +76,7 @@ void RunFrame(TProgram& program) {
   program.Input = SampleFrameInput(program);
   ++program.FramesRun;
   FollowSubmission(program);
-  if (program.State() == gsLeaving) {
+  if (program.States.Current() == gsLeaving) {
     iExit();
   } else if (!StepFadeIn(program)) {
     RunScreensAndGame(program);

@@ -36,11 +36,11 @@ void ShowLoadingPicture(TSceneMedia& media) {
   iRender();
 }
 
-void CreateBackgroundAndMusic(TSceneMedia& media) {
+void CreateBackgroundAndMusic(TSceneMedia& media, TMusic& music) {
   media.MenuBackground =
       TMeshSprite::CreateFromArchive("data\\Background.dat", 3, 1000005, 800, 600, 0, 0, 0, false);
-  media.MenuMusic = iSoundCreate("sound\\musmenu.wav", 0);
-  media.GameMusic = iSoundCreate("sound\\musgame.wav", 0);
+  music.MenuTrack = iSoundCreate("sound\\musmenu.wav", 0);
+  music.GameTrack = iSoundCreate("sound\\musgame.wav", 0);
 }
 
 void CreateGameOverPicture(TSceneMedia& media) {
@@ -73,7 +73,7 @@ void FirstSetup(TProgram& program) {
   TSceneMedia& media = program.Media;
   Randomize(program.FixedSeed);
   program.MenuMode = true;
-  program.ChangeState(gsMainMenu);
+  program.States.Change(gsMainMenu);
   iEscEnable(0);
 
   CreateCamera(media);
@@ -83,7 +83,7 @@ void FirstSetup(TProgram& program) {
   iTextureMipLevelsSet(1);
 
   ShowLoadingPicture(media);
-  CreateBackgroundAndMusic(media);
+  CreateBackgroundAndMusic(media, program.Music);
   CreateDecorations(program);
   CreateGameOverPicture(media);
 
@@ -104,20 +104,20 @@ void FirstSetup(TProgram& program) {
   program.FadeLevel = 1;
   ApplyFadeLight(program.FadeLevel);
   iRender();
-  if (program.MenuMode) program.PlayMusic("1");
+  if (program.MenuMode) program.Music.Play("1");
   program.ShowCursorSprite();
 }
 
 // The rebuilt panels are closed and the rebuilt dialog hidden: a panel's screen gives way to the
 // main menu, and a question is asked again.
 void RestoreScreenAfterRebuild(TProgram& program) {
-  if (IsPanelState(program.State())) program.ChangeState(gsMainMenu);
-  if (FindDialogQuestion(program.State()) != nullptr) {
+  if (IsPanelState(program.States.Current())) program.States.Change(gsMainMenu);
+  if (FindDialogQuestion(program.States.Current()) != nullptr) {
     program.Screens.Dialog.Show();
     program.ShowCursorSprite();
   }
   // The name entry after a game takes the pointer too.
-  if (IsRecordEntryState(program.State())) program.ShowCursorSprite();
+  if (IsRecordEntryState(program.States.Current())) program.ShowCursorSprite();
 }
 
 void Rebuild(TProgram& program) {
@@ -131,7 +131,7 @@ void Rebuild(TProgram& program) {
   Randomize(program.FixedSeed);
 
   ShowLoadingPicture(media);
-  CreateBackgroundAndMusic(media);
+  CreateBackgroundAndMusic(media, program.Music);
   program.Screens.Build();
   CreateGameOverPicture(media);
   CreateDecorations(program);
@@ -143,7 +143,7 @@ void Rebuild(TProgram& program) {
   CreateMenuSounds(program.Screens.Kit);
 
   if (program.MenuMode) {
-    program.PlayMusic("1");
+    program.Music.Play("1");
     program.ShowMenuBackground();
   }
   if (program.Game.ResourcesCreated) program.Game.RebuildResources();
@@ -153,7 +153,7 @@ void Rebuild(TProgram& program) {
     program.HideCursorSprite();
     program.Game.ShowGameObjects();
   }
-  if (program.State() == gsPaused) program.Game.ShowPausePicture();
+  if (program.States.Current() == gsPaused) program.Game.ShowPausePicture();
   RestoreScreenAfterRebuild(program);
   media.LoadingPicture->Hide();
   iRender();

@@ -99,7 +99,7 @@ rt::Json WindowJson() {
 rt::Json DumpState(const TProgram& program) {
   rt::Json state = rt::Json::object();
   state.set("frame", program.FramesRun);
-  state.set("GameState", program.State());
+  state.set("GameState", program.States.Current());
   state.set("MenuMode", program.MenuMode);
   // Before the first scene set-up there is no game yet.
   if (program.SetUpBefore) {

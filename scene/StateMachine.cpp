@@ -97,16 +97,18 @@ struct ScreenActions {
   Action exit;
 };
 
+// The main menu's buttons, which the records panel stands beside too (also when it opens after a
+// record question, from an ended game).
 void ShowMainMenu(TProgram& program) {
   program.Screens.Main.ShowButtons();
 }
 
 void FullGameMusic(TProgram& program) {
-  iSoundVolumeSet(program.Media.GameMusic, 1);
+  program.Music.SetGameVolume(1);
 }
 
 void Pause(TProgram& program) {
-  iSoundVolumeSet(program.Media.GameMusic, 0);
+  program.Music.SetGameVolume(0);
   program.Game.ShowPausePicture();
 }
 
@@ -117,7 +119,7 @@ void HidePause(TProgram& program) {
 void AskToQuit(TProgram& program) {
   program.ShowCursorSprite();
   program.Screens.Dialog.Show();
-  iSoundVolumeSet(program.Media.GameMusic, 0);
+  program.Music.SetGameVolume(0);
 }
 
 void AskQuestion(TProgram& program) {
@@ -131,10 +133,10 @@ void AskToReset(TProgram& program) {
 }
 
 constexpr ScreenActions kActions[] = {
-    {gsMainMenu, ShowMainMenu, nullptr},   {gsPlaying, FullGameMusic, nullptr},
-    {gsPaused, Pause, HidePause},          {gsQuitConfirm, AskToQuit, nullptr},
-    {gsExitConfirm, AskQuestion, nullptr}, {gsRecordsResetConfirm, AskToReset, nullptr},
-    {gsSubmitAsk, AskQuestion, nullptr},
+    {gsMainMenu, ShowMainMenu, nullptr},          {gsRecords, ShowMainMenu, nullptr},
+    {gsPlaying, FullGameMusic, nullptr},          {gsPaused, Pause, HidePause},
+    {gsQuitConfirm, AskToQuit, nullptr},          {gsExitConfirm, AskQuestion, nullptr},
+    {gsRecordsResetConfirm, AskToReset, nullptr}, {gsSubmitAsk, AskQuestion, nullptr},
 };
 
 const ScreenActions* ActionsOf(std::uint8_t state) {

@@ -68,7 +68,7 @@ class Story final : public rt::InputSource {
     if (f == 490) {
       program->Game.ClearBricks();
       program->Game.SetLevel(densestLevel_ - 1);
-      program->ChangeState(gsStartLevel);
+      program->States.Change(gsStartLevel);
     }
     if (f >= 495 && f < kHideAt && f % 25 == 20) KeepTheHeaviestPlay();
     if (f >= 500 && f % 8 == 0) frame.mouseClicked[0] = true;  // the gun fires

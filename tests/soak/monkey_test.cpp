@@ -58,7 +58,7 @@ std::string Trouble(const TProgram& program) {
     for (const auto& [name, value] : GameStateNames()) states.insert(value);
     return states;
   }();
-  const std::uint8_t state = program.State();
+  const std::uint8_t state = program.States.Current();
   if (!kStates.count(state)) return "GameState " + std::to_string(state);
   if (program.States.Refused() > 0) return "a screen change the state machine refused";
   const TGame& game = program.Game;
@@ -113,7 +113,7 @@ class Monkey final : public rt::InputSource {
 
   void nextFrame(rt::InputFrame& frame) override {
     const long framesRun = program->FramesRun;
-    const std::uint8_t state = program->State();
+    const std::uint8_t state = program->States.Current();
     if (trouble.empty() && framesRun > 0) {
       trouble = Trouble(*program);
       if (!trouble.empty()) trouble += " after frame " + std::to_string(framesRun);

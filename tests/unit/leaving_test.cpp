@@ -67,7 +67,7 @@ TEST(MainLoop, TheLeavingStateEndsAFullScreenProgramAfterThatFrame) {
   EXPECT_EQ(sys::system().HotKeyFor(sys::MOD_ALT, 9), -1);
 
   EXPECT_EQ(program.FramesRun, 160);
-  EXPECT_EQ(program.State(), gsLeaving);
+  EXPECT_EQ(program.States.Current(), gsLeaving);
   EXPECT_EQ(program.FadeLevel, 200);
   EXPECT_EQ(program.Screens.Main.Selected, 1) << "nothing routed in the leaving frame";
   EXPECT_EQ(sys::system().MainWindow(), 0u) << "the window is destroyed";

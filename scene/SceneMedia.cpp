@@ -1,0 +1,18 @@
+#include "scene/SceneMedia.h"
+
+#include <cstring>
+
+void TMusic::Play(const char* track) const {
+  if (!settings_.MusicOn) return;
+  if (std::strcmp(track, "1") == 0) iSoundPlayNow(MenuTrack, -1);
+  if (std::strcmp(track, "2") == 0) iSoundPlayNow(GameTrack, -1);
+}
+
+void TMusic::Stop() const {
+  iSoundStop(MenuTrack);
+  iSoundStop(GameTrack);
+}
+
+void TMusic::SetGameVolume(float volume) const {
+  iSoundVolumeSet(GameTrack, volume);
+}
