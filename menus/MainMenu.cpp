@@ -69,6 +69,7 @@ void TMainMenu::Build() {
     Discard(buttons_[i]);
     buttons_[i] = CreateButton(kArchive, kItemButtons[i], kPriority);
   }
+  shown_ = false;
 }
 
 void TMainMenu::InitialState() {
@@ -76,12 +77,14 @@ void TMainMenu::InitialState() {
   Build();
 }
 
-void TMainMenu::ShowButtons() const {
+void TMainMenu::ShowButtons() {
   for (const TMeshButton* button : buttons_) button->Show();
+  shown_ = true;
 }
 
-void TMainMenu::HideButtons() const {
+void TMainMenu::HideButtons() {
   for (const TMeshButton* button : buttons_) button->Hide();
+  shown_ = false;
 }
 
 void TMainMenu::MoveSelection(bool down) {

@@ -25,8 +25,9 @@ class TMainMenu {
   // Creates the eight buttons, not shown.
   void Build();
   void InitialState();
-  void ShowButtons() const;
-  void HideButtons() const;
+  void ShowButtons();
+  void HideButtons();
+  bool ButtonsShown() const { return shown_; }
 
   // Up or Down, with the move sound also when the selection stays.
   void MoveSelection(bool down);
@@ -50,4 +51,5 @@ class TMainMenu {
 
   TScreens& screens_;
   std::array<TMeshButton*, kItems> buttons_{};
+  bool shown_ = false;
 };

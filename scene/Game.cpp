@@ -30,6 +30,7 @@ void TBanner::Stop() {
 
 void TGame::CreateSprites() {
   pausePicture_ = TMeshSprite::Create("data\\Pause.png", 800, 600, 0, 0, 18, false);
+  pauseShown_ = false;
   // The field's background shares the texture table's pictures.
   background_ = TMeshSprite::CreateBare(10);
   SetScreenSize(background_->Mesh, 800, 600);
@@ -169,14 +170,16 @@ void TGame::HideGameObjects() const {
   interfaceBar_->Hide();
 }
 
-void TGame::ShowPausePicture() const {
+void TGame::ShowPausePicture() {
   if (!ResourcesCreated) return;
   pausePicture_->Show();
+  pauseShown_ = true;
 }
 
-void TGame::HidePausePicture() const {
+void TGame::HidePausePicture() {
   if (!ResourcesCreated) return;
   pausePicture_->Hide();
+  pauseShown_ = false;
 }
 
 void TGame::HideSplash() const {

@@ -43,7 +43,7 @@ class TGame {
  public:
   // The game works with the scene's shared pictures and music, reads the live settings, and
   // prints its banners with the menu kit's font.
-  TGame(TSceneMedia& media, const TMusic& music, const TSettings& settings, const TMenuKit& kit)
+  TGame(TSceneMedia& media, TMusic& music, const TSettings& settings, const TMenuKit& kit)
       : media_(media), music_(music), settings_(settings), kit_(kit) {}
   TGame(const TGame&) = delete;
   TGame& operator=(const TGame&) = delete;
@@ -83,8 +83,9 @@ class TGame {
 
   void ShowGameObjects() const;
   void HideGameObjects() const;
-  void ShowPausePicture() const;
-  void HidePausePicture() const;
+  void ShowPausePicture();
+  void HidePausePicture();
+  bool PausePictureShown() const { return pauseShown_; }
   void HideSplash() const;
 
   bool ResourcesCreated = false;
@@ -113,11 +114,12 @@ class TGame {
   // Reads a level into the grid; false (with a line on stderr) when it cannot be read.
   bool ReadLevel(std::int32_t level);
   TSceneMedia& media_;
-  const TMusic& music_;
+  TMusic& music_;
   const TSettings& settings_;
   const TMenuKit& kit_;
   TMeshSprite* background_ = nullptr;
   TMeshSprite* interfaceBar_ = nullptr;
   TMeshSprite* pausePicture_ = nullptr;
   TMeshSprite* splash_ = nullptr;
+  bool pauseShown_ = false;
 };

@@ -13,6 +13,7 @@ void TMusic::Stop() const {
   iSoundStop(GameTrack);
 }
 
-void TMusic::SetGameVolume(float volume) const {
+void TMusic::SetGameVolume(float volume) {
+  gameVolume_ = volume;
   iSoundVolumeSet(GameTrack, volume);
 }

@@ -28,11 +28,13 @@ class TMusic {
   // Stops both tracks.
   void Stop() const;
   // The game track's volume, 0..1 (a paused game and the quit question mute it).
-  void SetGameVolume(float volume) const;
+  void SetGameVolume(float volume);
+  float GameVolume() const { return gameVolume_; }
 
   iHandle MenuTrack = 0;
   iHandle GameTrack = 0;
 
  private:
   const TSettings& settings_;
+  float gameVolume_ = 1;
 };
