@@ -2,6 +2,29 @@
 
 #include <cstdlib>
 
+namespace {
+
+// "CONNECT,TOTAL": two whole numbers of milliseconds from 1 to 600000.
+std::optional<THttpTimeouts> ParseTimeouts(const std::string& value) {
+  const std::size_t comma = value.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  const auto millis = [](const std::string& text) -> std::optional<long> {
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+      return std::nullopt;
+    }
+    const long ms = std::strtol(text.c_str(), nullptr, 10);
+    if (ms < 1 || ms > 600000) return std::nullopt;
+    return ms;
+  };
+  const auto connect = millis(value.substr(0, comma));
+  const auto total = millis(value.substr(comma + 1));
+  if (!connect || !total) return std::nullopt;
+  return THttpTimeouts{*connect, *total};
+}
+
+}  // namespace
+
 std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, std::string& error) {
   CommandLine line;
   for (int i = 1; i < argc; ++i) {
@@ -15,7 +38,7 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
       continue;
     }
     if (option != "--script" && option != "--seed" && option != "--game-dir" &&
-        option != "--user-dir" && option != "--server") {
+        option != "--user-dir" && option != "--server" && option != "--http-timeouts") {
       error = "unknown option " + option;
       return std::nullopt;
     }
@@ -34,6 +57,17 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
         error = "--server needs an http:// or https:// address with a host, not " + value;
         return std::nullopt;
       }
+    }
+    if (option == "--http-timeouts") {
+      const auto timeouts = ParseTimeouts(value);
+      if (!timeouts) {
+        error =
+            "--http-timeouts needs two times in milliseconds, 1 to 600000, such as "
+            "5000,15000, not " +
+            value;
+        return std::nullopt;
+      }
+      line.httpTimeouts = *timeouts;
     }
     if (option == "--seed") {
       char* end = nullptr;

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "online/CurlHttpClient.h"
+
 struct CommandLine {
   bool headless = false;              // no window: the recording engine
   std::string script;                 // input and time from this script
@@ -14,6 +16,8 @@ struct CommandLine {
   // The score server, "http://" or "https://" and a host, without a trailing "/"; empty: the
   // game's default.
   std::string server;
+  // How long sending a record may take to connect and in all, in milliseconds.
+  THttpTimeouts httpTimeouts;
   bool help = false;  // --help or -h: the usage on stdout, and nothing else
 };
 
@@ -22,7 +26,7 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
 
 inline constexpr const char* kUsage =
     "usage: glintbreaker [--headless] [--script FILE] [--seed N] [--game-dir DIR] "
-    "[--user-dir DIR] [--server URL]\n";
+    "[--user-dir DIR] [--server URL] [--http-timeouts CONNECT_MS,TOTAL_MS]\n";
 
 inline constexpr const char* kHelp =
     "  --headless        no window: the recording engine, for tests and automation\n"
@@ -31,4 +35,6 @@ inline constexpr const char* kHelp =
     "  --game-dir DIR    where the game's files are (default: beside the program)\n"
     "  --user-dir DIR    where settings and records are kept\n"
     "  --server URL      the score server (default: http://127.0.0.1:8642)\n"
+    "  --http-timeouts CONNECT_MS,TOTAL_MS\n"
+    "                    how long sending a record may take (default: 5000,15000)\n"
     "  --help            this text\n";

@@ -77,6 +77,7 @@ int main(int argc, char** argv) {
   TProgram program(startup.Settings, startup.Records,
                    line->server.empty() ? kDefaultServer : line->server);
   program.FixedSeed = line->seed;
+  program.HttpTimeouts = line->httpTimeouts;
 
   static NoInput noInput;
   std::unique_ptr<rt::ScriptDriver> script;

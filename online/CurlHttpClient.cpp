@@ -29,7 +29,7 @@ int StopWhenCancelled(void* cancelled, curl_off_t, curl_off_t, curl_off_t, curl_
 
 class TCurlHttpClient final : public THttpClient {
  public:
-  explicit TCurlHttpClient(const TCurlLibrary* library) : library_(library) {
+  TCurlHttpClient(const TCurlLibrary* library, THttpTimeouts timeouts) : library_(library) {
     if (library_ == nullptr) return;
     curl_ = library_->easy_init();
     headers_ = library_->slist_append(nullptr, kAcceptHeader);
@@ -41,8 +41,8 @@ class TCurlHttpClient final : public THttpClient {
     set(CURLOPT_USERAGENT, kUserAgent);
     // No signals from name resolution: the game's own thread gets none.
     set(CURLOPT_NOSIGNAL, 1L);
-    set(CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
-    set(CURLOPT_TIMEOUT_MS, kRequestTimeoutMs);
+    set(CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
+    set(CURLOPT_TIMEOUT_MS, timeouts.totalMs);
     set(CURLOPT_FAILONERROR, 1L);
     set(CURLOPT_WRITEFUNCTION, CollectBody);
     set(CURLOPT_NOPROGRESS, 0L);
@@ -82,12 +82,12 @@ class TCurlHttpClient final : public THttpClient {
 
 }  // namespace
 
-std::unique_ptr<THttpClient> MakeCurlHttpClient() {
+std::unique_ptr<THttpClient> MakeCurlHttpClient(THttpTimeouts timeouts) {
   if (!LibraryTried) {
     LibraryTried = true;
     Library = TCurlLibrary::Load(kCurlFile);
   }
-  return std::make_unique<TCurlHttpClient>(Library.get());
+  return std::make_unique<TCurlHttpClient>(Library.get(), timeouts);
 }
 
 void StopHttpLibrary() {

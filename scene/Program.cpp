@@ -57,7 +57,7 @@ TScreenHost TProgram::MakeScreenHost() {
     // Destroying the old thread object waits for its thread to end.
     Connection = std::make_unique<ConnThrd>();
     States.Change(gsSubmitting);
-    Connection->Start(MakeCurlHttpClient(), {ServerAddress, name, secondName, score});
+    Connection->Start(MakeCurlHttpClient(HttpTimeouts), {ServerAddress, name, secondName, score});
   };
   host.OnlineRecordsAddress = [this] { return ServerAddress + kOnlineRecordsPage; };
   host.MinimizeWindow = [this] { MinimizeGameWindow(); };

@@ -14,6 +14,7 @@
 #include "menus/ScreenHost.h"
 #include "menus/Screens.h"
 #include "online/ConnThread.h"
+#include "online/CurlHttpClient.h"
 #include "scene/FrameTiming.h"
 #include "scene/Game.h"
 #include "scene/SceneMedia.h"
@@ -57,6 +58,7 @@ class TProgram {
   TSettings Settings;         // the live settings: read at start-up, replaced by the options' Apply
   TRecordsTable Records;      // as in the records file
   std::string ServerAddress;  // "http://host:port" without a trailing "/"
+  THttpTimeouts HttpTimeouts;  // how long sending a record may take
   // Set by --seed: every scene set-up seeds the generator with it instead of the clock.
   std::optional<std::uint64_t> FixedSeed;
 

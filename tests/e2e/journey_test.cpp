@@ -102,7 +102,7 @@ TEST_F(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
   WriteFile(user_.file("data/records.dat"), LowRecords());
   const auto shoot = [this](const char* name) { return e2e::ShotCommand(folder_, name); };
   const std::string script =
-      "until fade == 200 200\nframes 20\n" + shoot("menu") +
+      testing_support::kMenuReady + "frames 20\n" + shoot("menu") +
       // A new game; its banner is on screen while the ball waits on the bat.
       "key 28\nuntil gsPlaying 50\nframes 60\nexpect phase == levelBanner\n" + shoot("banner") +
       // The bat taken to the left, the ball launched from there and the game paused.

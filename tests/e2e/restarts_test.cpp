@@ -132,8 +132,7 @@ TEST_F(Restarts, TheMainMenuComesBackTheSameAfterMinimisingAndSwitchingTheDispla
   const std::string shots = e2e::ShotsFolder("restarts-menu");
   Dumps minimised, switched;
   // Down to the options item for the switches: each lands on the main menu with it selected.
-  ASSERT_NO_FATAL_FAILURE(Play(std::string("until fade == 200 200\n") + kStillClock +
-                                   "frames 30\ndump\n" +
+  ASSERT_NO_FATAL_FAILURE(Play(testing_support::kMenuReady + kStillClock + "frames 30\ndump\n" +
                                    MinimiseAndRestore(kMinimiseCycles, shots) +
                                    "key 208\nframes 30\n" + SwitchDisplay(kDisplaySwitches, shots),
                                minimised, switched));
@@ -152,16 +151,17 @@ TEST_F(Restarts, APausedGameComesBackTheSameAfterMinimisingAndItsResourcesSurviv
   Dumps minimised, switched;
   // A game on the first level, its ball in flight, paused; then the game quit for the main menu,
   // where every switch rebuilds the game's resources too.
-  ASSERT_NO_FATAL_FAILURE(Play(
-      std::string("until fade == 200 200\nkey 28\nuntil gsPlaying 50\nuntil phase == play 2000\n"
-                  "key 57\nframes 30\nkey 25\nframes 2\nexpect GameState == gsPaused\n") +
-          kStillClock + "frames 5\ndump\n" + ShotCommand(shots, "before") +
-          MinimiseAndRestore(kMinimiseCycles, shots) +
-          "expect GameState == gsPaused\nkey 25\nframes 2\nkey 1\nframes 2\n"
-          "expect GameState == gsQuitConfirm\nkey 28\nuntil gsMainMenu 400\nframes 30\n"
-          "expect screens.main.Selected == 1\nkey 208\nframes 30\n" +
-          SwitchDisplay(kDisplaySwitches, shots),
-      minimised, switched));
+  ASSERT_NO_FATAL_FAILURE(
+      Play(testing_support::kMenuReady +
+               std::string("key 28\nuntil gsPlaying 50\nuntil phase == play 2000\n"
+                           "key 57\nframes 30\nkey 25\nframes 2\nexpect GameState == gsPaused\n") +
+               kStillClock + "frames 5\ndump\n" + ShotCommand(shots, "before") +
+               MinimiseAndRestore(kMinimiseCycles, shots) +
+               "expect GameState == gsPaused\nkey 25\nframes 2\nkey 1\nframes 2\n"
+               "expect GameState == gsQuitConfirm\nkey 28\nuntil gsMainMenu 400\nframes 30\n"
+               "expect screens.main.Selected == 1\nkey 208\nframes 30\n" +
+               SwitchDisplay(kDisplaySwitches, shots),
+           minimised, switched));
 
   ExpectSameEngineObjects(minimised, "a paused game");
   ExpectSameEngineObjects(switched, "the main menu after a game");

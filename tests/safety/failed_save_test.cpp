@@ -32,7 +32,7 @@ std::string LowRecords() {
   return Bytes(table.Encode());
 }
 
-constexpr const char* kAtMenu = "until fade == 200 200\n";
+const std::string kAtMenu = testing_support::kMenuReady;
 
 // Music switched off in the options (the main menu's second item, the panel's second) and the
 // panel left, which saves the settings.

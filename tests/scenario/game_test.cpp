@@ -21,11 +21,8 @@ using testing_support::RunScript;
 using testing_support::TempDir;
 
 // From the main menu into the first level's play, past its banner.
-constexpr const char* kStartGame =
-    "until fade == 200 200\n"
-    "key 28\n"
-    "until gsPlaying 10\n"
-    "until phase == play 400\n";
+const std::string kStartGame =
+    testing_support::kMenuReady + testing_support::kNewGame + "until phase == play 400\n";
 
 // A closed box (hard bricks below the bat and up the sides) with one row of plain bricks: the
 // ball cannot be lost, so the level is cleared sooner or later.
@@ -205,11 +202,8 @@ TEST(Game, ALevelFileThatCannotBeReadEndsTheGameAsAfterTheLastLevel) {
     SCOPED_TRACE(c.what);
     TempDir user, game;
     GameDirWithLevels(game.path(), {}, c.file);
-    const auto run = RunScript(std::string("until fade == 200 200\n"
-                                           "key 28\n"
-                                           "until gsPlaying 10\n"
-                                           "expect gameOver == true\n"
-                                           "until gsMainMenu 400\n"),
+    const auto run = RunScript(testing_support::kMenuReady + testing_support::kNewGame +
+                                   "expect gameOver == true\nuntil gsMainMenu 400\n",
                                user.path(), {"--game-dir", game.path()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_THAT(run.err, HasSubstr(c.message));

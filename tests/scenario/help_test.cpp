@@ -19,7 +19,8 @@ using testing_support::TempDir;
 
 // Input is routed once the fade-in has ended; item 4 of the main menu opens the help.
 const std::string kInHelp =
-    "until fade == 200 200\nkey 208\nframes 1\nkey 208\nframes 1\nkey 208\nframes 1\n"
+    testing_support::kMenuReady +
+    "key 208\nframes 1\nkey 208\nframes 1\nkey 208\nframes 1\n"
     "key 28\nframes 1\nexpect GameState == gsHelp\nexpect screens.help.page == 1\n";
 
 GameRun RunInFreshFolder(const std::string& script) {

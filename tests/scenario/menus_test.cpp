@@ -24,9 +24,9 @@ using testing_support::TempDir;
 using testing_support::WriteFile;
 
 // Input is routed once the fade-in has ended.
-constexpr const char* kAtMenu = "until fade == 200 200\n";
+const std::string kAtMenu = testing_support::kMenuReady;
 // The first level is running.
-constexpr const char* kPlaying = "until fade == 200 200\nkey 28\nframes 2\nexpect GameState == 3\n";
+const std::string kPlaying = kAtMenu + "key 28\nframes 2\nexpect GameState == 3\n";
 
 // Pixels inside one item's hit area only, and inside two overlapping ones.
 const std::string kItem1 = PointerAt(150, 320), kItem2 = PointerAt(150, 367),

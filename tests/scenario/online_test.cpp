@@ -182,8 +182,8 @@ class FakeScoreServer {
 // A level of hard bricks only ends the game at once with 1160 points, a record in the default
 // table. Shift+Q types the name 0x89; Enter on the name, the second name and OK confirms, and
 // the game asks whether to send the record.
-constexpr const char* kToTheQuestion =
-    "until fade == 200 200\nkey 28\nuntil gsPlaying 10\nuntil gsRecordEntryName 3000\n"
+const std::string kToTheQuestion =
+    testing_support::kToNameEntry +
     "hold 42\nkey 16\nframes 1\nrelease 42\n"
     "key 28\nframes 1\nkey 28\nframes 1\nkey 28\nframes 1\nexpect GameState == gsSubmitAsk\n";
 // Yes, sending; the wait is real time while the frames run on a virtual clock.
@@ -205,8 +205,10 @@ class Online : public testing::Test {
     WriteFile(user.file("data/settings.dat"), settings);
   }
 
-  GameRun Play(const std::string& script, const std::string& server) {
-    return RunScript(script, user.path(), {"--game-dir", game.path(), "--server", server});
+  GameRun Play(const std::string& script, const std::string& server,
+               const std::string& timeouts = "5000,15000") {
+    return RunScript(script, user.path(),
+                     {"--game-dir", game.path(), "--server", server, "--http-timeouts", timeouts});
   }
 
   TempDir user, game;
@@ -247,8 +249,8 @@ TEST_F(Online, ASentRecordLandsOnTheRecordsPanelAndABusyServerIsAskedAgain) {
 
 TEST_F(Online, TheOnlineRecordsPageIsOnTheServerNamed) {
   const GameRun run = Play(
-      "until fade == 200 200\nkey 208\nframes 1\nkey 208\nframes 1\nkey 28\nframes 1\n"
-      "expect GameState == gsRecords\nkey 205\nframes 1\nkey 28\nframes 1\n",
+      testing_support::kMenuReady + "key 208\nframes 1\nkey 208\nframes 1\nkey 28\nframes 1\n" +
+          "expect GameState == gsRecords\nkey 205\nframes 1\nkey 28\nframes 1\n",
       "http://scores.example.org:8080/");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_THAT(run.err, HasSubstr("open: http://scores.example.org:8080/cgi/version.pl?"
@@ -283,17 +285,18 @@ TEST_P(OnlineFault, EndsInTheTryAgainQuestionWhileTheFramesGoOn) {
                            "frames 1\nkey 28 1 203 205\nclick left\nframes 1\n"
                            "expect GameState == gsSubmitting\n";
   const auto start = std::chrono::steady_clock::now();
+  // Short time-outs for the test: the game's own are 5 s to connect and 15 s in all.
   const GameRun run = Play(std::string(kToTheQuestion) + kSend + "dump\n" +
                                (GetParam().slow ? mash : "") + "until gsSubmitFailed" + kMaxFrames +
                                "dump\nexpect screens.dialog.Shown == 1\n"
                                // No: the record stays local and the records panel opens.
                                "key 1\nframes 1\nexpect GameState == gsRecords\n",
-                           server.Address());
+                           server.Address(), "1000,2000");
   const auto elapsed = std::chrono::steady_clock::now() - start;
   ASSERT_EQ(run.status, 0) << run.err;
-  // The request gives up after 15 s; a hanging one would never end. The margin is the game's
+  // The request gives up after 2 s; a hanging one would never end. The margin is the game's
   // start and its frames, which are slow under the sanitizers on a busy machine.
-  EXPECT_LT(elapsed, 60s);
+  EXPECT_LT(elapsed, 45s);
   const std::vector<std::string> dumps = run.Dumps();
   ASSERT_EQ(dumps.size(), 2u);
   // A game that waited for the thread would have run one frame.

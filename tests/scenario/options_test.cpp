@@ -26,7 +26,8 @@ using testing_support::WriteFile;
 // Input is routed once the fade-in has ended; Down and Enter on the main menu open the options,
 // which then slide in.
 const std::string kInOptions =
-    "until fade == 200 200\nkey 208\nframes 1\nkey 28\nframes 1\nexpect GameState == gsOptions\n"
+    testing_support::kMenuReady +
+    "key 208\nframes 1\nkey 28\nframes 1\nexpect GameState == gsOptions\n"
     "until screens.options.Slide == 100 40\n";
 
 // Down pressed `times` times, one frame each: from item 1 to item 1 + times.

@@ -29,15 +29,11 @@ using testing_support::WriteFile;
 // ends the game with the time bonus as the score.
 constexpr int kScore = 1160;
 // From the main menu through that game to the name entry.
-constexpr const char* kFinishGame =
-    "until fade == 200 200\n"
-    "key 28\n"
-    "until gsPlaying 10\n"
-    "until gsRecordEntryName 3000\n";
+const std::string kFinishGame = testing_support::kToNameEntry;
 // Into the records panel from the main menu (its item 3).
-constexpr const char* kOpenRecords =
-    "until fade == 200 200\nkey 208\nframes 1\nkey 208\nframes 1\nkey 28\nframes 1\n"
-    "expect GameState == gsRecords\n";
+const std::string kOpenRecords = testing_support::kMenuReady +
+                                 "key 208\nframes 1\nkey 208\nframes 1\nkey 28\nframes 1\n" +
+                                 "expect GameState == gsRecords\n";
 // Shift+Q types the capital 0x89; Enter on the name, on the second name and on OK confirms.
 constexpr const char* kTypeAndConfirm =
     "hold 42\nkey 16\nframes 1\nrelease 42\n"
@@ -166,8 +162,8 @@ TEST_F(Records, CancellingStoresNothing) {
        kDefaultRecords, "sounds.1"},
       // Every score is negative: a game quit at once beats them all.
       {"the Cancel button after quitting a game",
-       "until fade == 200 200\nkey 28\nuntil gsPlaying 10\nkey 1\nframes 1\nkey 28\nframes 1\n"
-       "expect GameState == gsRecordEntryName\n" +
+       testing_support::kMenuReady + testing_support::kNewGame +
+           "key 1\nframes 1\nkey 28\nframes 1\nexpect GameState == gsRecordEntryName\n" +
            PointerAt(500, 450) +
            "frames 1\nexpect screens.entry.Selected == 4\nclick left\nframes 1\n"
            "expect records.0.name == x\nexpect records.0.score == -1\n",
@@ -241,15 +237,15 @@ TEST_F(Records, ThePointerEditsAFieldByMovingOverItAndConfirmsWithOK) {
 
 TEST_F(Records, TheEntryComesBackAfterTheFullScreenWasLeft) {
   WriteFile(user.file("data/settings.dat"), SettingsFile("", false));
-  const auto run = Play(
-      "until fade == 200 200\nkey 28\nuntil gsPlaying 10\nkey 1\nframes 1\n"
-      "key 28\nframes 1\nexpect GameState == gsRecordEntryName\n"
-      "key 88\nframes 2\nexpect window.minimised == 1\n"
-      "message activate\nuntil displayMode == 1 50\nframes 1\n"
-      "expect GameState == gsRecordEntryName\nexpect screens.entry.Shown == 1\n"
-      "expect cursorShown == true\n"
-      "key 30\nframes 1\nexpect screens.entry.name == \\xB4\n",
-      RecordsFile("x", -1, 1));
+  const auto run =
+      Play(testing_support::kMenuReady + testing_support::kNewGame + "key 1\nframes 1\n" +
+               "key 28\nframes 1\nexpect GameState == gsRecordEntryName\n"
+               "key 88\nframes 2\nexpect window.minimised == 1\n"
+               "message activate\nuntil displayMode == 1 50\nframes 1\n"
+               "expect GameState == gsRecordEntryName\nexpect screens.entry.Shown == 1\n"
+               "expect cursorShown == true\n"
+               "key 30\nframes 1\nexpect screens.entry.name == \\xB4\n",
+           RecordsFile("x", -1, 1));
   EXPECT_EQ(run.status, 0) << run.err;
 }
 

@@ -16,6 +16,7 @@ namespace {
 using server_testing::ServerProcess;
 using testing::HasSubstr;
 using testing_support::GameDirWithLevels;
+using testing_support::kToNameEntry;
 using testing_support::Level;
 using testing_support::RunScript;
 using testing_support::TempDir;
@@ -27,15 +28,15 @@ TEST(GameAndServer, ANewRecordIsSentStoredAndShown) {
   ServerProcess server(data.file("scores.db"));
 
   const auto run = RunScript(
-      "until fade == 200 200\nkey 28\nuntil gsPlaying 10\nuntil gsRecordEntryName 3000\n"
-      // Shift+Q types the capital Й (0x89); Enter on the name, the second name and OK.
-      "hold 42\nkey 16\nframes 1\nrelease 42\n"
-      "key 28\nframes 1\nkey 28\nframes 1\nkey 28\nframes 1\n"
-      "expect GameState == gsSubmitAsk\n"
-      // Yes, send it; the thread talks to the server in real time while the frames run.
-      "key 28\nframes 1\nexpect GameState == gsSubmitting\n"
-      "until gsRecords 100000000\n"
-      "expect screens.records.Opened == 1\nexpect records.9.score == 1160\n",
+      kToNameEntry +
+          // Shift+Q types the capital Й (0x89); Enter on the name, the second name and OK.
+          "hold 42\nkey 16\nframes 1\nrelease 42\n"
+          "key 28\nframes 1\nkey 28\nframes 1\nkey 28\nframes 1\n"
+          "expect GameState == gsSubmitAsk\n"
+          // Yes, send it; the thread talks to the server in real time while the frames run.
+          "key 28\nframes 1\nexpect GameState == gsSubmitting\n"
+          "until gsRecords 100000000\n"
+          "expect screens.records.Opened == 1\nexpect records.9.score == 1160\n",
       user.path(), {"--game-dir", game.path(), "--server", server.url()});
   ASSERT_EQ(run.status, 0) << run.err << server.Log();
 

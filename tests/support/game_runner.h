@@ -46,6 +46,15 @@ double Field(const std::string& dump, const std::string& key);
 // "balls" its whole list); empty when there is none.
 std::string Member(const std::string& dump, const std::string& key);
 
+// Script lines that many stories begin with.
+// Until the fade from dark has ended: from then on the main menu takes keys.
+inline const std::string kMenuReady = "until fade == 200 200\n";
+// From the ready main menu: Enter on its first item, and on until the first level plays.
+inline const std::string kNewGame = "key 28\nuntil gsPlaying 10\n";
+// A game on a level set that ends at once with a record (tests/scenario/level_fixture.h), from
+// the start of the program to the name entry.
+inline const std::string kToNameEntry = kMenuReady + kNewGame + "until gsRecordEntryName 3000\n";
+
 // The script command that puts the pointer on pixel (x, y) of the 800 x 600 picture.
 std::string PointerAt(int x, int y);
 

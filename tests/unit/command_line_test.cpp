@@ -1,4 +1,4 @@
-// The command line's score server address.
+// The command line: the score server's address, the requests' time-outs, help.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,6 +31,36 @@ TEST(CommandLine, ServerTakesAnHttpAddressWithoutItsTrailingSlash) {
       EXPECT_EQ(line->server, *c.server);
     } else {
       EXPECT_NE(error.find("--server"), std::string::npos) << error;
+    }
+  }
+}
+
+TEST(CommandLine, HttpTimeoutsAreTwoTimesInMilliseconds) {
+  const struct {
+    const char* value;  // null: the option left out
+    std::optional<THttpTimeouts> timeouts;
+  } cases[] = {
+      {nullptr, THttpTimeouts{5000, 15000}},
+      {"500,2000", THttpTimeouts{500, 2000}},
+      {"1,600000", THttpTimeouts{1, 600000}},
+      {"0,2000", std::nullopt},
+      {"500,600001", std::nullopt},
+      {"500", std::nullopt},
+      {"500,", std::nullopt},
+      {"-5,2000", std::nullopt},
+      {"5e2,2000", std::nullopt},
+      {"500,2000,9", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value ? c.value : "(left out)");
+    std::vector<const char*> args{"glintbreaker"};
+    if (c.value) args.insert(args.end(), {"--http-timeouts", c.value});
+    std::string error;
+    const auto line = ParseCommandLine(static_cast<int>(args.size()), args.data(), error);
+    ASSERT_EQ(line.has_value(), c.timeouts.has_value()) << error;
+    if (line) {
+      EXPECT_EQ(line->httpTimeouts.connectMs, c.timeouts->connectMs);
+      EXPECT_EQ(line->httpTimeouts.totalMs, c.timeouts->totalMs);
     }
   }
 }
