@@ -13,25 +13,14 @@
 #include "gameplay/Random.h"
 #include "platform/files.h"
 #include "runtime/runtime.h"
+#include "tests/support/headless_engine.h"
 
 namespace fieldtest {
 
 class FieldTest : public ::testing::Test {
  protected:
-  class StillInput final : public rt::InputSource {
-   public:
-    void nextFrame(rt::InputFrame& frame) override { frame = {}; }
-    void resetMouse(float, float) override {}
-  };
-
   void SetUp() override {
-    files::setGameDir(GLINT_GAME_DIR);
-    rt::setBackend(rt::makeHeadlessBackend());
-    rt::setClock(std::make_unique<rt::VirtualClock>());
-    rt::setInput(input_);
-    ASSERT_EQ(i3ImpactOpen(1, 0), 1);
-    const std::int32_t settings[6] = {0, 0, 15360000, 0, 0, -1};
-    ASSERT_EQ(i3ImpactSettings(settings), 1);
+    engine_ = std::make_unique<testing_support::HeadlessEngine>();
     SeedRandom(7);
     textures.Load();
     field.Create(textures, counters);
@@ -51,7 +40,7 @@ class FieldTest : public ::testing::Test {
     field.Bat.Sprite->Discard();
     for (TBitaMissile& missile : field.Bat.Missiles) missile.Sprite->Discard();
     for (TExplo& piece : field.Bat.Debris) piece.Sprite->Discard();
-    i3ImpactClose();
+    engine_.reset();
   }
 
   // A fresh level, no capsule falling, no enemy flying. Rows from the top: '.' empty, '1'..'9'
@@ -103,7 +92,7 @@ class FieldTest : public ::testing::Test {
   TField field;
 
  private:
-  StillInput input_;
+  std::unique_ptr<testing_support::HeadlessEngine> engine_;
 };
 
 }  // namespace fieldtest

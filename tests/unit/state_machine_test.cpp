@@ -15,6 +15,7 @@
 #include "runtime/system.h"
 #include "scene/Program.h"
 #include "scene/SetupScene.h"
+#include "tests/support/headless_engine.h"
 
 namespace {
 
@@ -22,26 +23,14 @@ namespace {
 // made.
 class StateMachineTest : public ::testing::Test {
  protected:
-  class StillInput final : public rt::InputSource {
-   public:
-    void nextFrame(rt::InputFrame& frame) override { frame = {}; }
-    void resetMouse(float, float) override {}
-  };
-
   void SetUp() override {
-    files::setGameDir(GLINT_GAME_DIR);
     files::setUserDir(::testing::TempDir());
-    rt::setBackend(rt::makeHeadlessBackend());
     sys::setSystem(sys::makeHeadlessSystem());
-    rt::setClock(std::make_unique<rt::VirtualClock>());
-    rt::setInput(input_);
-    ASSERT_EQ(i3ImpactOpen(1, 0), 1);
-    const std::int32_t settings[6] = {0, 0, 15360000, 0, 0, -1};
-    ASSERT_EQ(i3ImpactSettings(settings), 1);
+    engine_ = std::make_unique<testing_support::HeadlessEngine>();
     SetupScene(program_);
     program_.Game.CreateResources();
   }
-  void TearDown() override { i3ImpactClose(); }
+  void TearDown() override { engine_.reset(); }
 
   // The moves from the main menu that reach `state` first (breadth first).
   static std::vector<std::uint8_t> PathTo(std::uint8_t state) {
@@ -71,7 +60,7 @@ class StateMachineTest : public ::testing::Test {
     return false;
   }
 
-  StillInput input_;
+  std::unique_ptr<testing_support::HeadlessEngine> engine_;
   TProgram program_{TSettings{}, TRecordsTable::Defaults()};
 };
 
