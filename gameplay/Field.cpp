@@ -265,6 +265,28 @@ void TField::Show() const {
   }
 }
 
+void TField::DiscardSprites() {
+  const auto let = [](TMeshSprite*& sprite) {
+    if (sprite != nullptr) sprite->Discard();
+    sprite = nullptr;
+  };
+  for (TBlock& brick : Bricks) {
+    let(brick.Main);
+    let(brick.Overlay);
+    let(brick.Explosion.Sprite);
+  }
+  Bricks.clear();
+  for (TBubble& ball : Balls) let(ball.Sprite);
+  for (TBonus& bonus : Bonuses) let(bonus.Sprite);
+  for (TEnemy& enemy : Enemies) {
+    let(enemy.Sprite);
+    let(enemy.Explosion.Sprite);
+  }
+  let(Bat.Sprite);
+  for (TBitaMissile& missile : Bat.Missiles) let(missile.Sprite);
+  for (TExplo& piece : Bat.Debris) let(piece.Sprite);
+}
+
 void TField::Hide() const {
   for (const TBonus& bonus : Bonuses) bonus.Sprite->Hide();
   for (const TEnemy& enemy : Enemies) {

@@ -57,6 +57,9 @@ class TField final : public FieldContacts {
   void Show() const;
   // Hides every object, live or not, with every explosion and the bat's debris.
   void Hide() const;
+  // Lets every object's sprite records go without engine calls: the engine that held their
+  // meshes has been closed (the end of a run).
+  void DiscardSprites();
 
   void HitBrick(std::size_t index) override;
   void HitEnemy(std::size_t index) override;

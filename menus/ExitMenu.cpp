@@ -17,6 +17,12 @@ constexpr TButtonSpec kRefuseButton = {6, 7, 1001407, 1001406, 300, 400, 100, 20
 
 }  // namespace
 
+TExitMenu::~TExitMenu() {
+  Discard(panel_);
+  Discard(accept_);
+  Discard(refuse_);
+}
+
 void TExitMenu::Build() {
   Discard(panel_);
   Discard(accept_);

@@ -14,6 +14,10 @@ class TScreens;
 class TExitMenu {
  public:
   explicit TExitMenu(TScreens& screens) : screens_(screens) {}
+  // Lets its pictures go without engine calls (the engine is closed by then).
+  ~TExitMenu();
+  TExitMenu(const TExitMenu&) = delete;
+  TExitMenu& operator=(const TExitMenu&) = delete;
 
   // Creates the panel and its buttons, not shown.
   void Build();

@@ -25,6 +25,12 @@ constexpr int kTextureMode = 4;
 
 }  // namespace
 
+THelpMenu::~THelpMenu() {
+  for (TMeshSprite*& page : pages_) Discard(page);
+  Discard(back_);
+  Discard(forward_);
+}
+
 void THelpMenu::Build() {
   Panel.Build(kArchive, kBody, kTitle);
   iMeshTextureModeSet(Panel.Body()->Mesh, kTextureMode);

@@ -18,6 +18,10 @@ class THelpMenu {
   static constexpr int kPages = 6;
 
   explicit THelpMenu(TScreens& screens) : screens_(screens) {}
+  // Lets its pictures go without engine calls (the engine is closed by then).
+  ~THelpMenu();
+  THelpMenu(const THelpMenu&) = delete;
+  THelpMenu& operator=(const THelpMenu&) = delete;
 
   // The panel with its buttons, built shown but closed and off screen; no page is shown.
   void Build();

@@ -64,6 +64,10 @@ std::uint8_t MainMenuNeighbour(std::uint8_t selected, bool down) {
   }
 }
 
+TMainMenu::~TMainMenu() {
+  for (TMeshButton*& button : buttons_) Discard(button);
+}
+
 void TMainMenu::Build() {
   for (int i = 0; i < kItems; ++i) {
     Discard(buttons_[i]);

@@ -21,6 +21,10 @@ class TMainMenu {
   static constexpr int kItems = 8;
 
   explicit TMainMenu(TScreens& screens) : screens_(screens) {}
+  // Lets its pictures go without engine calls (the engine is closed by then).
+  ~TMainMenu();
+  TMainMenu(const TMainMenu&) = delete;
+  TMainMenu& operator=(const TMainMenu&) = delete;
 
   // Creates the eight buttons, not shown.
   void Build();

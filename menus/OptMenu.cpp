@@ -86,6 +86,11 @@ void TOptMenu::PrintLine(const std::string& text, long double x, long double y, 
   screens_.Kit.AddLines({&line, 1}, size);
 }
 
+TOptMenu::~TOptMenu() {
+  for (TMeshSprite*& mark : marks_) Discard(mark);
+  for (TMeshButton*& button : buttons_) Discard(button);
+}
+
 void TOptMenu::Build() {
   static_assert(std::size(kMarks) == std::tuple_size_v<decltype(marks_)>);
   static_assert(std::size(kValueButtons) == std::tuple_size_v<decltype(buttons_)>);

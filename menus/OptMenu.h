@@ -24,6 +24,10 @@ class TOptMenu {
   static constexpr std::uint8_t kNameItem = 4, kBossKeyItem = 5;
 
   explicit TOptMenu(TScreens& screens) : screens_(screens) {}
+  // Lets its pictures go without engine calls (the engine is closed by then).
+  ~TOptMenu();
+  TOptMenu(const TOptMenu&) = delete;
+  TOptMenu& operator=(const TOptMenu&) = delete;
 
   // The panel with its item marks and value buttons, built shown but closed and off screen.
   void Build();

@@ -72,6 +72,14 @@ bool IsRecordEntryState(std::uint8_t state) {
   return state == gsRecordEntry || state == gsRecordEntryName || state == gsRecordEntryAdd;
 }
 
+TRecordInputMenu::~TRecordInputMenu() {
+  Discard(panel_);
+  Discard(nameBox_);
+  Discard(secondBox_);
+  Discard(ok_);
+  Discard(cancel_);
+}
+
 void TRecordInputMenu::Build() {
   Discard(panel_);
   Discard(nameBox_);

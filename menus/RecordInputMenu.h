@@ -22,6 +22,10 @@ bool IsRecordEntryState(std::uint8_t state);
 class TRecordInputMenu {
  public:
   explicit TRecordInputMenu(TScreens& screens) : screens_(screens) {}
+  // Lets its pictures go without engine calls (the engine is closed by then).
+  ~TRecordInputMenu();
+  TRecordInputMenu(const TRecordInputMenu&) = delete;
+  TRecordInputMenu& operator=(const TRecordInputMenu&) = delete;
 
   // Creates the panel, the two field boxes and the buttons, not shown.
   void Build();

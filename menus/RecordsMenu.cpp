@@ -26,6 +26,11 @@ constexpr float kTableScale = 0.4f, kTableSize = 0.2f;
 
 }  // namespace
 
+TRecordsMenu::~TRecordsMenu() {
+  Discard(reset_);
+  Discard(online_);
+}
+
 void TRecordsMenu::Build() {
   Panel.Build(kArchive, kBody, kTitle);
   Discard(reset_);

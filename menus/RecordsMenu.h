@@ -17,6 +17,10 @@ inline constexpr const char* kOnlineRecordsPage = "/cgi/version.pl?prg=Glintbrea
 class TRecordsMenu {
  public:
   explicit TRecordsMenu(TScreens& screens) : screens_(screens) {}
+  // Lets its pictures go without engine calls (the engine is closed by then).
+  ~TRecordsMenu();
+  TRecordsMenu(const TRecordsMenu&) = delete;
+  TRecordsMenu& operator=(const TRecordsMenu&) = delete;
 
   // The panel with its buttons, shown but built closed and off screen.
   void Build();

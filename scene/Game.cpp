@@ -28,6 +28,13 @@ void TBanner::Stop() {
   Life = -1.0L;
 }
 
+TGame::~TGame() {
+  for (TMeshSprite* sprite : {pausePicture_, background_, interfaceBar_, splash_}) {
+    if (sprite != nullptr) sprite->Discard();
+  }
+  Field.DiscardSprites();
+}
+
 void TGame::CreateSprites() {
   pausePicture_ = TMeshSprite::Create("data\\Pause.png", 800, 600, 0, 0, 18, false);
   pauseShown_ = false;

@@ -45,6 +45,8 @@ class TGame {
   // prints its banners with the menu kit's font.
   TGame(TSceneMedia& media, TMusic& music, const TSettings& settings, const TMenuKit& kit)
       : media_(media), music_(music), settings_(settings), kit_(kit) {}
+  // Lets its sprite records go without engine calls (the engine is closed by then).
+  ~TGame();
   TGame(const TGame&) = delete;
   TGame& operator=(const TGame&) = delete;
 

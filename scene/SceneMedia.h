@@ -7,6 +7,12 @@
 class TMeshSprite;
 
 struct TSceneMedia {
+  TSceneMedia() = default;
+  // Lets the sprite records go without engine calls (the engine is closed by then).
+  ~TSceneMedia();
+  TSceneMedia(const TSceneMedia&) = delete;
+  TSceneMedia& operator=(const TSceneMedia&) = delete;
+
   TMeshSprite* LoadingPicture = nullptr;
   TMeshSprite* MenuBackground = nullptr;
   TMeshSprite* Decorations[3] = {};

@@ -30,17 +30,8 @@ class FieldTest : public ::testing::Test {
 
   // The engine takes every mesh with it; the objects' own sprite records go too.
   void TearDown() override {
-    field.ClearBricks();
-    for (TBubble& ball : field.Balls) ball.Sprite->Discard();
-    for (TBonus& bonus : field.Bonuses) bonus.Sprite->Discard();
-    for (TEnemy& enemy : field.Enemies) {
-      enemy.Sprite->Discard();
-      enemy.Explosion.Sprite->Discard();
-    }
-    field.Bat.Sprite->Discard();
-    for (TBitaMissile& missile : field.Bat.Missiles) missile.Sprite->Discard();
-    for (TExplo& piece : field.Bat.Debris) piece.Sprite->Discard();
     engine_.reset();
+    field.DiscardSprites();
   }
 
   // A fresh level, no capsule falling, no enemy flying. Rows from the top: '.' empty, '1'..'9'
