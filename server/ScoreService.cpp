@@ -5,12 +5,11 @@
 #include <optional>
 
 #include "online/ScoreRecord.h"
+#include "server/AddressKey.h"
 #include "server/Pages.h"
 #include "server/Submission.h"
 
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr const char* kText = "text/plain; charset=utf-8";
@@ -21,18 +20,15 @@ std::optional<std::string> Single(const httplib::Request& request, const char* k
   return request.get_param_value(key);
 }
 
-void Refuse(const httplib::Request& request, httplib::Response& response, int status,
-            const std::string& reason) {
-  std::cerr << "glintbreaker-server: " << status << ' ' << reason << " for " << request.remote_addr
-            << '\n';
-  response.status = status;
-  response.set_content(reason + "\n", kText);
+std::int64_t NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::system_clock::now().time_since_epoch())
+      .count();
 }
 
 }  // namespace
 
-ScoreService::ScoreService(ScoreStore& store)
-    : store_(store), versionLimit_(30, 10s), submitLimit_(10, 60s) {}
+ScoreService::ScoreService(ScoreStore& store, RefusalLog& log) : store_(store), log_(log) {}
 
 void ScoreService::Register(httplib::Server& server) {
   server.set_default_headers({
@@ -59,16 +55,19 @@ void ScoreService::Register(httplib::Server& server) {
       response.set_content("error " + std::to_string(response.status) + "\n", kText);
     }
   });
-  server.set_exception_handler([](const auto& request, auto& response, std::exception_ptr error) {
-    try {
-      std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-      std::cerr << "glintbreaker-server: " << e.what() << '\n';
-    } catch (...) {
-      std::cerr << "glintbreaker-server: unknown failure\n";
-    }
-    Refuse(request, response, 500, "the server failed");
-  });
+  server.set_exception_handler(
+      [this](const auto& request, auto& response, std::exception_ptr error) {
+        std::string what = "unknown failure";
+        try {
+          std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+          what = e.what();
+        } catch (...) {
+        }
+        log_.Refused(request.remote_addr, 500, what, std::chrono::steady_clock::now());
+        response.status = 500;
+        response.set_content("the server failed\n", kText);
+      });
 }
 
 void ScoreService::Script(const httplib::Request& request, httplib::Response& response) {
@@ -83,31 +82,34 @@ void ScoreService::Script(const httplib::Request& request, httplib::Response& re
   return Records(request, response);
 }
 
+// The version check is what a client's budget pays for: a token is the right to store one record,
+// so an address that may not send a record gets no token and the game offers to try again.
 void ScoreService::Version(const httplib::Request& request, httplib::Response& response) {
-  const auto now = std::chrono::steady_clock::now();
-  if (!versionLimit_.Allow(request.remote_addr, now)) {
-    return Refuse(request, response, 429, "too many requests");
-  }
+  const std::optional<std::string> token =
+      store_.IssueToken(AddressKey(request.remote_addr), NowMs());
+  if (!token) return Refuse(request, response, 429, "too many records from this address for now");
   response.set_content("OK|1|" + std::string(kProgramName) + "|" +
-                           std::to_string(std::time(nullptr)) + "|" + tokens_.Issue(now) + "|",
+                           std::to_string(std::time(nullptr)) + "|" + *token + "|",
                        kText);
 }
 
+// A record is refused on its own faults alone; refusals touch no budget, so what one sender
+// spoils costs nobody else behind its address.
 void ScoreService::Submit(const httplib::Request& request, httplib::Response& response) {
-  const auto now = std::chrono::steady_clock::now();
-  if (!submitLimit_.Allow(request.remote_addr, now)) {
-    return Refuse(request, response, 429, "too many submissions");
-  }
   const std::optional<std::string> symbols = Single(request, "inf");
   if (!symbols) return Refuse(request, response, 400, "no record");
   std::string reason;
   const std::optional<Submission> submission = CheckSubmission(*symbols, reason);
   if (!submission) return Refuse(request, response, 400, reason);
-  if (!tokens_.Redeem(submission->token, now)) {
+  const StoredScore score{0,
+                          submission->name,
+                          submission->add,
+                          submission->score,
+                          std::time(nullptr),
+                          request.remote_addr};
+  if (!store_.AddWithToken(submission->token, score, NowMs())) {
     return Refuse(request, response, 403, "unknown, used or expired token");
   }
-  store_.Add({submission->name, submission->add, submission->score, std::time(nullptr),
-              request.remote_addr});
   std::cerr << "glintbreaker-server: stored " << submission->score << " from "
             << request.remote_addr << '\n';
   response.set_content("OK\n", kText);
@@ -116,4 +118,11 @@ void ScoreService::Submit(const httplib::Request& request, httplib::Response& re
 void ScoreService::Records(const httplib::Request& request, httplib::Response& response) {
   if (Single(request, "type") != "0") return Refuse(request, response, 404, "no such table");
   response.set_content(RecordsPage(store_.Best(kRecordsShown)), kHtml);
+}
+
+void ScoreService::Refuse(const httplib::Request& request, httplib::Response& response,
+                          int status, const std::string& reason) {
+  log_.Refused(request.remote_addr, status, reason, std::chrono::steady_clock::now());
+  response.status = status;
+  response.set_content(reason + "\n", kText);
 }

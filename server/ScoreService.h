@@ -1,18 +1,17 @@
 // The server's addresses: the game's script (version check, submission, records page) and the
-// pages of the main menu's links, with the tokens and limits the requests share.
+// pages of the main menu's links, over the store's records, tokens and budgets.
 #pragma once
 
 #include <httplib.h>
 
-#include "server/RateLimit.h"
+#include "server/RefusalLog.h"
 #include "server/ScoreStore.h"
-#include "server/TokenStore.h"
 
 inline constexpr int kRecordsShown = 100;
 
 class ScoreService {
  public:
-  explicit ScoreService(ScoreStore& store);
+  ScoreService(ScoreStore& store, RefusalLog& log);
   ScoreService(const ScoreService&) = delete;
   ScoreService& operator=(const ScoreService&) = delete;
 
@@ -24,9 +23,9 @@ class ScoreService {
   void Version(const httplib::Request& request, httplib::Response& response);
   void Submit(const httplib::Request& request, httplib::Response& response);
   void Records(const httplib::Request& request, httplib::Response& response);
+  void Refuse(const httplib::Request& request, httplib::Response& response, int status,
+              const std::string& reason);
 
   ScoreStore& store_;
-  TokenStore tokens_;
-  RateLimit versionLimit_;  // keeps one address from crowding everyone's tokens out
-  RateLimit submitLimit_;
+  RefusalLog& log_;
 };

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "app/Paths.h"
+#include "server/AddressKey.h"
 
 namespace {
 
@@ -29,6 +30,21 @@ bool ParseListen(const std::string& text, ServerOptions& options) {
   return true;
 }
 
+// A record's id (a positive number) or an address.
+bool ParseRemove(const std::string& text, ServerOptions& options) {
+  std::int64_t id = 0;
+  const auto [stop, failure] = std::from_chars(text.data(), text.data() + text.size(), id);
+  if (failure == std::errc() && stop == text.data() + text.size() && id > 0) {
+    options.command = ServerOptions::Command::RemoveId;
+    options.removeId = id;
+    return true;
+  }
+  if (!IsIpAddress(text)) return false;
+  options.command = ServerOptions::Command::RemoveAddress;
+  options.removeAddress = text;
+  return true;
+}
+
 }  // namespace
 
 std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& args,
@@ -36,7 +52,16 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
   ServerOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    if (option != "--listen" && option != "--db") {
+    const bool command = option == "--list" || option == "--remove";
+    if (command && options.command != ServerOptions::Command::Serve) {
+      error = "one command at a time: --list or --remove";
+      return std::nullopt;
+    }
+    if (option == "--list") {
+      options.command = ServerOptions::Command::List;
+      continue;
+    }
+    if (!command && option != "--listen" && option != "--db" && option != "--proxy") {
       error = "unknown option " + option;
       return std::nullopt;
     }
@@ -45,10 +70,22 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
       return std::nullopt;
     }
     const std::string& value = args[++i];
+    bool good = true;
     if (option == "--db") {
       options.database = value;
-    } else if (!ParseListen(value, options)) {
-      error = "--listen needs HOST:PORT, not " + value;
+    } else if (option == "--proxy") {
+      good = IsIpAddress(value);
+      if (good) options.proxies.push_back(value);
+    } else if (option == "--listen") {
+      good = ParseListen(value, options);
+    } else {
+      good = ParseRemove(value, options);
+    }
+    if (!good) {
+      error = option + (option == "--listen"  ? " needs HOST:PORT, not "
+                        : option == "--proxy" ? " needs an IP address, not "
+                                              : " needs a record's id or an IP address, not ") +
+              value;
       return std::nullopt;
     }
   }

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "online/ScoreRecord.h"
+#include "server/PlausibleScore.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ std::optional<Submission> CheckSubmission(std::string_view symbols, std::string&
     reason = "no token";
   } else if (!score) {
     reason = "the score is not a 32-bit integer";
+  } else if (!IsPlausibleScore(*score)) {
+    reason = "the score is not one a game can reach";
   } else if (record->Name.size() > kMaxNameBytes || record->AddText.size() > kMaxNameBytes) {
     reason = "a name is longer than " + std::to_string(kMaxNameBytes) + " bytes";
   } else {

@@ -1,5 +1,5 @@
-// The checks a submitted record passes before its score is stored (its token is checked last,
-// by the token store, so that a refused record does not use it up).
+// The checks a submitted record passes before its score is stored (its token is checked last, by
+// the store, in the transaction that stores the record).
 #pragma once
 
 #include <cstddef>
@@ -20,6 +20,6 @@ inline constexpr std::size_t kMaxRecordBytes = 200;
 inline constexpr std::size_t kMaxNameBytes = 10;
 
 // The record in the symbols of a submission request: at most kMaxRecordBytes, every field in its
-// place, type 0, the key letter G, a token, a score that is a 32-bit decimal integer, names of at
-// most kMaxNameBytes. Nothing, with a short reason in `reason`, when any check fails.
+// place, type 0, the key letter G, a token, a score that is a decimal integer a game can reach
+// (IsPlausibleScore), names of at most kMaxNameBytes. Nothing, with a short reason in `reason`, when any check fails.
 std::optional<Submission> CheckSubmission(std::string_view symbols, std::string& reason);

@@ -1,16 +1,36 @@
-// glintbreaker-server: the game's score server. Serves until SIGINT or SIGTERM.
+// glintbreaker-server: the game's score server. Serves until SIGINT or SIGTERM; or runs one of
+// the operator's commands on its database and exits.
 #include <pthread.h>
 #include <signal.h>
+#include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <thread>
 
-#include "server/BoundedHttpServer.h"
+#include "server/HttpServer.h"
+#include "server/OperatorCommand.h"
+#include "server/RefusalLog.h"
+#include "server/RequestRouter.h"
 #include "server/ScoreService.h"
 #include "server/ScoreStore.h"
 #include "server/ServerOptions.h"
+
+namespace {
+
+// As many connections as the descriptors allow, keeping some for the database and the log.
+std::size_t ConnectionsAllowed(std::size_t wanted) {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return std::min<std::size_t>(wanted, 900);
+  limit.rlim_cur = limit.rlim_max;
+  setrlimit(RLIMIT_NOFILE, &limit);
+  getrlimit(RLIMIT_NOFILE, &limit);
+  return std::min<std::size_t>(wanted, limit.rlim_cur > 128 ? limit.rlim_cur - 100 : 28);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::string error;
@@ -25,6 +45,14 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(std::filesystem::path(options->database).parent_path(),
                                         ignored);
   }
+  if (options->command != ServerOptions::Command::Serve) {
+    try {
+      return RunOperatorCommand(*options, *OpenScoreStore(options->database), std::cout);
+    } catch (const std::exception& e) {
+      std::cerr << "glintbreaker-server: " << e.what() << '\n';
+      return 1;
+    }
+  }
 
   // The signals that end the server wait for one thread of their own; every other thread,
   // started after this, has them blocked.
@@ -35,28 +63,28 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &endSignals, nullptr);
 
   try {
-    ScoreStore store(options->database);
-    ScoreService service(store);
-    BoundedHttpServer http;
-    service.Register(http);
-    const int port = http.Bind(options->host, options->port);
-    if (port < 0) {
-      std::cerr << "glintbreaker-server: cannot listen on " << options->host << ':' << options->port
-                << '\n';
-      return 1;
-    }
+    RefusalLog log(std::cerr);
+    RequestRouter router;
+    ServerLimits limits;
+    limits.connections = ConnectionsAllowed(limits.connections);
+    HttpServer http(router, log, limits, options->proxies);
+    // The port first: a second server on it stops here, before it touches the database.
+    const int port = http.Listen(options->host, options->port);
+    const std::unique_ptr<ScoreStore> store = OpenScoreStore(options->database);
+    ScoreService service(*store, log);
+    service.Register(router);
     const bool ipv6 = options->host.find(':') != std::string::npos;
     std::cout << "glintbreaker-server: listening on http://"
               << (ipv6 ? "[" + options->host + "]" : options->host) << ':' << port
-              << " with the database " << options->database << std::endl;
+              << " with the database " << ShownLocation(options->database) << std::endl;
 
     std::thread stopper([&] {
       int received = 0;
       sigwait(&endSignals, &received);
-      http.stop();
+      http.Stop();
     });
-    http.listen_after_bind();
-    // Listening may also end on its own; the stopper then gets the signal it waits for.
+    http.Serve();
+    // Serving may also end on its own; the stopper then gets the signal it waits for.
     pthread_kill(stopper.native_handle(), SIGTERM);
     stopper.join();
   } catch (const std::exception& e) {

@@ -13,11 +13,13 @@
 
 #include "server/ScoreStore.h"
 #include "tests/server/server_process.h"
+#include "tests/server/stored_records.h"
 #include "tests/support/game_runner.h"
 
 namespace {
 
 using server_testing::RunProgram;
+using server_testing::SendRecord;
 using server_testing::ServerProcess;
 using testing::HasSubstr;
 using testing_support::ReadFile;
@@ -42,10 +44,11 @@ TEST(Browser, TheRecordsPageShowsACyrillicName) {
   if (!HaveChromium()) GTEST_SKIP() << "chromium is not installed (scripts/install-deps.sh)";
   TempDir dir;
   {
-    ScoreStore store(dir.file("scores.db"));
+    const auto store = OpenScoreStore(dir.file("scores.db"));
     const std::int64_t now = std::time(nullptr);
-    store.Add({"\x82\xA0\xAD\xC0", "\x8A\xAE\xB1\xAC\xAE\xB1", 987654, now, "127.0.0.1"});
-    store.Add({"Ace", "", 1160, now, "127.0.0.1"});
+    ASSERT_TRUE(SendRecord(*store, {0, "\x82\xA0\xAD\xC0", "\x8A\xAE\xB1\xAC\xAE\xB1", 987654, now,
+                                    "127.0.0.1"}));
+    ASSERT_TRUE(SendRecord(*store, {0, "Ace", "", 1160, now, "127.0.0.1"}));
   }
   ServerProcess server(dir.file("scores.db"));
   const std::string url = server.url() + "/cgi/version.pl?prg=Glintbreaker&show&type=0";

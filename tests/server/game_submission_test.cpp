@@ -40,7 +40,7 @@ TEST(GameAndServer, ANewRecordIsSentStoredAndShown) {
       user.path(), {"--game-dir", game.path(), "--server", server.url()});
   ASSERT_EQ(run.status, 0) << run.err << server.Log();
 
-  const auto stored = ScoreStore(data.file("scores.db")).Best(10);
+  const auto stored = OpenScoreStore(data.file("scores.db"))->Best(10);
   ASSERT_EQ(stored.size(), 1u) << server.Log();
   EXPECT_EQ(stored[0].name, "\x89");
   EXPECT_EQ(stored[0].add, "");

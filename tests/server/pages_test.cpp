@@ -40,8 +40,8 @@ TEST(Pages, HtmlEscapingCoversContentAndAttributes) {
 
 TEST(Pages, TheRecordsTableShowsEachScoreInItsRank) {
   const std::vector<StoredScore> best = {
-      {"\x82\xA0\xAD\xC0", "\x8A\xAE\xB1\xAC\xAE\xB1", 987654, 1700000000, "10.0.0.1"},
-      {"<script>", "a\"b", -5, 0, "10.0.0.2"},
+      {1, "\x82\xA0\xAD\xC0", "\x8A\xAE\xB1\xAC\xAE\xB1", 987654, 1700000000, "10.0.0.1"},
+      {2, "<script>", "a\"b", -5, 0, "10.0.0.2"},
   };
   const std::string page = RecordsPage(best);
   EXPECT_THAT(page, HasSubstr("<meta charset=\"utf-8\">"));

@@ -77,7 +77,7 @@ TEST(PlayScript, TheLocalServerRunsBesideTheGameTakesItsRecordAndEndsWithIt) {
   unsetenv("XDG_DATA_HOME");
   ASSERT_EQ(status, 0) << testing_support::ReadFile(user.file("output.txt"));
   EXPECT_FALSE(Listening(port)) << "the server ended with the game";
-  const auto stored = ScoreStore(data.file("glintbreaker/scores.db")).Best(10);
+  const auto stored = OpenScoreStore(data.file("glintbreaker/scores.db"))->Best(10);
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].score, 1160);
 }

@@ -47,7 +47,7 @@ class ServerHttp : public testing::Test {
     return client.Get(kScript + "?hs&prg=Glintbreaker&inf=" + symbols);
   }
 
-  std::vector<StoredScore> Stored() { return ScoreStore(dir.file("scores.db")).Best(1000); }
+  std::vector<StoredScore> Stored() { return OpenScoreStore(dir.file("scores.db"))->Best(1000); }
 
   TempDir dir;
   ServerProcess server;

@@ -44,10 +44,14 @@ int Wait(pid_t pid) {
 
 }  // namespace
 
-ServerProcess::ServerProcess(const std::string& database) : log_(database + ".log") {
+ServerProcess::ServerProcess(const std::string& database, const std::string& log,
+                             const std::vector<std::string>& extraArgs)
+    : log_(log) {
   int out[2];
   if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-  pid_ = Spawn({GLINT_SERVER_BINARY, "--listen", host_ + ":0", "--db", database}, out[1], log_);
+  std::vector<std::string> args = {GLINT_SERVER_BINARY, "--listen", host_ + ":0", "--db", database};
+  args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+  pid_ = Spawn(args, out[1], log_);
   close(out[1]);
   out_ = out[0];
   // "glintbreaker-server: listening on http://127.0.0.1:PORT with the database FILE"

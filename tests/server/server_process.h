@@ -11,9 +11,14 @@ namespace server_testing {
 
 class ServerProcess {
  public:
-  // Starts GLINT_SERVER_BINARY on 127.0.0.1 port 0 with this database and waits for the line
-  // that names its address; throws when it does not come.
-  explicit ServerProcess(const std::string& database);
+  // Starts GLINT_SERVER_BINARY on 127.0.0.1 port 0 with this database (and `extraArgs`), its
+  // standard error in `log`, and waits for the line that names its address; throws when it does
+  // not come.
+  ServerProcess(const std::string& database, const std::string& log,
+                const std::vector<std::string>& extraArgs = {});
+  // A database file, with the log beside it.
+  explicit ServerProcess(const std::string& databaseFile)
+      : ServerProcess(databaseFile, databaseFile + ".log") {}
   // Stops the server (SIGTERM) if it still runs.
   ~ServerProcess();
   ServerProcess(const ServerProcess&) = delete;

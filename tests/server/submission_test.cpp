@@ -5,6 +5,7 @@
 #include <string>
 
 #include "online/ScoreRecord.h"
+#include "server/PlausibleScore.h"
 #include "server/Submission.h"
 
 namespace {
@@ -36,8 +37,8 @@ TEST(Submission, RecordsTheGameSendsAreAccepted) {
       {"a new record", kName, "\x8A\xAE", 1160, kToken},
       {"empty names", "", "", 0, kToken},
       {"names of ten bytes", std::string(10, '\xC0'), std::string(10, '\x80'), 5, kToken},
-      {"the lowest score", kName, "", -2147483647 - 1, kToken},
-      {"the highest score", kName, "", 2147483647, kToken},
+      {"no points", kName, "", 0, kToken},
+      {"the highest score a game can reach", kName, "", kMaxPlausibleScore, kToken},
       {"ASCII and signs", "a&b\"c>d", "x y", 42, kToken},
       {"a record of 200 bytes", kName, "", 5, std::string(159, 'f')},
   };
@@ -69,6 +70,14 @@ TEST(Submission, MalformedRecordsAreRefusedWithAReason) {
        EncodeScoreRecord(Record(Fields("0", kName, "12a", "G", kToken, "")))},
       {"a plus sign", EncodeScoreRecord(Record(Fields("0", kName, "+5", "G", kToken, "")))},
       {"a space", EncodeScoreRecord(Record(Fields("0", kName, " 5", "G", kToken, "")))},
+      {"below 0", EncodeScoreRecord(Record(Fields("0", kName, "-1", "G", kToken, "")))},
+      {"above what a game can reach",
+       EncodeScoreRecord(Record(
+           Fields("0", kName, std::to_string(kMaxPlausibleScore + 1), "G", kToken, "")))},
+      {"the lowest 32-bit score",
+       EncodeScoreRecord(Record(Fields("0", kName, "-2147483648", "G", kToken, "")))},
+      {"the highest 32-bit score",
+       EncodeScoreRecord(Record(Fields("0", kName, "2147483647", "G", kToken, "")))},
       {"above 32 bits",
        EncodeScoreRecord(Record(Fields("0", kName, "2147483648", "G", kToken, "")))},
       {"below 32 bits",
