@@ -28,7 +28,7 @@ struct ServerLimits {
   std::chrono::milliseconds headDeadline{2000};  // from accepting to the end of the headers
   std::chrono::milliseconds deadline{10000};     // from accepting to the end of the answer
   FrameLimits frame;
-  int backlog = 128;  // connections the system holds before they are accepted
+  int backlog = 1024;  // connections the system holds before they are accepted
 };
 
 class HttpServer {

@@ -1,10 +1,8 @@
 // The server program on loopback: the game's version and submission requests, the records page,
 // the link pages, and requests that must be refused without changing anything.
-#include <arpa/inet.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -15,6 +13,7 @@
 
 #include "online/ScoreRecord.h"
 #include "server/ScoreStore.h"
+#include "tests/server/loopback_client.h"
 #include "tests/server/server_process.h"
 #include "tests/support/game_runner.h"
 
@@ -160,36 +159,19 @@ struct Exchange {
 // Sends `head`, then `flood` repeated up to 64 MiB, on a connection of its own, as far as the
 // server takes it; then reads what the server answers before it closes.
 Exchange RawExchange(int port, const std::string& head, const std::string& flood) {
-  const int sock = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   Exchange exchange;
-  if (connect(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-    close(sock);
-    return exchange;
-  }
-  const auto sendAll = [sock](const std::string& bytes) {
-    for (std::size_t sent = 0; sent < bytes.size();) {
-      const ssize_t n = send(sock, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-      if (n <= 0) return false;
-      sent += static_cast<std::size_t>(n);
-    }
-    return true;
-  };
-  exchange.sentAll = sendAll(head);
+  const int sock = server_testing::ConnectFrom("127.0.0.1", port);
+  if (sock < 0) return exchange;
+  exchange.sentAll = server_testing::SendAll(sock, head);
   if (!flood.empty()) {
     std::string chunk;
     while (chunk.size() < 65536) chunk += flood;
     for (std::size_t total = 0; exchange.sentAll && total < (64u << 20); total += chunk.size()) {
-      exchange.sentAll = sendAll(chunk);
+      exchange.sentAll = server_testing::SendAll(sock, chunk);
     }
   }
   shutdown(sock, SHUT_WR);
-  char buffer[4096];
-  for (ssize_t n; (n = recv(sock, buffer, sizeof buffer, 0)) > 0;)
-    exchange.answer.append(buffer, n);
+  exchange.answer = server_testing::ReceiveAll(sock);
   close(sock);
   return exchange;
 }
