@@ -22,7 +22,20 @@ constexpr const char* kStyle =
     ".num{text-align:right;font-variant-numeric:tabular-nums}"
     "nav{margin-top:1.5rem}"
     "a{color:#7fd3ff}"
-    "@media (max-width:36rem){body{font-size:14px}th,td{padding:.35rem .4rem}h1{font-size:1.5rem}}";
+    // A phone: each record on two lines (rank; name over second name; score over date), so
+    // that ten wide letters in both names and a seven-digit score fit 390 pixels.
+    "@media (max-width:36rem){body{font-size:14px}h1{font-size:1.5rem}"
+    "main{padding:1rem .75rem 1.5rem}table,thead,tbody{display:block}"
+    "tr{display:grid;grid-template-columns:2rem minmax(0,1fr) auto;column-gap:.6rem;"
+    "padding:.35rem .4rem}"
+    "thead tr{border-bottom:2px solid #2c3b7d}th{border:0}th,td{padding:0;white-space:normal;"
+    "overflow-wrap:anywhere}"
+    "th:nth-child(1),td:nth-child(1){grid-column:1;grid-row:1/3}"
+    "th:nth-child(2),td:nth-child(2){grid-column:2;grid-row:1}"
+    "th:nth-child(3),td:nth-child(3){grid-column:2;grid-row:2;opacity:.8}"
+    "th:nth-child(4),td:nth-child(4){grid-column:3;grid-row:1}"
+    "th:nth-child(5),td:nth-child(5){grid-column:3;grid-row:2;text-align:right;opacity:.8}"
+    "td[colspan]{grid-column:1/-1;grid-row:1}}";
 
 // One page: the shared head and style around `body`, which is already HTML.
 std::string Page(const std::string& title, const std::string& body) {
