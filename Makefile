@@ -4,7 +4,7 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build play server test bench sanitize soak fuzz contact-sheet format clean
+.PHONY: deps build play server test bench bench-server sanitize soak fuzz contact-sheet format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -30,6 +30,11 @@ test: build
 bench: build
 	$(BUILD)/bench/glintbreaker_bench
 	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/bench/glintbreaker_figures
+
+# The score server under the load of 500 players: records per second and a player's wait, on
+# SQLite and on PostgreSQL with two servers.
+bench-server: build
+	$(BUILD)/bench/glintbreaker_server_bench
 
 $(SAN_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINT_SANITIZE=ON

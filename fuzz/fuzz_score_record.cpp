@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckShown(submission->name);
     CheckShown(submission->add);
     const std::string page =
-        RecordsPage({{submission->name, submission->add, submission->score, 1700000000, "::1"}});
+        RecordsPage({{1, submission->name, submission->add, submission->score, 1700000000, "::1"}});
     if (!ValidUtf8(page)) __builtin_trap();
   } else if (reason.empty()) {
     __builtin_trap();  // a refusal always says why

@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-image-dev
   libcairo2-dev libfreetype-dev libstb-dev fonts-dejavu-core fonts-dejavu-extra
   libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev
+  libpq-dev postgresql  # the score server's PostgreSQL store, and throw-away clusters for its tests
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   x11-apps openbox  # the screen itself read with xwd, full screen tested under a window manager

@@ -39,23 +39,23 @@ enum Query : std::size_t {
   kQueryCount
 };
 
-// In the order of Query.
+// In the order of Query (multi-line texts in parentheses, so they read as one element).
 constexpr const char* kSql[] = {
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
     // ?1 client, ?2 now, ?3 refill, ?4 how far ahead of now a budget may be spent. A client's
     // row holds when its budget is whole again; one with no row has its whole budget.
-    "INSERT INTO budgets (client, full_at) VALUES (?1, ?2 + ?3) "
-    "ON CONFLICT (client) DO UPDATE SET full_at = max(full_at, ?2) + ?3 "
-    "WHERE max(full_at, ?2) - ?2 <= ?4",
+    ("INSERT INTO budgets (client, full_at) VALUES (?1, ?2 + ?3) "
+     "ON CONFLICT (client) DO UPDATE SET full_at = max(full_at, ?2) + ?3 "
+     "WHERE max(full_at, ?2) - ?2 <= ?4"),
     "INSERT INTO tokens (token, issued) VALUES (?, ?)",
     "DELETE FROM tokens WHERE issued <= ?",
     "DELETE FROM budgets WHERE full_at <= ?",
     "DELETE FROM tokens WHERE token = ? AND issued > ?",
     "INSERT INTO scores (name, add_name, score, submitted, address) VALUES (?, ?, ?, ?, ?)",
-    "SELECT id, name, add_name, score, submitted, address FROM scores "
-    "ORDER BY score DESC, id LIMIT ?",
+    ("SELECT id, name, add_name, score, submitted, address FROM scores "
+     "ORDER BY score DESC, id LIMIT ?"),
     "DELETE FROM scores WHERE id = ?",
     "DELETE FROM scores WHERE address = ?",
 };

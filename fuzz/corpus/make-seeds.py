@@ -223,3 +223,14 @@ write("fuzz_score_query", "twice.txt", "/cgi/version.pl?prg=Glintbreaker&prg=Gli
 write("fuzz_score_query", "escapes.txt", "/cgi/version.pl?%68s&prg=Glint%62reaker&inf=%zz%4")
 for name, page in {"root": "/", "more-games": "/moregames", "subscribe": "/subscribe"}.items():
     write("fuzz_score_query", "page-" + name + ".txt", page)
+
+# The split point is the first byte: "G" (71) splits the game's request inside its head.
+write("fuzz_request_framer", "version.txt",
+      "GET /cgi/version.pl?version&prg=Glintbreaker HTTP/1.1\r\nHost: a\r\n\r\n")
+write("fuzz_request_framer", "ranges.txt", "GET / HTTP/1.1\r\nRange: bytes=0-,0-\r\nif-range: x\r\n\r\n")
+write("fuzz_request_framer", "body.txt", "POST / HTTP/1.1\r\nContent-Length: 4\r\n\r\nabcdef")
+write("fuzz_request_framer", "bare-lines.txt", "GET / HTTP/1.1\nX-Real-IP: 10.0.0.1\n\n")
+write("fuzz_request_framer", "chunked.txt", "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n")
+write("fuzz_request_framer", "two-lengths.txt",
+      "POST / HTTP/1.1\r\nContent-Length: 1\r\nContent-Length: 2\r\n\r\nab")
+write("fuzz_request_framer", "stalled.txt", "GET / HTTP/1.1\r\nHo")

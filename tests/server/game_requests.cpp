@@ -22,7 +22,8 @@ GameRequests SendAsTheGame(const std::string& from, int versionPort, int recordP
 }
 
 std::string PlayerAddress(int n) {
-  return "127.0." + std::to_string(1 + n / 250) + "." + std::to_string(1 + n % 250);
+  return "127." + std::to_string(n / 62500) + "." + std::to_string(1 + n / 250 % 250) + "." +
+         std::to_string(1 + n % 250);
 }
 
 }  // namespace server_testing

@@ -20,7 +20,8 @@ struct GameRequests {
 GameRequests SendAsTheGame(const std::string& from, int versionPort, int recordPort,
                            int score = 1160);
 
-// Player n's own address in 127.0.0.0/8 (n below 62 500).
+// Player n's own address in 127.0.0.0/8 (n below 15 million): 127.0.1.1 for player 0; the
+// players below 1750 stay under 127.0.8.0.
 std::string PlayerAddress(int n);
 
 }  // namespace server_testing
