@@ -62,6 +62,7 @@ HttpServer::HttpServer(RequestRouter& router, RefusalLog& log, ServerLimits limi
 }
 
 HttpServer::~HttpServer() {
+  workers_.Stop();  // before the descriptors its jobs write to go
   for (const auto& [id, connection] : connections_) close(connection.fd);
   if (listen_ >= 0) close(listen_);
   close(wake_);
@@ -83,17 +84,17 @@ int HttpServer::Listen(const std::string& host, int port) {
   const int yes = 1;
   // SO_REUSEADDR only: a restart may bind while old connections linger, but a second server
   // cannot share the port (SO_REUSEPORT would let the system split the players between them).
-  const bool bound = sock >= 0 && setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes) == 0 &&
-                     bind(sock, found->ai_addr, found->ai_addrlen) == 0 &&
-                     listen(sock, limits_.backlog) == 0;
+  const bool bound =
+      sock >= 0 && setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes) == 0 &&
+      bind(sock, found->ai_addr, found->ai_addrlen) == 0 && listen(sock, limits_.backlog) == 0;
   const int error = errno;
   freeaddrinfo(found);
   if (!bound) {
     if (sock >= 0) close(sock);
-    throw std::runtime_error(
-        "cannot listen on " + where + ": " +
-        (error == EADDRINUSE ? "the port is in use (is another server running there?)"
-                             : std::strerror(error)));
+    throw std::runtime_error("cannot listen on " + where + ": " +
+                             (error == EADDRINUSE
+                                  ? "the port is in use (is another server running there?)"
+                                  : std::strerror(error)));
   }
   sockaddr_storage address{};
   socklen_t length = sizeof address;
@@ -145,6 +146,7 @@ void HttpServer::Serve() {
       nextFlush = now + kLogFlushPeriod;
     }
   }
+  workers_.Stop();
 }
 
 void HttpServer::Stop() {
@@ -198,7 +200,8 @@ void HttpServer::Read(std::uint64_t id, Connection& connection) {
   }
   if (state == RequestFramer::State::Refused) {
     Refused(connection.peer, connection.framer.status(), connection.framer.reason());
-    return Respond(id, connection, PlainAnswer(connection.framer.status(), connection.framer.reason()));
+    return Respond(id, connection,
+                   PlainAnswer(connection.framer.status(), connection.framer.reason()));
   }
   std::string client = connection.peer;
   if (proxies_.count(client) && IsIpAddress(connection.framer.forwardedAddress())) {
@@ -268,8 +271,7 @@ void HttpServer::TakeFinished() {
 void HttpServer::Sweep(Clock::time_point now) {
   std::vector<std::uint64_t> late;
   for (const auto& [id, connection] : connections_) {
-    const bool headLate = connection.phase == Phase::Reading &&
-                          !connection.framer.HeadComplete() &&
+    const bool headLate = connection.phase == Phase::Reading && !connection.framer.HeadComplete() &&
                           now - connection.accepted >= limits_.headDeadline;
     if (headLate || now - connection.accepted >= limits_.deadline) late.push_back(id);
   }

@@ -44,7 +44,7 @@ class HttpServer {
   // Binds `host`:`port` (0: a free port) with SO_REUSEADDR alone, so that a second server on a
   // port in use fails here; the port bound. Throws std::runtime_error saying why.
   int Listen(const std::string& host, int port);
-  // Serves until Stop.
+  // Serves until Stop; when it returns, no worker is answering a request any more.
   void Serve();
   // From any thread.
   void Stop();

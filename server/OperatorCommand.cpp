@@ -2,24 +2,13 @@
 
 #include "server/ScoreService.h"
 #include "server/ScreenText.h"
+#include "server/UtcTime.h"
 
 namespace {
 
-// "2024-05-01 12:34:56" (UTC).
-std::string Moment(std::int64_t unixSeconds) {
-  const auto seconds = static_cast<std::time_t>(unixSeconds);
-  std::tm parts{};
-  char text[32];
-  if (gmtime_r(&seconds, &parts) == nullptr ||
-      std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts) == 0) {
-    return "?";
-  }
-  return text;
-}
-
 int Removed(std::int64_t count, const std::string& what, std::ostream& out) {
-  out << (count == 0 ? "no record " : "removed " + std::to_string(count) +
-                                          (count == 1 ? " record " : " records "))
+  out << (count == 0 ? "no record "
+                     : "removed " + std::to_string(count) + (count == 1 ? " record " : " records "))
       << what << '\n';
   return count == 0 ? 1 : 0;
 }
@@ -39,8 +28,8 @@ int RunOperatorCommand(const ServerOptions& options, ScoreStore& store, std::ost
   out << "id\tscore\tname\tsecond name\tsent (UTC)\taddress\n";
   for (const StoredScore& entry : store.Best(kRecordsShown)) {
     out << entry.id << '\t' << entry.score << '\t' << ScreenTextToUtf8(entry.name) << '\t'
-        << ScreenTextToUtf8(entry.add) << '\t' << Moment(entry.time) << '\t' << entry.address
-        << '\n';
+        << ScreenTextToUtf8(entry.add) << '\t' << UtcTime(entry.time, "%Y-%m-%d %H:%M:%S") << '\t'
+        << entry.address << '\n';
   }
   return 0;
 }

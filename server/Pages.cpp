@@ -1,9 +1,8 @@
 #include "server/Pages.h"
 
-#include <ctime>
-
 #include "online/ScoreRecord.h"
 #include "server/ScreenText.h"
+#include "server/UtcTime.h"
 
 namespace {
 
@@ -48,17 +47,6 @@ std::string Page(const std::string& title, const std::string& body) {
          "</main>\n</body>\n</html>\n";
 }
 
-std::string Day(std::int64_t unixSeconds) {
-  const auto seconds = static_cast<std::time_t>(unixSeconds);
-  std::tm parts{};
-  char text[32];
-  if (gmtime_r(&seconds, &parts) == nullptr ||
-      std::strftime(text, sizeof text, "%Y-%m-%d", &parts) == 0) {
-    return "?";
-  }
-  return text;
-}
-
 std::string Cell(const std::string& html, const char* cssClass = nullptr) {
   return std::string(cssClass ? "<td class=\"" + std::string(cssClass) + "\">" : "<td>") + html +
          "</td>";
@@ -100,7 +88,8 @@ std::string RecordsPage(const std::vector<StoredScore>& best) {
     rows += "<tr>" + Cell(std::to_string(++rank), "num") +
             Cell(HtmlEscape(ScreenTextToUtf8(entry.name))) +
             Cell(HtmlEscape(ScreenTextToUtf8(entry.add))) +
-            Cell(std::to_string(entry.score), "num") + Cell(Day(entry.time)) + "</tr>\n";
+            Cell(std::to_string(entry.score), "num") + Cell(UtcTime(entry.time, "%Y-%m-%d")) +
+            "</tr>\n";
   }
   if (best.empty()) rows = "<tr><td colspan=\"5\">No scores yet: be the first.</td></tr>\n";
   return Page("Glintbreaker: online records",

@@ -19,8 +19,8 @@ bool Succeeded(const PgResult& result) {
 
 }  // namespace
 
-PostgresPool::PostgresPool(const std::string& uri, const std::string& shownName,
-                           std::size_t size, const std::string& setup, const std::string& session,
+PostgresPool::PostgresPool(const std::string& uri, const std::string& shownName, std::size_t size,
+                           const std::string& setup, const std::string& session,
                            std::vector<PreparedStatement> statements)
     : uri_(uri), shownName_(shownName), session_(session), statements_(std::move(statements)) {
   all_.assign(std::max<std::size_t>(size, 1), nullptr);

@@ -60,8 +60,8 @@ constexpr std::int64_t kPurgePeriodMs = 10000;
 // Timeouts keep a request within the game's patience even when the database is stuck.
 std::string Session(const StoreOptions& options) {
   const std::string wait = std::to_string(options.lockWait.count());
-  return "SET lock_timeout = " + wait + "; SET statement_timeout = " +
-         std::to_string(2 * options.lockWait.count()) + ";";
+  return "SET lock_timeout = " + wait +
+         "; SET statement_timeout = " + std::to_string(2 * options.lockWait.count()) + ";";
 }
 
 // Binary parameters and columns: integers in network order.
@@ -113,9 +113,9 @@ std::optional<std::string> PostgresScoreStore::IssueToken(const std::string& cli
     pool_.Run("purge_tokens", {Int64(nowMs - options_.lifetime.count())});
     pool_.Run("purge_budgets", {Int64(nowMs)});
   }
-  const PgResult issued = pool_.Run(
-      "issue", {client, Int64(nowMs), Int64(options_.refill.count()),
-                Int64(options_.refill.count() * (options_.burst - 1)), NewToken()});
+  const PgResult issued =
+      pool_.Run("issue", {client, Int64(nowMs), Int64(options_.refill.count()),
+                          Int64(options_.refill.count() * (options_.burst - 1)), NewToken()});
   if (PQntuples(issued.get()) == 0) return std::nullopt;
   return Bytes(issued.get(), 0, 0);
 }

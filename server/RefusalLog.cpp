@@ -54,6 +54,6 @@ void RefusalLog::FlushLocked(Clock::time_point now) {
 void RefusalLog::Summarise(const std::string& key, const Interval& interval) {
   if (interval.counted == 0) return;
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(interval_).count();
-  out_ << "glintbreaker-server: " << interval.counted << " more refusals for " << key
-       << " within " << seconds << " s\n";
+  out_ << "glintbreaker-server: " << interval.counted << " more refusals for " << key << " within "
+       << seconds << " s\n";
 }

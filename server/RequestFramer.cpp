@@ -46,7 +46,8 @@ RequestFramer::State RequestFramer::Add(std::string_view bytes) {
       scanned_ = received_.size();
       break;
     }
-    const bool blank = end == lineStart_ || (end == lineStart_ + 1 && received_[lineStart_] == '\r');
+    const bool blank =
+        end == lineStart_ || (end == lineStart_ + 1 && received_[lineStart_] == '\r');
     if (blank) headEnd_ = end + 1;
     lineStart_ = scanned_ = end + 1;
   }
@@ -92,8 +93,8 @@ void RequestFramer::ReadHead() {
       const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), length);
       if (error == std::errc::result_out_of_range ||
           (error == std::errc() && length > limits_.requestBytes - headEnd_)) {
-        return Refuse(413, "the request is longer than " + std::to_string(limits_.requestBytes) +
-                               " bytes");
+        return Refuse(
+            413, "the request is longer than " + std::to_string(limits_.requestBytes) + " bytes");
       }
       if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
           (lengthGiven && length != bodyBytes_)) {

@@ -120,8 +120,8 @@ void ScoreService::Records(const httplib::Request& request, httplib::Response& r
   response.set_content(RecordsPage(store_.Best(kRecordsShown)), kHtml);
 }
 
-void ScoreService::Refuse(const httplib::Request& request, httplib::Response& response,
-                          int status, const std::string& reason) {
+void ScoreService::Refuse(const httplib::Request& request, httplib::Response& response, int status,
+                          const std::string& reason) {
   log_.Refused(request.remote_addr, status, reason, std::chrono::steady_clock::now());
   response.status = status;
   response.set_content(reason + "\n", kText);

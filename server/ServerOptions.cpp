@@ -82,9 +82,10 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
       good = ParseRemove(value, options);
     }
     if (!good) {
-      error = option + (option == "--listen"  ? " needs HOST:PORT, not "
-                        : option == "--proxy" ? " needs an IP address, not "
-                                              : " needs a record's id or an IP address, not ") +
+      error = option +
+              (option == "--listen"  ? " needs HOST:PORT, not "
+               : option == "--proxy" ? " needs an IP address, not "
+                                     : " needs a record's id or an IP address, not ") +
               value;
       return std::nullopt;
     }

@@ -139,8 +139,7 @@ SqliteScoreStore::SqliteScoreStore(const std::string& path, const StoreOptions& 
   if (sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) fail("cannot set up");
   static_assert(kQueryCount == kStatements);
   for (std::size_t query = 0; query < kQueryCount; ++query) {
-    if (sqlite3_prepare_v2(db_, kSql[query], -1, &statements_[query], nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_prepare_v2(db_, kSql[query], -1, &statements_[query], nullptr) != SQLITE_OK) {
       fail("cannot prepare");
     }
   }
@@ -205,8 +204,7 @@ std::vector<StoredScore> SqliteScoreStore::Best(int limit) {
   int status;
   while ((status = sqlite3_step(best)) == SQLITE_ROW) {
     scores.push_back({sqlite3_column_int64(best, 0), Column(best, 1), Column(best, 2),
-                      sqlite3_column_int(best, 3), sqlite3_column_int64(best, 4),
-                      Column(best, 5)});
+                      sqlite3_column_int(best, 3), sqlite3_column_int64(best, 4), Column(best, 5)});
   }
   if (status != SQLITE_DONE) Fail("cannot read the scores");
   return scores;

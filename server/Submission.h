@@ -21,5 +21,6 @@ inline constexpr std::size_t kMaxNameBytes = 10;
 
 // The record in the symbols of a submission request: at most kMaxRecordBytes, every field in its
 // place, type 0, the key letter G, a token, a score that is a decimal integer a game can reach
-// (IsPlausibleScore), names of at most kMaxNameBytes. Nothing, with a short reason in `reason`, when any check fails.
+// (IsPlausibleScore), names of at most kMaxNameBytes. Nothing, with a short reason in `reason`,
+// when any check fails.
 std::optional<Submission> CheckSubmission(std::string_view symbols, std::string& reason);

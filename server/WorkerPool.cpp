@@ -9,21 +9,28 @@ WorkerPool::WorkerPool(std::size_t threads) {
 }
 
 WorkerPool::~WorkerPool() {
+  Stop();
+}
+
+void WorkerPool::Post(std::function<void()> job) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (stopping_) return;
+    jobs_.push_back(std::move(job));
+  }
+  ready_.notify_one();
+}
+
+void WorkerPool::Stop() {
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
     jobs_.clear();
   }
   ready_.notify_all();
-  for (auto& thread : threads_) thread.join();
-}
-
-void WorkerPool::Post(std::function<void()> job) {
-  {
-    const std::lock_guard lock(mutex_);
-    jobs_.push_back(std::move(job));
+  for (auto& thread : threads_) {
+    if (thread.joinable()) thread.join();
   }
-  ready_.notify_one();
 }
 
 void WorkerPool::Work() {

@@ -12,12 +12,13 @@
 class WorkerPool {
  public:
   explicit WorkerPool(std::size_t threads);
-  // Waits for the jobs already running; those still waiting are dropped.
   ~WorkerPool();
   WorkerPool(const WorkerPool&) = delete;
   WorkerPool& operator=(const WorkerPool&) = delete;
 
   void Post(std::function<void()> job);
+  // Waits for the jobs already running; those still waiting are dropped, later ones too.
+  void Stop();
 
  private:
   void Work();

@@ -22,12 +22,14 @@ namespace {
 
 // As many connections as the descriptors allow, keeping some for the database and the log.
 std::size_t ConnectionsAllowed(std::size_t wanted) {
+  constexpr rlim_t kSpare = 100;
   rlimit limit{};
-  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return std::min<std::size_t>(wanted, 900);
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return wanted;
   limit.rlim_cur = limit.rlim_max;
-  setrlimit(RLIMIT_NOFILE, &limit);
+  setrlimit(RLIMIT_NOFILE, &limit);  // as far as the system lets it go
   getrlimit(RLIMIT_NOFILE, &limit);
-  return std::min<std::size_t>(wanted, limit.rlim_cur > 128 ? limit.rlim_cur - 100 : 28);
+  return std::min<std::size_t>(
+      wanted, limit.rlim_cur > 2 * kSpare ? limit.rlim_cur - kSpare : limit.rlim_cur / 2);
 }
 
 }  // namespace

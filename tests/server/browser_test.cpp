@@ -42,8 +42,7 @@ int RunChromium(const std::string& option, const std::string& size, const std::s
   return RunProgram(
       {"chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
        "--no-first-run", "--disable-background-networking", "--disable-component-update",
-       "--disable-sync", "--user-data-dir=" + profile.path(), option, "--window-size=" + size,
-       url},
+       "--disable-sync", "--user-data-dir=" + profile.path(), option, "--window-size=" + size, url},
       output);
 }
 
@@ -77,8 +76,8 @@ TEST(Browser, TheRecordsPageShowsACyrillicName) {
   {
     const auto store = OpenScoreStore(dir.file("scores.db"));
     const std::int64_t now = std::time(nullptr);
-    ASSERT_TRUE(SendRecord(*store, {0, "\x82\xA0\xAD\xC0", "\x8A\xAE\xB1\xAC\xAE\xB1", 987654, now,
-                                    "127.0.0.1"}));
+    ASSERT_TRUE(SendRecord(
+        *store, {0, "\x82\xA0\xAD\xC0", "\x8A\xAE\xB1\xAC\xAE\xB1", 987654, now, "127.0.0.1"}));
     ASSERT_TRUE(SendRecord(*store, {0, "Ace", "", 1160, now, "127.0.0.1"}));
   }
   ServerProcess server(dir.file("scores.db"));
@@ -106,8 +105,9 @@ TEST(Browser, AFullRecordsPageFitsAPhoneAndADesktop) {
     // The widest there are: ten of the widest letters in each name, scores of seven digits.
     const auto store = OpenScoreStore(dir.file("scores.db"));
     for (int i = 0; i < 100; ++i) {
-      ASSERT_TRUE(SendRecord(*store, {0, std::string(10, '\x98'), std::string(10, '\x86'),
-                                      4123611 - i, 1700000000, "10.0." + std::to_string(i) + ".1"}));
+      ASSERT_TRUE(
+          SendRecord(*store, {0, std::string(10, '\x98'), std::string(10, '\x86'), 4123611 - i,
+                              1700000000, "10.0." + std::to_string(i) + ".1"}));
     }
   }
   ServerProcess server(dir.file("scores.db"));

@@ -29,7 +29,8 @@ sockaddr_in Address(const std::string& ip, int port) {
 // True when the socket is ready for `events` before `deadline`.
 bool WaitFor(int sock, short events, Clock::time_point deadline) {
   for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) return false;
     pollfd entry{sock, events, 0};
     const int ready = poll(&entry, 1, static_cast<int>(left.count()));
@@ -96,7 +97,8 @@ HttpAnswer GetFrom(const std::string& from, int port, const std::string& target)
   HttpAnswer answer;
   const int sock = ConnectFrom(from, port);
   if (sock < 0) return answer;
-  if (SendAll(sock, "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n")) {
+  if (SendAll(sock,
+              "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n")) {
     const std::string received = ReceiveAll(sock);
     const std::size_t body = received.find("\r\n\r\n");
     if (received.starts_with("HTTP/1.1 ") && body != std::string::npos) {

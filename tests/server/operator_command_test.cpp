@@ -21,10 +21,11 @@ TEST(OperatorCommand, ListThenRemoveByIdAndByAddress) {
   const std::string db = dir.file("scores.db");
   {
     const auto store = OpenScoreStore(db);
-    for (const auto& [score, address] : {std::pair{4000000, "203.0.113.7"},
-                                         std::pair{3999999, "203.0.113.7"},
-                                         std::pair{1160, "10.0.0.1"}, std::pair{900, "10.0.0.2"}}) {
-      ASSERT_TRUE(server_testing::SendRecord(*store, {0, "\x82\xA0\xAD\xC0", "", score, 0, address}));
+    for (const auto& [score, address] :
+         {std::pair{4000000, "203.0.113.7"}, std::pair{3999999, "203.0.113.7"},
+          std::pair{1160, "10.0.0.1"}, std::pair{900, "10.0.0.2"}}) {
+      ASSERT_TRUE(
+          server_testing::SendRecord(*store, {0, "\x82\xA0\xAD\xC0", "", score, 0, address}));
     }
   }
   const auto run = [&](std::vector<std::string> args) {

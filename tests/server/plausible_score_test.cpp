@@ -59,8 +59,13 @@ TEST(PlausibleScore, FromNoPointsToTheBound) {
     std::int32_t score;
     bool plausible;
   } cases[] = {
-      {-2147483647 - 1, false}, {-1, false},       {0, true}, {1160, true},
-      {kMaxPlausibleScore, true}, {kMaxPlausibleScore + 1, false}, {2147483647, false},
+      {-2147483647 - 1, false},
+      {-1, false},
+      {0, true},
+      {1160, true},
+      {kMaxPlausibleScore, true},
+      {kMaxPlausibleScore + 1, false},
+      {2147483647, false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsPlausibleScore(c.score), c.plausible) << c.score;
 }

@@ -60,8 +60,8 @@ PostgresCluster::PostgresCluster(bool durable) : bin_(FindBin()) {
     }
   }
   try {
-    Run("initdb", {"-D", dir_ + "/data", "-A", "trust", "-U", "glint", "-E", "UTF8",
-                   "--locale=C", "--no-sync", "--no-instructions"});
+    Run("initdb", {"-D", dir_ + "/data", "-A", "trust", "-U", "glint", "-E", "UTF8", "--locale=C",
+                   "--no-sync", "--no-instructions"});
     std::string settings = "-c listen_addresses='' -c unix_socket_directories='" + dir_ + "'";
     if (!durable) settings += " -c fsync=off -c synchronous_commit=off -c full_page_writes=off";
     Run("pg_ctl", {"-D", dir_ + "/data", "-l", dir_ + "/postgres.log", "-w", "-t", "60", "-o",

@@ -28,9 +28,9 @@ class PostgresCluster {
   // Runs a PostgreSQL program as the cluster's owner; throws with its output when it fails.
   void Run(const std::string& program, const std::vector<std::string>& args) const;
 
-  std::string bin_;     // the folder of initdb, pg_ctl and postgres
-  std::string dir_;     // the cluster's folder: data/, the socket and the logs
-  std::string runAs_;   // the user the programs run as; empty when not root
+  std::string bin_;    // the folder of initdb, pg_ctl and postgres
+  std::string dir_;    // the cluster's folder: data/, the socket and the logs
+  std::string runAs_;  // the user the programs run as; empty when not root
   bool started_ = false;
 };
 

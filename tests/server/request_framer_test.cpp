@@ -26,8 +26,9 @@ TEST(RequestFramer, WholeRequestsAreHandedOnWithoutRanges) {
       {"the game's request", "GET /cgi/version.pl?version HTTP/1.1\r\nHost: a\r\n\r\n",
        "GET /cgi/version.pl?version HTTP/1.1\r\nHost: a\r\n\r\n", ""},
       {"bare line ends", "GET / HTTP/1.1\nHost: a\n\n", "GET / HTTP/1.1\r\nHost: a\r\n\r\n", ""},
-      {"overlapping ranges", "GET / HTTP/1.1\r\nRange: bytes=0-,0-,0-\r\nrange: bytes=1-\r\n"
-                             "If-Range: x\r\nHost: a\r\n\r\n",
+      {"overlapping ranges",
+       "GET / HTTP/1.1\r\nRange: bytes=0-,0-,0-\r\nrange: bytes=1-\r\n"
+       "If-Range: x\r\nHost: a\r\n\r\n",
        "GET / HTTP/1.1\r\nHost: a\r\n\r\n", ""},
       {"a body of its length", "POST / HTTP/1.1\r\nContent-Length: 3\r\n\r\nabcdef",
        "POST / HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc", ""},
@@ -57,11 +58,13 @@ TEST(RequestFramer, RequestsThatCannotBeServedAreRefusedFromTheirHead) {
   } cases[] = {
       {"a request line of 10 000 bytes", "GET /" + std::string(10000, 'a'), 414},
       {"a header line without end", get + "X: " + std::string(20000, 'a'), 431},
-      {"headers without end", get + [] {
-         std::string lines;
-         while (lines.size() < 20000) lines += "X: a\r\n";
-         return lines;
-       }(),
+      {"headers without end",
+       get +
+           [] {
+             std::string lines;
+             while (lines.size() < 20000) lines += "X: a\r\n";
+             return lines;
+           }(),
        431},
       {"a body of 10 MB", "POST / HTTP/1.1\r\nContent-Length: 10000000\r\n\r\n", 413},
       {"a body beyond 64 bits", "POST / HTTP/1.1\r\nContent-Length: 99999999999999999999\r\n\r\n",

@@ -29,6 +29,13 @@ using testing_support::TempDir;
 
 enum class Backend { SQLite, PostgreSQL };
 
+const char* Name(Backend backend) {
+  return backend == Backend::SQLite ? "SQLite" : "PostgreSQL";
+}
+void PrintTo(Backend backend, std::ostream* out) {
+  *out << Name(backend);
+}
+
 // A fresh database of the backend, stores opened on it, and SQL run on it from outside.
 class StoreSuite : public testing::TestWithParam<Backend> {
  protected:
@@ -108,8 +115,8 @@ TEST_P(StoreSuite, TheBestComeFirstAndEqualScoresInTheirOrder) {
 }
 
 TEST_P(StoreSuite, EveryByteOfARecordIsKeptAndTheDatabaseOutlivesTheStore) {
-  const StoredScore entry{0, std::string("\x82\0\xFF|'\"\\", 7), std::string("\0", 1), 4123611,
-                          -1, "2001:db8::1"};
+  const StoredScore entry{
+      0, std::string("\x82\0\xFF|'\"\\", 7), std::string("\0", 1), 4123611, -1, "2001:db8::1"};
   ASSERT_TRUE(SendRecord(*Open(), entry));
   const auto best = Open()->Best(1);
   ASSERT_EQ(best.size(), 1u);
@@ -222,9 +229,7 @@ TEST_P(StoreSuite, TheOperatorRemovesARecordByIdOrEveryRecordFromAnAddress) {
 
 INSTANTIATE_TEST_SUITE_P(Backends, StoreSuite,
                          testing::Values(Backend::SQLite, Backend::PostgreSQL),
-                         [](const auto& info) {
-                           return info.param == Backend::SQLite ? "SQLite" : "PostgreSQL";
-                         });
+                         [](const auto& info) { return std::string(Name(info.param)); });
 
 TEST(ScoreStore, AFileThatIsNoDatabaseIsNamedInTheError) {
   TempDir dir;

@@ -64,7 +64,8 @@ TEST(ServerAttacks, APlayerGetsThroughWhileEachAttackIsHeld) {
     const auto store = OpenScoreStore(dir.file("scores.db"));
     for (int i = 0; i < 100; ++i) {
       ASSERT_TRUE(server_testing::SendRecord(
-          *store, {0, std::string(10, '\xC0'), std::string(10, '&'), 4000000 - i, 0, PlayerAddress(i)}));
+          *store,
+          {0, std::string(10, '\xC0'), std::string(10, '&'), 4000000 - i, 0, PlayerAddress(i)}));
     }
   }
   ServerProcess server(dir.file("scores.db"));
@@ -91,7 +92,8 @@ TEST(ServerAttacks, APlayerGetsThroughWhileEachAttackIsHeld) {
       {"300 addresses stalling in their bodies",
        [port](Held& held) {
          for (int i = 0; i < 300; ++i) {
-           held.Open(PlayerAddress(i), port, "POST " + kVersion + " HTTP/1.1\r\nContent-Length: 9\r\n\r\n");
+           held.Open(PlayerAddress(i), port,
+                     "POST " + kVersion + " HTTP/1.1\r\nContent-Length: 9\r\n\r\n");
          }
        },
        "127.0.9.5"},

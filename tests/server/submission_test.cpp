@@ -72,8 +72,8 @@ TEST(Submission, MalformedRecordsAreRefusedWithAReason) {
       {"a space", EncodeScoreRecord(Record(Fields("0", kName, " 5", "G", kToken, "")))},
       {"below 0", EncodeScoreRecord(Record(Fields("0", kName, "-1", "G", kToken, "")))},
       {"above what a game can reach",
-       EncodeScoreRecord(Record(
-           Fields("0", kName, std::to_string(kMaxPlausibleScore + 1), "G", kToken, "")))},
+       EncodeScoreRecord(
+           Record(Fields("0", kName, std::to_string(kMaxPlausibleScore + 1), "G", kToken, "")))},
       {"the lowest 32-bit score",
        EncodeScoreRecord(Record(Fields("0", kName, "-2147483648", "G", kToken, "")))},
       {"the highest 32-bit score",
