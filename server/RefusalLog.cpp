@@ -30,7 +30,8 @@ void RefusalLog::Refused(const std::string& address, int status, const std::stri
     }
   }
   intervals_[key] = Interval{now, 0};
-  out_ << "glintbreaker-server: " << status << ' ' << reason << " for " << address << '\n';
+  out_ << "glintbreaker-server: " + std::to_string(status) + " " + reason + " for " + address +
+              "\n";
   out_.flush();
 }
 
@@ -54,6 +55,6 @@ void RefusalLog::FlushLocked(Clock::time_point now) {
 void RefusalLog::Summarise(const std::string& key, const Interval& interval) {
   if (interval.counted == 0) return;
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(interval_).count();
-  out_ << "glintbreaker-server: " << interval.counted << " more refusals for " << key << " within "
-       << seconds << " s\n";
+  out_ << "glintbreaker-server: " + std::to_string(interval.counted) + " more refusals for " + key +
+              " within " + std::to_string(seconds) + " s\n";
 }

@@ -110,8 +110,9 @@ void ScoreService::Submit(const httplib::Request& request, httplib::Response& re
   if (!store_.AddWithToken(submission->token, score, NowMs())) {
     return Refuse(request, response, 403, "unknown, used or expired token");
   }
-  std::cerr << "glintbreaker-server: stored " << submission->score << " from "
-            << request.remote_addr << '\n';
+  // One write for the line, so that lines from workers at once do not mix.
+  std::cerr << "glintbreaker-server: stored " + std::to_string(submission->score) + " from " +
+                   request.remote_addr + "\n";
   response.set_content("OK\n", kText);
 }
 
