@@ -12,6 +12,7 @@
 #include "gameplay/Random.h"
 #include "online/CurlHttpClient.h"
 #include "platform/files.h"
+#include "platform/os.h"
 #include "runtime/live_input.h"
 #include "runtime/runtime.h"
 #include "runtime/script.h"
@@ -33,7 +34,7 @@ class NoInput final : public rt::InputSource {
 // The commands of a script file; a file that cannot be read or parsed ends the program with
 // status 2 and the reason.
 std::vector<rt::ScriptCommand> LoadScript(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
+  std::ifstream in(os::pathOf(file), std::ios::binary);
   if (!in) {
     std::fprintf(stderr, "glintbreaker: cannot read the script %s\n", file.c_str());
     std::exit(2);
@@ -52,8 +53,11 @@ std::vector<rt::ScriptCommand> LoadScript(const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> words = os::arguments(argc, argv);
+  std::vector<const char*> arguments;
+  for (const std::string& word : words) arguments.push_back(word.c_str());
   std::string error;
-  const auto line = ParseCommandLine(argc, argv, error);
+  const auto line = ParseCommandLine(static_cast<int>(arguments.size()), arguments.data(), error);
   if (!line) {
     std::fprintf(stderr, "glintbreaker: %s\n%s", error.c_str(), kUsage);
     return 2;

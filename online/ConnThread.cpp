@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "online/ScoreRecord.h"
-#include "online/ThreadPriority.h"
+#include "platform/os.h"
 
 ConnThrd::~ConnThrd() {
   if (!thread_.joinable()) return;
@@ -23,7 +23,7 @@ TSubmitOutcome ConnThrd::TakeOutcome() {
 }
 
 void ConnThrd::Execute() {
-  UseLowestThreadPriority();
+  os::useLowestThreadPriority();
   const std::string& server = submission_.ServerAddress;
   const std::optional<std::string> answer = client_->Get(server + kVersionRequest);
   const std::optional<std::string> token = answer ? VersionToken(*answer) : std::nullopt;

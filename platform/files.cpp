@@ -1,17 +1,15 @@
 #include "platform/files.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <strings.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "platform/os.h"
 
 namespace files {
 namespace fs = std::filesystem;
@@ -27,12 +25,18 @@ std::string withSlashes(std::string name) {
   return name;
 }
 
+bool equalWithoutCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::tolower(x) == std::tolower(y);
+  });
+}
+
 // The entry of a folder whose name equals part regardless of case, or "" when none.
 std::string matchWithoutCase(const fs::path& dir, const std::string& part) {
   std::error_code error;
   for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    if (strcasecmp(name.c_str(), part.c_str()) == 0) return name;
+    const std::string name = os::textOf(it->path().filename());
+    if (equalWithoutCase(name, part)) return name;
   }
   return "";
 }
@@ -40,7 +44,7 @@ std::string matchWithoutCase(const fs::path& dir, const std::string& part) {
 // The temporary files of a path share the prefix "NAME.tmp" in its folder, so those a killed
 // program left can be found again.
 std::string temporaryPrefix(const fs::path& target) {
-  return target.filename().string() + ".tmp";
+  return os::textOf(target.filename()) + ".tmp";
 }
 
 // Whether the game that names itself in a temporary's tail ("-PID-N") still runs: another copy
@@ -49,54 +53,21 @@ bool writerRuns(const std::string& tail) {
   if (!tail.starts_with("-")) return false;
   char* end = nullptr;
   const long pid = std::strtol(tail.c_str() + 1, &end, 10);
-  if (pid <= 0 || *end != '-') return false;
-  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+  return *end == '-' && os::processRuns(pid);
 }
 
-// A new file beside the target under a name no other write uses, even one running at the same
-// time in another instance of the game. Its descriptor, or -1 with errno set.
-int createTemporary(const fs::path& target, std::string& name) {
+// The bytes in a new file beside the target, under a name no other write uses, even one running
+// at the same time in another instance of the game. Its path, or none with errno set.
+std::optional<fs::path> writeTemporary(const fs::path& target,
+                                       const std::vector<std::uint8_t>& bytes) {
   static std::atomic<unsigned> serial{0};
-  const std::string stem =
-      (target.parent_path() / temporaryPrefix(target)).string() + "-" + std::to_string(getpid());
+  const std::string stem = temporaryPrefix(target) + "-" + std::to_string(os::processId());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = stem + "-" + std::to_string(serial++);
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    const fs::path name = target.parent_path() / os::pathOf(stem + "-" + std::to_string(serial++));
+    if (os::createWrittenFile(name, bytes)) return name;
+    if (errno != EEXIST) return std::nullopt;
   }
-  return -1;
-}
-
-// All of the bytes, through short writes and interrupted calls.
-bool writeWhole(int fd, const std::vector<std::uint8_t>& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      if (written == 0) errno = EIO;
-      return false;
-    }
-    done += static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
-bool syncFile(int fd) {
-  while (::fsync(fd) != 0) {
-    if (errno != EINTR) return false;
-  }
-  return true;
-}
-
-// The rename lasts through a power cut only once the folder's entry is on disk too. This is
-// done as well as the system allows: the file is already in place, so a folder that cannot be
-// flushed is no failed write.
-void syncFolder(const fs::path& folder) {
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  syncFile(fd);
-  ::close(fd);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -115,23 +86,23 @@ const std::string& userDir() {
 }
 
 std::string resolve(const std::string& dir, const std::string& name) {
-  const fs::path relative(withSlashes(name));
-  const fs::path exact = fs::path(dir) / relative;
+  const fs::path relative = os::pathOf(withSlashes(name));
+  const fs::path exact = os::pathOf(dir) / relative;
   std::error_code error;
-  if (fs::exists(exact, error)) return exact.string();
+  if (fs::exists(exact, error)) return os::textOf(exact);
 
-  fs::path found(dir);
+  fs::path found = os::pathOf(dir);
   for (const fs::path& part : relative) {
     if (part.empty() || part == ".") continue;
     if (fs::exists(found / part, error)) {
       found /= part;
       continue;
     }
-    const std::string match = matchWithoutCase(found, part.string());
-    if (match.empty()) return exact.string();
-    found /= match;
+    const std::string match = matchWithoutCase(found, os::textOf(part));
+    if (match.empty()) return os::textOf(exact);
+    found /= os::pathOf(match);
   }
-  return found.string();
+  return os::textOf(found);
 }
 
 std::string gamePath(const std::string& name) {
@@ -143,12 +114,12 @@ std::string userPath(const std::string& name) {
 
 bool exists(const std::string& path) {
   std::error_code error;
-  return fs::is_regular_file(path, error);
+  return fs::is_regular_file(os::pathOf(path), error);
 }
 
 std::optional<std::uint64_t> size(const std::string& path) {
   std::error_code error;
-  const auto bytes = fs::file_size(path, error);
+  const auto bytes = fs::file_size(os::pathOf(path), error);
   if (error) return std::nullopt;
   return bytes;
 }
@@ -163,7 +134,7 @@ std::optional<std::vector<std::uint8_t>> readAt(const std::string& path, std::ui
                                                 std::uint64_t count) {
   const auto total = size(path);
   if (!total) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(os::pathOf(path), std::ios::binary);
   if (!in) return std::nullopt;
   const std::uint64_t available = offset >= *total ? 0 : std::min(count, *total - offset);
   std::vector<std::uint8_t> bytes(available);
@@ -176,33 +147,26 @@ std::optional<std::vector<std::uint8_t>> readAt(const std::string& path, std::ui
 }
 
 bool writeAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  const fs::path target(path);
+  const fs::path target = os::pathOf(path);
   std::error_code error;
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), error);
-  std::string temporary;
-  const int fd = createTemporary(target, temporary);
-  if (fd < 0) return false;
-  const bool written = writeWhole(fd, bytes) && syncFile(fd);
-  // Linux releases the descriptor even when close is interrupted.
-  const bool closed = ::close(fd) == 0 || errno == EINTR;
-  if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) {
-    syncFolder(target.parent_path());
-    return true;
-  }
+  const auto temporary = writeTemporary(target, bytes);
+  if (!temporary) return false;
+  if (os::replaceFile(*temporary, target)) return true;
   const int reason = errno;
-  ::unlink(temporary.c_str());
+  fs::remove(*temporary, error);
   errno = reason;
   return false;
 }
 
 void removeLeftTemporaries(const std::string& path) {
-  const fs::path target(path);
+  const fs::path target = os::pathOf(path);
   const std::string prefix = temporaryPrefix(target);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::error_code error;
   std::vector<fs::path> left;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
+    const std::string name = os::textOf(it->path().filename());
     if (name.starts_with(prefix) && !writerRuns(name.substr(prefix.size())) &&
         it->is_regular_file(error)) {
       left.push_back(it->path());
@@ -213,12 +177,12 @@ void removeLeftTemporaries(const std::string& path) {
 
 bool remove(const std::string& path) {
   std::error_code error;
-  return fs::remove(path, error);
+  return fs::remove(os::pathOf(path), error);
 }
 
 bool rename(const std::string& from, const std::string& to) {
   std::error_code error;
-  fs::rename(from, to, error);
+  fs::rename(os::pathOf(from), os::pathOf(to), error);
   return !error;
 }
 

@@ -7,9 +7,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "platform/files.h"
+#include "platform/os.h"
 #include "runtime/runtime.h"
 
 namespace sys {
@@ -19,15 +19,15 @@ namespace {
 // takes it down.
 std::unique_ptr<System>& theSystem = *new std::unique_ptr<System>;
 
-// SIGUSR1 and SIGUSR2 are the outside hot keys 200 (come back) and 201 (end).
+// The outside signals are the hot keys 200 (come back) and 201 (end).
 volatile std::sig_atomic_t comeBackSignalled = 0;
 volatile std::sig_atomic_t endSignalled = 0;
 constexpr int kHotKeyComeBack = 200;
 constexpr int kHotKeyEnd = 201;
 
-void onSignal(int signal) {
-  if (signal == SIGUSR1) comeBackSignalled = 1;
-  if (signal == SIGUSR2) endSignalled = 1;
+void onOutsideSignal(os::OutsideSignal signal) {
+  if (signal == os::OutsideSignal::ComeBack) comeBackSignalled = 1;
+  if (signal == os::OutsideSignal::End) endSignalled = 1;
 }
 
 std::string lowered(std::string text) {
@@ -56,11 +56,7 @@ void setSystem(std::unique_ptr<System> system) {
 }
 
 System::System() {
-  struct sigaction action {};
-  action.sa_handler = onSignal;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGUSR1, &action, nullptr);
-  sigaction(SIGUSR2, &action, nullptr);
+  os::catchOutsideSignals(onOutsideSignal);
 }
 
 System::~System() = default;
@@ -269,11 +265,7 @@ bool IsSafeAddress(const std::string& address) {
 }
 
 long ResidentMemoryKiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-  }
-  return 0;
+  return os::residentMemoryKiB();
 }
 
 }  // namespace sys

@@ -2,13 +2,11 @@
 // message box, the desktop's opener, and the event pump that turns SDL events into window
 // messages and live input.
 #include <SDL.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <map>
 
+#include "platform/os.h"
 #include "runtime/live_input.h"
 #include "runtime/sdl/keys.h"
 #include "runtime/sdl/windows.h"
@@ -222,25 +220,7 @@ int SdlSystem::MessageBox(const std::string& text, const std::string& caption, u
 }
 
 bool SdlSystem::LaunchAddress(const std::string& address) {
-  // Twice forked and waited for: the opener is adopted by init and never left a zombie, and
-  // the address is one argument, never seen by a shell.
-  const pid_t child = fork();
-  if (child < 0) return false;
-  if (child == 0) {
-    const pid_t opener = fork();
-    if (opener == 0) {
-      char* const argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(address.c_str()),
-                            nullptr};
-      execvp(argv[0], argv);
-      _exit(127);
-    }
-    _exit(opener < 0 ? 1 : 0);
-  }
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) return false;
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return os::openAddress(address);
 }
 
 bool SdlSystem::mainWindowIdle() const {

@@ -47,7 +47,7 @@ const std::vector<Rule>& Rules() {
       // libcurl, opened at run time, in the HTTP client's own target: no other file sees curl.
       {"online/CurlLibrary.", {"online/"}, {"curl/curl.h", "dlfcn.h"}},
       // The connection thread's lowest priority is the one call it makes to the system.
-      {"online/ThreadPriority.", {"online/"}, {"pthread.h", "sched.h"}},
+      {"online/ConnThread.", {"online/", "platform/os.h"}, {}},
       // The files the game keeps for its player: below scene and menus, over plain file access.
       {"userdata/", {"userdata/", "platform/files.h"}, {}},
       {"gameplay/", {"gameplay/", "engine/"}, {}},
