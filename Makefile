@@ -4,7 +4,8 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build play server test bench bench-server sanitize soak fuzz contact-sheet format clean
+.PHONY: deps build play server test bench bench-server sanitize soak fuzz contact-sheet format clean \
+	deps-windows windows test-windows
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,6 +26,19 @@ server: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Windows: the 32-bit and 64-bit games cross-built into build-win32/ and build-win64/, each with
+# its zip; the assets come from the Linux build. test-windows runs them under Wine.
+deps-windows:
+	@bash scripts/install-deps.sh --windows
+
+windows: deps-windows $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target assets glintbreaker
+	bash scripts/build-windows.sh win32 $(BUILD)
+	bash scripts/build-windows.sh win64 $(BUILD)
+
+test-windows: windows
+	bash scripts/test-windows.sh $(BUILD)
 
 # Micro-benchmarks, then the table of figures beside their budgets (a real window under Xvfb).
 bench: build
@@ -67,4 +81,4 @@ format:
 	  -name '*.cpp' -o -name '*.h' | xargs -r clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) build-win32 build-win64

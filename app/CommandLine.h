@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "online/CurlHttpClient.h"
+#include "online/HttpClient.h"
 
 struct CommandLine {
   bool headless = false;              // no window: the recording engine

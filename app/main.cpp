@@ -10,7 +10,7 @@
 #include "app/MLCore.h"
 #include "app/Paths.h"
 #include "gameplay/Random.h"
-#include "online/CurlHttpClient.h"
+#include "online/HttpClient.h"
 #include "platform/files.h"
 #include "platform/os.h"
 #include "runtime/live_input.h"

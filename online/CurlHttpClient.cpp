@@ -1,4 +1,4 @@
-#include "online/CurlHttpClient.h"
+#include "online/HttpClient.h"
 
 #include <atomic>
 #include <string>
@@ -82,7 +82,7 @@ class TCurlHttpClient final : public THttpClient {
 
 }  // namespace
 
-std::unique_ptr<THttpClient> MakeCurlHttpClient(THttpTimeouts timeouts) {
+std::unique_ptr<THttpClient> MakeHttpClient(THttpTimeouts timeouts) {
   if (!LibraryTried) {
     LibraryTried = true;
     Library = TCurlLibrary::Load(kCurlFile);

@@ -2,7 +2,7 @@
 
 #include "engine/MeshSprite.h"
 #include "menus/RecordsMenu.h"
-#include "online/CurlHttpClient.h"
+#include "online/HttpClient.h"
 #include "runtime/system.h"
 
 TProgram::TProgram(const TSettings& settings, const TRecordsTable& records,
@@ -57,7 +57,7 @@ TScreenHost TProgram::MakeScreenHost() {
     // Destroying the old thread object waits for its thread to end.
     Connection = std::make_unique<ConnThrd>();
     States.Change(gsSubmitting);
-    Connection->Start(MakeCurlHttpClient(HttpTimeouts), {ServerAddress, name, secondName, score});
+    Connection->Start(MakeHttpClient(HttpTimeouts), {ServerAddress, name, secondName, score});
   };
   host.OnlineRecordsAddress = [this] { return ServerAddress + kOnlineRecordsPage; };
   host.MinimizeWindow = [this] { MinimizeGameWindow(); };

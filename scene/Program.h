@@ -14,7 +14,7 @@
 #include "menus/ScreenHost.h"
 #include "menus/Screens.h"
 #include "online/ConnThread.h"
-#include "online/CurlHttpClient.h"
+#include "online/HttpClient.h"
 #include "scene/FrameTiming.h"
 #include "scene/Game.h"
 #include "scene/SceneMedia.h"

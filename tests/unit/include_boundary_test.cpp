@@ -46,6 +46,8 @@ const std::vector<Rule>& Rules() {
       {"online/", {"online/"}, {}},
       // libcurl, opened at run time, in the HTTP client's own target: no other file sees curl.
       {"online/CurlLibrary.", {"online/"}, {"curl/curl.h", "dlfcn.h"}},
+      // WinHTTP, in the HTTP client's own target on Windows.
+      {"online/WinHttpClient.", {"online/"}, {"windows.h", "winhttp.h"}},
       // The connection thread's lowest priority is the one call it makes to the system.
       {"online/ConnThread.", {"online/", "platform/os.h"}, {}},
       // The files the game keeps for its player: below scene and menus, over plain file access.
