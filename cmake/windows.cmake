@@ -33,8 +33,14 @@ else()
 endif()
 
 # The tests run the Windows programs under Wine.
-find_program(GLINT_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(GLINT_WINE /usr/lib/wine/wine64)
+else()
+  set(GLINT_WINE /usr/lib/wine/wine)
+endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${GLINT_WINE})
+# The tests are listed when ctest runs, under Wine with the prefix the test run sets up.
+set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 
 # SDL's libraries beside the program, and the zip a player unpacks: the game folder with a
 # short README.
@@ -47,10 +53,13 @@ function(glint_windows_package)
       ${GLINT_HOST_GAME_DIR}/subscribe.url ${GLINT_HOST_GAME_DIR}/tellafriend.url ${GLINT_GAME_DIR}
     COMMENT "Copying the generated assets from ${GLINT_HOST_GAME_DIR}")
 
+  # Beside the game, and beside the test programs, which Windows looks for them with too.
   set(dlls SDL2.dll SDL2_image.dll SDL2_mixer.dll)
   foreach(dll ${dlls})
-    list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy_if_different
-      ${GLINT_WINDOWS_PREFIX}/bin/${dll} ${GLINT_GAME_DIR}/${dll})
+    foreach(folder ${GLINT_GAME_DIR} ${CMAKE_BINARY_DIR}/tests)
+      list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy_if_different
+        ${GLINT_WINDOWS_PREFIX}/bin/${dll} ${folder}/${dll})
+    endforeach()
   endforeach()
   add_custom_target(windows-dlls ALL ${copies})
   add_dependencies(glintbreaker windows-dlls assets)

@@ -1,7 +1,6 @@
 #include <fcntl.h>
-#include <pthread.h>
-#include <sched.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -135,8 +134,9 @@ void catchOutsideSignals(void (*handler)(OutsideSignal)) {
 }
 
 void useLowestThreadPriority() {
-  const sched_param parameter{};
-  pthread_setschedparam(pthread_self(), SCHED_IDLE, &parameter);
+  // Nice 19 for this thread alone (Linux gives each thread its own nice value). Idle scheduling
+  // would give it no time at all while anything else wants the processor.
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
 }
 
 long residentMemoryKiB() {

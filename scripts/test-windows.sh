@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows builds' tests under Wine, after make windows: each build's unit and scenario tests
 # as Windows programs, then seeded scripted games whose state dumps must equal the Linux game's,
-# then the game in a real window under Wine on a private Xvfb (the pictures are kept in the
-# build's wine-shots/). A machine whose kernel runs no 32-bit programs cannot start Wine's 32-bit
+# then a save into a read-only folder, then the game in a real window under Wine on a private
+# Xvfb (the pictures are kept in the build's wine-shots/). A machine whose kernel runs no 32-bit programs cannot start Wine's 32-bit
 # half: the 32-bit build is then made but its tests are skipped, and this says so.
 #   usage: test-windows.sh HOST_BUILD
 set -uo pipefail
@@ -25,6 +25,8 @@ for name in win64 win32; do
   (cd "$build" && ctest --output-on-failure -j "$(nproc)") || failed+=("$name tests")
   /usr/bin/python3 tests/windows/compare_dumps.py "$host/game/glintbreaker" \
     "$build/game/glintbreaker.exe" "$wine" || failed+=("$name dumps")
+  bash tests/windows/read_only_save.sh "$build/game/glintbreaker.exe" "$wine" ||
+    failed+=("$name read-only save")
   /usr/bin/python3 tests/windows/wine_window.py "$host/game/glintbreaker" \
     "$build/game/glintbreaker.exe" "$wine" "$build/wine-shots" || failed+=("$name window")
   echo "test-windows: $name: $(($(date +%s) - start)) s"

@@ -4,10 +4,6 @@
 // the try-again question within the request time-out, while the frames go on.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -18,6 +14,7 @@
 
 #include "online/ScoreRecord.h"
 #include "tests/scenario/level_fixture.h"
+#include "tests/scenario/loopback_socket.h"
 #include "tests/support/game_runner.h"
 
 namespace {
@@ -49,11 +46,12 @@ enum class Serving {
 class FakeScoreServer {
  public:
   explicit FakeScoreServer(Serving serving) : serving_(serving) {
+    loopback::Start();
     listener_ = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
+    loopback::Size length = sizeof address;
     if (bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
         getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
       ADD_FAILURE() << "no loopback port";
@@ -66,7 +64,7 @@ class FakeScoreServer {
   ~FakeScoreServer() {
     stopping_ = true;
     if (thread_.joinable()) thread_.join();
-    close(listener_);
+    loopback::Close(listener_);
   }
 
   std::string Address() const { return "http://127.0.0.1:" + std::to_string(port_); }
@@ -77,29 +75,29 @@ class FakeScoreServer {
 
  private:
   // Waits up to 50 ms for `fd` to become readable; false when it did not or the test ends.
-  bool Readable(int fd) const {
+  bool Readable(loopback::Socket fd) const {
     pollfd wait{fd, POLLIN, 0};
-    return !stopping_ && poll(&wait, 1, 50) > 0;
+    return !stopping_ && loopback::Poll(&wait, 1, 50) > 0;
   }
 
   void Serve() {
     while (!stopping_) {
       if (!Readable(listener_)) continue;
-      const int connection = accept(listener_, nullptr, nullptr);
-      if (connection < 0) continue;
+      const loopback::Socket connection = accept(listener_, nullptr, nullptr);
+      if (connection == loopback::kNoSocket) continue;
       const std::string head = ReadHead(connection);
       if (!head.empty()) Answer(connection, head);
-      close(connection);
+      loopback::Close(connection);
     }
   }
 
-  std::string ReadHead(int connection) {
+  std::string ReadHead(loopback::Socket connection) {
     std::string head;
     char buffer[1024];
     while (head.find("\r\n\r\n") == std::string::npos && head.size() < 16384) {
       if (stopping_) return "";
       if (!Readable(connection)) continue;
-      const ssize_t n = recv(connection, buffer, sizeof buffer, 0);
+      const auto n = recv(connection, buffer, sizeof buffer, 0);
       if (n <= 0) return "";
       head.append(buffer, n);
     }
@@ -108,9 +106,9 @@ class FakeScoreServer {
     return head;
   }
 
-  bool Send(int connection, const std::string& bytes) {
-    return send(connection, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
-           static_cast<ssize_t>(bytes.size());
+  bool Send(loopback::Socket connection, const std::string& bytes) {
+    return send(connection, bytes.data(), static_cast<int>(bytes.size()), loopback::kNoSignal) ==
+           static_cast<int>(bytes.size());
   }
 
   static std::string Head(const char* status, std::size_t length) {
@@ -119,7 +117,7 @@ class FakeScoreServer {
            "\r\nConnection: close\r\n\r\n";
   }
 
-  void Answer(int connection, const std::string& head) {
+  void Answer(loopback::Socket connection, const std::string& head) {
     const std::string token = "OK|1|2|3|T|";
     const bool versionCheck = head.starts_with("GET /cgi/version.pl?version&");
     switch (serving_) {
@@ -170,7 +168,7 @@ class FakeScoreServer {
   }
 
   const Serving serving_;
-  int listener_ = -1;
+  loopback::Socket listener_ = loopback::kNoSocket;
   int port_ = 0;
   std::atomic<bool> stopping_{false};
   int versionChecks_ = 0;
@@ -286,7 +284,7 @@ TEST_P(OnlineFault, EndsInTheTryAgainQuestionWhileTheFramesGoOn) {
                            "expect GameState == gsSubmitting\n";
   const auto start = std::chrono::steady_clock::now();
   // The slow faults wait out short time-outs (the game's own are 5 s to connect and 15 s in
-  // all); the others fail at once and keep the game's, since the sending thread runs at idle
+  // all); the others fail at once and keep the game's, since the sending thread runs at the lowest
   // priority and may wait a while for the processor on a machine busy with other tests.
   const GameRun run = Play(std::string(kToTheQuestion) + kSend + "dump\n" +
                                (GetParam().slow ? mash : "") + "until gsSubmitFailed" + kMaxFrames +

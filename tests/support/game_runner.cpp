@@ -51,6 +51,14 @@ GameRun RunScript(const std::string& script, const std::string& userDir,
   return RunGame(args);
 }
 
+void SetEnvironment(const std::string& name, const std::string& value) {
+#ifdef _WIN32
+  _putenv_s(name.c_str(), value.c_str());
+#else
+  setenv(name.c_str(), value.c_str(), 1);
+#endif
+}
+
 double Field(const std::string& dump, const std::string& key) {
   const std::string marker = "\"" + key + "\":";
   const auto at = dump.find(marker);

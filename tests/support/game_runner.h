@@ -33,6 +33,9 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 
+// Sets a variable of this process's environment.
+void SetEnvironment(const std::string& name, const std::string& value);
+
 // Runs GLINT_GAME_BINARY --headless --script <script> --user-dir userDir --game-dir GLINT_GAME_DIR
 // --seed 1, plus extra arguments.
 GameRun RunScript(const std::string& script, const std::string& userDir,

@@ -11,6 +11,7 @@
 #include "runtime/sdl/mixer.h"
 #include "runtime/system.h"
 #include "runtime/wave_bytes.h"
+#include "tests/support/game_runner.h"
 #include "tests/unit/engine_fixtures.h"
 
 namespace {
@@ -85,7 +86,7 @@ TEST(HostileSounds, ChunksMustLieInsideTheFileAndTheRateBeAudible) {
   }
 
   // What the check lets through, the mixer decodes.
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  testing_support::SetEnvironment("SDL_AUDIODRIVER", "dummy");
   rt::sdl::Mixer mixer;
   if (!mixer.open()) GTEST_SKIP() << "no dummy audio driver";
   for (const auto& c : cases) {

@@ -2,6 +2,7 @@
 // decoded samples but play, stop and report on their own; music plays from its file, one stream
 // at a time.
 #include "runtime/sdl/mixer.h"
+#include "tests/support/game_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ std::vector<std::uint8_t> Wave(std::uint32_t samples) {
 class MixerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    testing_support::SetEnvironment("SDL_AUDIODRIVER", "dummy");
     if (!mixer.open()) GTEST_SKIP() << "no dummy audio driver";
   }
   rt::sdl::Mixer mixer;
