@@ -4,8 +4,8 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build play server test bench bench-server sanitize soak fuzz contact-sheet format clean \
-	deps-windows windows test-windows
+.PHONY: deps build play server test install uninstall bench bench-server sanitize soak fuzz \
+	contact-sheet format clean deps-windows windows test-windows
 
 deps:
 	@bash scripts/install-deps.sh
@@ -39,6 +39,20 @@ windows: deps-windows $(BUILD)/CMakeCache.txt
 
 test-windows: windows
 	bash scripts/test-windows.sh $(BUILD)
+
+# The game installed under PREFIX: the program in bin/, its data in share/glintbreaker, its desktop
+# entry, icons and metainfo; DESTDIR stages the tree for a package. The list of what went where
+# (under DESTDIR, which the build's own install_manifest.txt leaves out) is kept for
+# `make uninstall`: install_manifest.txt is rewritten by each install, the tests' among them.
+PREFIX ?= /usr/local
+INSTALLED = $(BUILD)/installed-files.txt
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(abspath $(PREFIX))
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt >$(INSTALLED)
+
+uninstall:
+	@test -f $(INSTALLED) || { echo "make uninstall: nothing installed from $(BUILD)" >&2; exit 1; }
+	bash scripts/uninstall.sh $(INSTALLED)
 
 # Micro-benchmarks, then the table of figures beside their budgets (a real window under Xvfb).
 bench: build

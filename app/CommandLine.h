@@ -11,8 +11,8 @@ struct CommandLine {
   bool headless = false;              // no window: the recording engine
   std::string script;                 // input and time from this script
   std::optional<std::uint64_t> seed;  // fixes the random generator
-  std::string gameDir;                // read-only game files; default: beside the executable
-  std::string userDir;                // settings and records; default: the per-user data folder
+  std::string gameDir;  // read-only game files; default: installed or beside the program
+  std::string userDir;  // settings and records; default: the per-user data folder
   // The score server, "http://" or "https://" and a host, without a trailing "/"; empty: the
   // game's default.
   std::string server;
@@ -32,7 +32,8 @@ inline constexpr const char* kHelp =
     "  --headless        no window: the recording engine, for tests and automation\n"
     "  --script FILE     input and time come from a script\n"
     "  --seed N          fixes the random generator\n"
-    "  --game-dir DIR    where the game's files are (default: beside the program)\n"
+    "  --game-dir DIR    where the game's files are (default: the installed data folder,\n"
+    "                    else beside the program)\n"
     "  --user-dir DIR    where settings and records are kept\n"
     "  --server URL      the score server (default: http://127.0.0.1:8642)\n"
     "  --http-timeouts CONNECT_MS,TOTAL_MS\n"

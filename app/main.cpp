@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/GameFolder.h"
 #include "app/MLCore.h"
 #include "app/Paths.h"
 #include "gameplay/Random.h"
@@ -66,7 +68,12 @@ int main(int argc, char** argv) {
     std::printf("%s%s", kUsage, kHelp);
     return 0;
   }
-  files::setGameDir(line->gameDir.empty() ? ExecutableDir() : line->gameDir);
+  const std::optional<std::string> gameDir = FindGameDir(line->gameDir, error);
+  if (!gameDir) {
+    std::fprintf(stderr, "glintbreaker: %s\n", error.c_str());
+    return 1;
+  }
+  files::setGameDir(*gameDir);
   files::setUserDir(line->userDir.empty() ? DefaultUserDir() : line->userDir);
   if (line->seed) SeedRandom(*line->seed);
 

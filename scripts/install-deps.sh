@@ -19,6 +19,7 @@ packages=(
   x11-apps openbox  # the screen itself read with xwd, full screen tested under a window manager
   chromium  # the score server's pages seen in a real browser
   clang libclang-rt-dev  # the fuzzers (make fuzz): clang's libFuzzer and sanitizer runtimes
+  desktop-file-utils appstream  # the installed desktop entry and metainfo checked by their validators
 )
 
 if $windows; then
