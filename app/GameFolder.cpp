@@ -4,6 +4,7 @@
 
 #include "app/Paths.h"
 #include "platform/files.h"
+#include "platform/os.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ namespace {
 // for that file's loader to report.
 bool HoldsGameFiles(const std::string& dir) {
   std::error_code error;
-  return std::filesystem::is_directory(files::resolve(dir, "data"), error);
+  return std::filesystem::is_directory(os::pathOf(files::resolve(dir, "data")), error);
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ std::optional<std::string> FindGameDir(const std::string& given, std::string& er
   // GLINT_INSTALLED_GAME_DIR is relative to the program's folder, so an installed tree still
   // works after being moved as a whole.
   const std::string installed =
-      (std::filesystem::path(programDir) / GLINT_INSTALLED_GAME_DIR).lexically_normal().string();
+      os::textOf((os::pathOf(programDir) / GLINT_INSTALLED_GAME_DIR).lexically_normal());
   for (const std::string& dir : {installed, programDir}) {
     if (HoldsGameFiles(dir)) return dir;
   }
