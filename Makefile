@@ -54,10 +54,11 @@ uninstall:
 	@test -f $(INSTALLED) || { echo "make uninstall: nothing installed from $(BUILD)" >&2; exit 1; }
 	bash scripts/uninstall.sh $(INSTALLED)
 
-# Micro-benchmarks, then the table of figures beside their budgets (a real window under Xvfb).
+# Micro-benchmarks, then the table of figures beside their budgets (real windows on an Xvfb
+# server the figures start for themselves).
 bench: build
 	$(BUILD)/bench/glintbreaker_bench
-	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/bench/glintbreaker_figures
+	$(BUILD)/bench/glintbreaker_figures
 
 # The score server under the load of 500 players: records per second and a player's wait, on
 # SQLite and on PostgreSQL with two servers.

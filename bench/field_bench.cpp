@@ -1,6 +1,6 @@
 // The game logic of play on the headless engine (drawing is not counted): a whole frame of the
-// densest shipped level with twenty balls in flight and the gun bat firing, one ball's update,
-// and one contact test.
+// densest shipped level with twenty balls in flight (plain, or armoured with their trails) and
+// the gun bat firing, one ball's update, and one contact test.
 #include <benchmark/benchmark.h>
 
 #include "bench/play_setup.h"
@@ -8,12 +8,12 @@
 
 namespace {
 
-void BM_PlayFrameOfTheDensestLevelWithTwentyBallsAndTheGun(benchmark::State& state) {
-  benchplay::HeadlessPlay play;
+// Balls clear bricks and get lost: the level is set up again every 2 s of play.
+void PlayFrames(benchmark::State& state, benchplay::Balls balls) {
+  benchplay::HeadlessPlay play(balls);
   int frame = 0;
   for (auto _ : state) {
-    // Balls clear bricks and get lost: the level is set up again every 2 s of play.
-    if (++frame % 150 == 0) {
+    if (++frame % benchplay::kFramesPerRebuild == 0) {
       state.PauseTiming();
       play.Restart();
       state.ResumeTiming();
@@ -21,7 +21,18 @@ void BM_PlayFrameOfTheDensestLevelWithTwentyBallsAndTheGun(benchmark::State& sta
     play.Frame();
   }
 }
+
+void BM_PlayFrameOfTheDensestLevelWithTwentyBallsAndTheGun(benchmark::State& state) {
+  PlayFrames(state, benchplay::Balls::Plain);
+}
 BENCHMARK(BM_PlayFrameOfTheDensestLevelWithTwentyBallsAndTheGun)->Unit(benchmark::kMicrosecond);
+
+// The balls' flame trails are emitted in the frame: part of the logic's cost.
+void BM_PlayFrameOfTheDensestLevelWithTwentyArmouredBallsAndTheGun(benchmark::State& state) {
+  PlayFrames(state, benchplay::Balls::Armoured);
+}
+BENCHMARK(BM_PlayFrameOfTheDensestLevelWithTwentyArmouredBallsAndTheGun)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_OneBallUpdateInTheDensestLevel(benchmark::State& state) {
   benchplay::HeadlessPlay play;

@@ -33,9 +33,14 @@ std::int32_t DensestLevelNumber(const std::vector<LevelCells>& levels) {
   return static_cast<std::int32_t>(densest - levels.begin()) + 1;
 }
 
-void LaunchTwentyBalls(TField& field) {
+void LaunchTwentyBalls(TField& field, Balls balls) {
   for (std::size_t i = 0; i < field.Balls.size(); ++i) {
     TBubble& ball = field.Balls[i];
+    if (balls == Balls::Armoured) {
+      ball.ModeTimer = 0;  // no timer: the armour never wears off
+      if (ball.Mode != bmArmored) ball.SetTexture(true);
+      ball.Mode = bmArmored;
+    }
     if (ball.Active && ball.Launched) continue;
     ball.Active = ball.Launched = true;
     ball.X = -9.5L + static_cast<long double>(i);
@@ -47,7 +52,19 @@ void LaunchTwentyBalls(TField& field) {
   }
 }
 
-HeadlessPlay::HeadlessPlay() {
+void RebuildBricks(TField& field, const LevelCells& cells, int style) {
+  field.ClearBricks();
+  field.Grid.Cells = cells;
+  field.BuildBricks(style);
+}
+
+void RemoveCapsules(TField& field) {
+  for (TBonus& capsule : field.Bonuses) {
+    if (capsule.Active) capsule.Remove();
+  }
+}
+
+HeadlessPlay::HeadlessPlay(Balls balls) : balls_(balls) {
   files::setGameDir(GLINT_GAME_DIR);
   rt::setBackend(rt::makeHeadlessBackend());
   rt::setClock(std::make_unique<rt::VirtualClock>());
@@ -55,7 +72,7 @@ HeadlessPlay::HeadlessPlay() {
   i3ImpactOpen(1, 0);
   const std::int32_t settings[6] = {0, 0, 15360000, 0, 0, -1};
   i3ImpactSettings(settings);
-  SeedRandom(3);
+  SeedRandom(kSeed);
   const std::vector<LevelCells> levels = ShippedLevels();
   const std::int32_t densest = DensestLevelNumber(levels);
   if (densest > 0) level_ = levels[static_cast<std::size_t>(densest - 1)];
@@ -69,9 +86,7 @@ HeadlessPlay::~HeadlessPlay() {
 }
 
 void HeadlessPlay::Restart() {
-  field_.ClearBricks();
-  field_.Grid.Cells = level_;
-  field_.BuildBricks(1);
+  RebuildBricks(field_, level_, 1);
   field_.StartLife();
   field_.PlaceForLevel();
   field_.EntrySlide = false;
@@ -79,7 +94,7 @@ void HeadlessPlay::Restart() {
   counters_.TimeLeft = 290;
   counters_.SetMissiles(1000);
   field_.Bat.Transform(CapsuleKind::GunBat, counters_, step_.tick);
-  LaunchTwentyBalls(field_);
+  LaunchTwentyBalls(field_, balls_);
 }
 
 void HeadlessPlay::Frame() {
@@ -88,6 +103,7 @@ void HeadlessPlay::Frame() {
   controls.launch = ++frames_ % 8 == 0;
   field_.Play(step_, controls);
   field_.UpdateObjects(step_);
+  RemoveCapsules(field_);
 }
 
 }  // namespace benchplay

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "bench/figures/process_figures.h"
@@ -21,25 +20,6 @@ namespace fs = std::filesystem;
 long long NowMs() {
   using namespace std::chrono;
   return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-}
-
-// utime + stime of a process in seconds.
-double CpuSeconds(pid_t pid) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const auto close = text.rfind(')');
-  if (close == std::string::npos) return 0;
-  std::istringstream fields(text.substr(close + 2));
-  std::string field;
-  long long utime = 0, stime = 0;
-  for (int i = 3; fields >> field; ++i) {
-    if (i == 14) utime = std::atoll(field.c_str());
-    if (i == 15) {
-      stime = std::atoll(field.c_str());
-      break;
-    }
-  }
-  return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 fs::path FreshFolder(const char* name) {
@@ -90,6 +70,10 @@ GameRun RunGame(const std::string& settings, double seconds) {
   run.frames = ReadFrameLog(log);
   run.ran = !run.frames.empty();
   if (run.ran) run.firstPictureMs = static_cast<double>(run.frames.front().shownMs - started);
+  if (run.frames.size() > 1) {
+    run.afterSplashMs =
+        static_cast<double>(run.frames[1].shownMicros - run.frames[0].shownMicros) / 1000.0;
+  }
   fs::remove_all(user);
   return run;
 }

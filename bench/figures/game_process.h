@@ -12,7 +12,8 @@ namespace figures {
 
 struct GameRun {
   bool ran = false;
-  double firstPictureMs = 0;        // from exec to the first frame shown
+  double firstPictureMs = 0;        // from exec to the first frame shown (the splash)
+  double afterSplashMs = 0;         // from the splash to the next frame shown
   std::vector<FrameRecord> frames;  // as the frame log has them
   double idleCpuPercent = 0;        // of one core, over the menu after the fade-in
   long peakKb = 0;                  // peak resident memory

@@ -17,6 +17,8 @@ class PrivateDisplay {
 
   // ":N", or empty when the server could not be started.
   const std::string& name() const { return name_; }
+  // The server's process, or -1.
+  pid_t pid() const { return server_; }
   // Ends the server and waits for it, as when a session is closed.
   void stop();
 
