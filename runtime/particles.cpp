@@ -56,19 +56,23 @@ int ParticleSet::emit(const EmitterSettings& e, int count, int budget, double no
     const float speed = lerp(e.speedLow, e.speedHigh, unit(rng));
     // The last of the burst is at the emitter, the others back along its way, older.
     const float back = fill ? static_cast<float>(burst - 1 - emitted) / burst : 0;
+    const double born = now - gap * back;
+    if (particles_.empty() || born < oldestBirth_) oldestBirth_ = born;
     particles_.push_back(
         {e.location.x - wayX * back, e.location.y - wayY * back, speed * std::cos(angle),
          speed * std::sin(angle),
          std::max(0.0f, lerp(e.scaleLow.x, e.scaleHigh.x, unit(rng))) * kPixelsPerScale,
-         std::max(0.0f, lerp(e.scaleLow.y, e.scaleHigh.y, unit(rng))) * kPixelsPerScale,
-         now - gap * back});
+         std::max(0.0f, lerp(e.scaleLow.y, e.scaleHigh.y, unit(rng))) * kPixelsPerScale, born});
   }
   return emitted;
 }
 
 void ParticleSet::expire(double now) {
   const double life = look.lifeTime;
+  if (particles_.empty() || now - oldestBirth_ < life) return;
   std::erase_if(particles_, [&](const Particle& p) { return now - p.born >= life; });
+  oldestBirth_ = now;
+  for (const Particle& p : particles_) oldestBirth_ = std::min(oldestBirth_, p.born);
 }
 
 void ParticleSet::appendQuads(double now, std::vector<DrawQuad>& out) const {
