@@ -25,9 +25,8 @@ int mixerVolume(float volume) {
 
 Mixer::~Mixer() {
   clear();
-  if (!open_) return;
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (open_) Mix_CloseAudio();
+  if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool Mixer::open() {
@@ -37,10 +36,13 @@ bool Mixer::open() {
     failed_ = true;
     return false;
   }
+  // Kept up even without a device, until the mixer goes: quitting it waits for the audio
+  // driver's device watcher, which sleeps a tenth of a second at a time, and this is on the
+  // start path (the first sound is made right after the splash).
+  audioStarted_ = true;
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
     std::fprintf(stderr, "glintbreaker: no audio device (%s); playing without sound\n",
                  Mix_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     failed_ = true;
     return false;
   }

@@ -63,6 +63,7 @@ class Mixer {
   std::array<int, kChannels> channelOwner_{};  // the handle that last started each channel
   int music_ = 0;                              // the stream playing, if any
   int nextSound_ = 1;
+  bool audioStarted_ = false;  // SDL's audio is up (with or without a device)
   bool open_ = false;
   bool failed_ = false;
 };
