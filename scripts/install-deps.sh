@@ -11,6 +11,7 @@ windows=false
 packages=(
   build-essential cmake pkg-config clang-format
   libsdl2-dev libsdl2-mixer-dev libsdl2-image-dev
+  libx11-dev  # Xlib: whether a window manager runs, for full screen without one
   libcairo2-dev libfreetype-dev libstb-dev fonts-dejavu-core fonts-dejavu-extra
   libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev
   libpq-dev postgresql  # the score server's PostgreSQL store, and throw-away clusters for its tests

@@ -13,10 +13,28 @@
 #include "runtime/sdl/picture_decoder.h"
 #include "runtime/sdl/presenter.h"
 #include "runtime/sdl/renderer_choice.h"
+#include "runtime/sdl/window_manager.h"
 #include "runtime/sdl/windows.h"
 
 namespace rt {
 namespace {
+
+// Asks for full screen over the desktop (whose mode stays as it is; the picture is scaled into
+// it).
+bool fillScreen(SDL_Window* window) {
+  // Going full screen, SDL puts the pointer back where it last saw it in the window, before the
+  // window moved: the pointer would jump by the window's old offset. It stays where it is.
+  int pointerX = 0, pointerY = 0;
+  SDL_GetGlobalMouseState(&pointerX, &pointerY);
+  if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+    std::fprintf(stderr, "glintbreaker: cannot fill the screen (%s)\n", SDL_GetError());
+    return false;
+  }
+  int movedX = 0, movedY = 0;
+  SDL_GetGlobalMouseState(&movedX, &movedY);
+  if (movedX != pointerX || movedY != pointerY) SDL_WarpMouseGlobal(pointerX, pointerY);
+  return true;
+}
 
 class SdlBackend final : public Backend {
  public:
@@ -71,24 +89,15 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
   if (fullScreen) {
     // A window manager makes a full-screen window cover the desktop; without one nobody does, and
     // the window would keep its size while the picture is drawn for the desktop's. So the window
-    // is first moved over the desktop and given its size itself.
+    // is first moved over the desktop and given its size itself. Without a window manager that
+    // is all there is to it: asking SDL for full screen too would only make it wait a tenth of a
+    // second for a manager to answer.
     SDL_Rect desktop;
     if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(sdlWindow), &desktop) == 0) {
       SDL_SetWindowPosition(sdlWindow, desktop.x, desktop.y);
       SDL_SetWindowSize(sdlWindow, desktop.w, desktop.h);
     }
-    // Going full screen, SDL puts the pointer back where it last saw it in the window, before the
-    // window moved: the pointer would jump by the window's old offset. It stays where it is.
-    int pointerX = 0, pointerY = 0;
-    SDL_GetGlobalMouseState(&pointerX, &pointerY);
-    // The desktop keeps its mode; the picture is scaled into it.
-    if (SDL_SetWindowFullscreen(sdlWindow, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-      std::fprintf(stderr, "glintbreaker: cannot fill the screen (%s)\n", SDL_GetError());
-      return false;
-    }
-    int movedX = 0, movedY = 0;
-    SDL_GetGlobalMouseState(&movedX, &movedY);
-    if (movedX != pointerX || movedY != pointerY) SDL_WarpMouseGlobal(pointerX, pointerY);
+    if (sdl::windowManagerRuns(sdlWindow) && !fillScreen(sdlWindow)) return false;
   } else {
     SDL_SetWindowFullscreen(sdlWindow, 0);
     SDL_SetWindowSize(sdlWindow, sdl::kPictureWidth, sdl::kPictureHeight);
