@@ -7,6 +7,21 @@
 #include "runtime/raster/rasteriser.h"
 
 namespace rt::raster {
+namespace {
+
+// Mixes a card's quad, texture and blend a 64-bit word at a time: a frame hashes every card.
+static_assert(sizeof(DrawQuad) % 8 == 0, "a quad is whole words");
+std::uint64_t hashOf(const DrawQuad& quad, int texture, Blend blend) {
+  std::uint64_t words[sizeof quad / 8 + 1] = {};
+  std::memcpy(words, &quad, sizeof quad);
+  words[sizeof quad / 8] = static_cast<std::uint64_t>(static_cast<std::uint32_t>(texture)) << 8 |
+                           static_cast<std::uint64_t>(blend);
+  std::uint64_t hash = kFnv1aStart;
+  for (const std::uint64_t word : words) hash = (hash ^ word) * 0x100000001B3ull;
+  return hash ^ hash >> 29;
+}
+
+}  // namespace
 
 bool DamageTracker::Card::operator<(const Card& other) const {
   if (hash != other.hash) return hash < other.hash;
@@ -27,18 +42,18 @@ DamageTracker::DamageTracker(int width, int height)
       rows_((height + kTile - 1) / kTile),
       tiles_(static_cast<std::size_t>(columns_) * rows_) {}
 
-void DamageTracker::collect(const DrawList& list, std::vector<Card>& cards) const {
+void DamageTracker::collect(const DrawList& list, const std::vector<Rect>& footprints,
+                            std::vector<Card>& cards) const {
   cards.clear();
   const Rect screen{0, 0, width_, height_};
+  std::size_t index = 0;
   for (const DrawBatch& batch : list.batches) {
     for (const DrawQuad& quad : batch.quads) {
       // A card that draws nothing cannot damage anything.
-      const Rect pixels = coverage(quad).intersect(screen);
-      if (pixels.empty() || quad.a <= 0) continue;
+      const Rect pixels = footprints[index++].intersect(screen);
+      if (pixels.empty()) continue;
       Card card{0, pixels, batch.texture, batch.blend, quad};
-      card.hash = fnv1a(&quad, sizeof quad);
-      card.hash = fnv1a(&card.texture, sizeof card.texture, card.hash);
-      card.hash = fnv1a(&card.blend, sizeof card.blend, card.hash);
+      card.hash = hashOf(quad, batch.texture, batch.blend);
       cards.push_back(card);
     }
   }
@@ -85,8 +100,9 @@ void DamageTracker::gatherRectangles() {
   }
 }
 
-const std::vector<Rect>& DamageTracker::update(const DrawList& list) {
-  collect(list, now_);
+const std::vector<Rect>& DamageTracker::update(const DrawList& list,
+                                               const std::vector<Rect>& footprints) {
+  collect(list, footprints, now_);
   const std::uint32_t clear = clearColour(list);
   std::fill(tiles_.begin(), tiles_.end(), 0);
   if (!seen_ || list.repaint || clear != lastClear_) {

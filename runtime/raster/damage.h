@@ -1,6 +1,7 @@
 // Which parts of the picture changed since the last frame. Every card of a frame is compared with
 // the cards of the frame before: a card that appeared, went or changed in any way (place,
-// picture, colour, blend) damages the pixels it covered and covers. The damage is gathered on a
+// picture, colour, blend) damages the pixels it changed and changes (where its picture is not
+// clear: a ball is a small disc on a large clear sheet). The damage is gathered on a
 // grid of tiles and handed out as rectangles that do not overlap; drawing only those gives the
 // same picture as drawing everything. (A card that only changes its place in the drawing order,
 // among cards that stay as they were, is not seen: the engine's order of meshes is fixed by
@@ -21,8 +22,8 @@ class DamageTracker {
 
   DamageTracker(int width, int height);
   // The rectangles to draw for this frame; everything for the first frame, after a repaint
-  // request or when the clear colour changed.
-  const std::vector<Rect>& update(const DrawList& list);
+  // request or when the clear colour changed. footprints: listFootprints of the list.
+  const std::vector<Rect>& update(const DrawList& list, const std::vector<Rect>& footprints);
   // Forgets the last frame: the next update damages everything.
   void reset() { seen_ = false; }
 
@@ -36,7 +37,8 @@ class DamageTracker {
     bool operator<(const Card& other) const;
     bool same(const Card& other) const;
   };
-  void collect(const DrawList& list, std::vector<Card>& cards) const;
+  void collect(const DrawList& list, const std::vector<Rect>& footprints,
+               std::vector<Card>& cards) const;
   void mark(const Rect& rect);
   void gatherRectangles();
 

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "runtime/backend.h"
@@ -18,28 +20,53 @@ struct Picture {
   Rect box;                           // the texels kept; everything outside is clear
   std::vector<std::uint32_t> pixels;  // the box, row after row
   bool opaque = false;
-  // The texel at (x, y) inside the box.
-  std::uint32_t at(int x, int y) const {
-    return pixels[static_cast<std::size_t>(y - box.y0) * static_cast<std::size_t>(box.x1 - box.x0) +
-                  static_cast<std::size_t>(x - box.x0)];
+  // The texel at (x, y) inside the box, and where it is kept (the row goes on from there).
+  std::uint32_t at(int x, int y) const { return *texel(x, y); }
+  const std::uint32_t* texel(int x, int y) const {
+    return pixels.data() +
+           static_cast<std::size_t>(y - box.y0) * static_cast<std::size_t>(box.x1 - box.x0) +
+           static_cast<std::size_t>(x - box.x0);
   }
 };
 
 // Converts straight RGBA bytes (top row first) into a picture.
 Picture pictureFromImage(const Image& image);
 
+// The texel under the centre of `pixel` when `texels` are spread over `pixels`, and the run of
+// pixels whose texels lie in [low, high) (one run: the texels only ever go one way).
+int texelUnder(int pixel, int pixels, int texels);
+std::pair<int, int> pixelsOver(int pixels, int texels, int low, int high);
+
+// The picture scaled to `width` columns (its rows as they are), each column taking the texel
+// under its centre.
+Picture widthScaled(const Picture& picture, int width);
+
 // The pictures of a renderer by their reference (1, 2, ...; a reference is never reused).
+// Pictures with the same pixels are kept once (every particle set uploads the same flame), and so
+// are the copies each is scaled to for sprites (runtime/raster/sprites.h).
 class PictureSet {
  public:
+  static constexpr int kMaxWidened = 64;
+
   int add(Picture picture);
   void remove(int reference);
   // Nothing for 0, a removed or an unknown reference.
   const Picture* find(int reference) const;
+  // widthScaled of the picture, made once; nothing where find has nothing or the width is not
+  // 1..kMaxWidened.
+  const Picture* widened(int reference, int width) const;
   // The pictures added and not removed.
   long live() const;
 
  private:
-  std::vector<std::unique_ptr<Picture>> pictures_;  // reference - 1
+  struct Kept {
+    Picture picture;
+    std::uint64_t key = 0;
+    // widthScaled copies by width - 1, made as sprites ask for them.
+    mutable std::vector<std::unique_ptr<Picture>> widths;
+  };
+  std::vector<std::shared_ptr<Kept>> pictures_;  // reference - 1
+  std::unordered_multimap<std::uint64_t, std::weak_ptr<Kept>> byKey_;
 };
 
 }  // namespace rt::raster

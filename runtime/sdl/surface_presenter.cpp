@@ -90,11 +90,10 @@ class SurfacePresenter final : public Presenter {
     if (newSurface) useSurface(surface);
     RenderStats& stats = lastRenderStats();
     stats = {};
-    const std::vector<Rect>& damage = damage_.update(list);
-    for (const Rect& rect : damage) {
-      raster::drawRegion(canvas_, rect, list, pictures_, &stats);
-      stats.damagedPixels += rect.area();
-    }
+    raster::listFootprints(list, pictures_, footprints_);
+    const std::vector<Rect>& damage = damage_.update(list, footprints_);
+    raster::drawRegions(canvas_, damage, list, pictures_, footprints_, &stats);
+    for (const Rect& rect : damage) stats.damagedPixels += rect.area();
     stats.rectangles = static_cast<long>(damage.size());
     send(damage, newSurface || list.repaint);
   }
@@ -205,6 +204,7 @@ class SurfacePresenter final : public Presenter {
   raster::Canvas canvas_;
   raster::PictureSet pictures_;
   raster::DamageTracker damage_;
+  std::vector<Rect> footprints_;  // of the cards of the frame being drawn
   SDL_Surface* surface_ = nullptr;
   int surfaceWidth_ = 0, surfaceHeight_ = 0;
   std::unique_ptr<Placement> placement_;

@@ -1,13 +1,15 @@
 // The whole game in this process on a backend that draws every frame twice with the software
 // rasteriser: once only where the damage tracker says something changed, once whole. The two
 // pictures must agree pixel for pixel, through the fade-in, the menu with its pulsing logo and
-// animated pointer, a panel sliding in and out, and play with its particles.
+// animated pointer, a panel sliding in and out, and play with its particles, up to twenty
+// armoured balls trailing their flames (a thousand and more sprites a frame) and the gun.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
 
 #include "app/MLCore.h"
+#include "gameplay/BonusEffects.h"
 #include "platform/files.h"
 #include "runtime/backend.h"
 #include "runtime/headless/headless_system.h"
@@ -41,13 +43,12 @@ class TwiceDrawingBackend final : public rt::Backend {
   void destroyTexture(int texture) override { pictures_.remove(texture); }
 
   void present(const rt::DrawList& list) override {
-    const auto& damage = tracker_.update(list);
+    rt::raster::listFootprints(list, pictures_, footprints_);
+    const auto& damage = tracker_.update(list, footprints_);
     long damaged = 0;
-    for (const Rect& rect : damage) {
-      rt::raster::drawRegion(partly_, rect, list, pictures_);
-      damaged += rect.area();
-    }
-    rt::raster::drawRegion(whole_, {0, 0, 800, 600}, list, pictures_);
+    rt::raster::drawRegions(partly_, damage, list, pictures_, footprints_);
+    for (const Rect& rect : damage) damaged += rect.area();
+    rt::raster::drawRegions(whole_, {{0, 0, 800, 600}}, list, pictures_, footprints_);
     ++frames;
     if (damaged < 800L * 600) ++partialFrames;
     if (std::memcmp(partlyPixels_.data(), wholePixels_.data(), wholePixels_.size() * 4) != 0) {
@@ -76,16 +77,18 @@ class TwiceDrawingBackend final : public rt::Backend {
   int sounds_ = 0;
   rt::raster::PictureSet pictures_;
   rt::raster::DamageTracker tracker_{800, 600};
+  std::vector<Rect> footprints_;
   std::vector<std::uint32_t> partlyPixels_ = std::vector<std::uint32_t>(800 * 600);
   std::vector<std::uint32_t> wholePixels_ = std::vector<std::uint32_t>(800 * 600);
   Canvas partly_{partlyPixels_.data(), 800, 600, 800};
   Canvas whole_{wholePixels_.data(), 800, 600, 800};
 };
 
-// Keys and clicks at given frames: into the options and out, a new game, a launch, and away.
+// Keys and clicks at given frames: into the options and out, a new game, a launch, twenty
+// armoured balls and the gun, and away.
 class Story final : public rt::InputSource {
  public:
-  Story(rt::VirtualClock& clock, const TProgram& program) : clock_(clock), program_(program) {}
+  Story(rt::VirtualClock& clock, TProgram& program) : clock_(clock), program_(program) {}
   void nextFrame(rt::InputFrame& frame) override {
     frame = rt::InputFrame{};
     const auto press = [&frame](int code) { frame.clicked[code] = frame.down[code] = true; };
@@ -113,6 +116,9 @@ class Story final : public rt::InputSource {
       case 560:
         press(205);
         break;
+      case 610:
+        ArmTwentyBalls();
+        break;
       case 759: {
         sys::System& system = sys::system();
         system.PostMessage(system.MainWindow(), sys::WM_CLOSE, 0, 0);
@@ -121,13 +127,30 @@ class Story final : public rt::InputSource {
       default:
         break;
     }
-    if (framesRun > 560 && framesRun < 600) frame.down[205] = true;  // the bat runs right
+    if (framesRun > 560 && framesRun < 600) frame.down[205] = true;           // the bat runs right
+    if (framesRun > 610 && framesRun % 8 == 0) frame.mouseClicked[0] = true;  // the gun fires
+    if (framesRun == 700) {
+      for (const TBubble& ball : program_.Game.Field.Balls)
+        armouredInFlight += ball.Active && ball.Launched && ball.Mode == bmArmored;
+    }
   }
   void resetMouse(float, float) override {}
 
+  int armouredInFlight = 0;  // at frame 700
+
  private:
+  // As capsules would: two more balls ten times over, armour for them all, and the gun bat.
+  void ArmTwentyBalls() {
+    TGame& game = program_.Game;
+    const BonusTargets targets{game.Field.Bat, game.Field.Balls, game.Counters,
+                               game.Field.Bat.Tick};
+    for (int i = 0; i < 10; ++i) ApplyBonus(CapsuleKind::TwoBalls, targets);
+    ApplyBonus(CapsuleKind::Armour, targets);
+    ApplyBonus(CapsuleKind::GunBat, targets);
+  }
+
   rt::VirtualClock& clock_;
-  const TProgram& program_;
+  TProgram& program_;
 };
 
 TEST(DamageTracking, DrawsTheSamePicturesAsDrawingEverythingEveryFrame) {
@@ -153,6 +176,7 @@ TEST(DamageTracking, DrawsTheSamePicturesAsDrawingEverythingEveryFrame) {
   EXPECT_EQ(twice.differingFrames, 0) << "first at frame " << twice.firstDifference;
   EXPECT_EQ(program.Game.GetLevel(), 1) << "the story got into play";
   EXPECT_TRUE(program.Game.Field.Balls[0].Launched);
+  EXPECT_GE(story.armouredInFlight, 15) << "the armoured balls flew";
 }
 
 }  // namespace

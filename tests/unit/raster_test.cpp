@@ -154,8 +154,25 @@ long Area(const std::vector<Rect>& rects) {
   return area;
 }
 
+// The tracker over two plain pictures, references 1 and 2.
+class Tracked {
+ public:
+  Tracked() {
+    for (int i = 0; i < 2; ++i) pictures_.add(Picture{1, 1, {0, 0, 1, 1}, {0xFFFFFFFFu}, true});
+  }
+  const std::vector<Rect>& update(const DrawList& list) {
+    rt::raster::listFootprints(list, pictures_, footprints_);
+    return damage_.update(list, footprints_);
+  }
+
+ private:
+  rt::raster::PictureSet pictures_;
+  std::vector<Rect> footprints_;
+  DamageTracker damage_{320, 240};
+};
+
 TEST(DamageTracker, RedrawsWhatChangedAndNothingElse) {
-  DamageTracker damage(320, 240);
+  Tracked damage;
   const DrawQuad card{40, 40, 60, 50};
   EXPECT_EQ(Area(damage.update(OneCard(card))), 320 * 240) << "the first frame is whole";
   EXPECT_TRUE(damage.update(OneCard(card)).empty()) << "nothing changed";
