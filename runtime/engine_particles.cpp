@@ -23,7 +23,7 @@ rt::EmitterSettings* emitter(iHandle handle) {
 
 iHandle iParticleCreate(const char* textureFile, int count) {
   rt::ParticleSetRec rec;
-  rec.set = std::make_unique<rt::ParticleSet>(count);
+  rec.set = std::make_unique<rt::ParticleSet>(count, &engineState().particlesKept);
   if (textureFile) rec.backendTexture = rt::uploadPictureFile(textureFile);
   return engineState().particleSets.add(std::move(rec));
 }
@@ -82,11 +82,12 @@ void iParticleEmitterEmit(iHandle handle, int count, int) {
   rt::ParticleSet* set = e ? particleSet(e->set) : nullptr;
   if (!set) return;
   const double now = rt::clock().seconds();
-  int live = 0;
-  for (auto& [h, rec] : s.particleSets) {
-    rec.set->expire(now);
-    live += rec.set->live();
+  set->expire(now);
+  // Every set is asked to forget its spent particles only when the cap is near: short of it, a
+  // burst fits whatever the spent ones are.
+  if (s.particlesKept + rt::kLargestBurst > rt::kMaxLiveParticles) {
+    for (auto& [h, rec] : s.particleSets) rec.set->expire(now);
   }
-  set->emit(e->settings, count, rt::kMaxLiveParticles - live, now, s.random, e->trail);
+  set->emit(e->settings, count, rt::kMaxLiveParticles - s.particlesKept, now, s.random, e->trail);
   ++s.emissions;
 }

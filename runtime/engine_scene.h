@@ -128,6 +128,8 @@ struct EngineState {
   long framesRendered = 0;
   long emissions = 0;
   std::minstd_rand random{20240611u};
+  // The particles every set keeps, spent or not yet forgotten (each set keeps it up to date).
+  int particlesKept = 0;
 
   // Frees every object in the backend and empties the tables (handles keep counting).
   void releaseAll();

@@ -28,13 +28,22 @@ float travel(float x0, float v0, float g, float r, float age) {
 
 }  // namespace
 
-ParticleSet::ParticleSet(int capacity) : capacity_(std::clamp(capacity, 1, kMaxLiveParticles)) {}
+ParticleSet::ParticleSet(int capacity, int* kept)
+    : capacity_(std::clamp(capacity, 1, kMaxLiveParticles)), kept_(kept) {}
+
+ParticleSet::~ParticleSet() {
+  if (kept_) *kept_ -= live();
+}
+
+void ParticleSet::counted(std::size_t before) {
+  if (kept_) *kept_ += static_cast<int>(particles_.size()) - static_cast<int>(before);
+}
 
 int ParticleSet::emit(const EmitterSettings& e, int count, int budget, double now,
                       std::minstd_rand& rng, EmitterTrail& trail) {
   // An Emit call of 100 gives four particles: the game emits every frame, so a short life
   // makes a dense, short jet.
-  const int burst = std::clamp(count / 25, 1, 8);
+  const int burst = std::clamp(count / 25, 1, kLargestBurst);
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
   const float wayX = trail.valid ? e.location.x - trail.location.x : 0;
   const float wayY = trail.valid ? e.location.y - trail.location.y : 0;
@@ -42,6 +51,7 @@ int ParticleSet::emit(const EmitterSettings& e, int count, int budget, double no
   const bool fill = trail.valid && gap > 0 && gap <= kTrailSeconds &&
                     wayX * wayX + wayY * wayY <= kTrailReach * kTrailReach;
   trail = {true, e.location, now};
+  const std::size_t before = particles_.size();
   int emitted = 0;
   for (; emitted < burst; ++emitted) {
     if (static_cast<int>(particles_.size()) >= capacity_) {
@@ -64,13 +74,16 @@ int ParticleSet::emit(const EmitterSettings& e, int count, int budget, double no
          std::max(0.0f, lerp(e.scaleLow.x, e.scaleHigh.x, unit(rng))) * kPixelsPerScale,
          std::max(0.0f, lerp(e.scaleLow.y, e.scaleHigh.y, unit(rng))) * kPixelsPerScale, born});
   }
+  counted(before);
   return emitted;
 }
 
 void ParticleSet::expire(double now) {
   const double life = look.lifeTime;
   if (particles_.empty() || now - oldestBirth_ < life) return;
+  const std::size_t before = particles_.size();
   std::erase_if(particles_, [&](const Particle& p) { return now - p.born >= life; });
+  counted(before);
   oldestBirth_ = now;
   for (const Particle& p : particles_) oldestBirth_ = std::min(oldestBirth_, p.born);
 }

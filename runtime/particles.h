@@ -15,6 +15,8 @@ namespace rt {
 
 // No more particles than this are alive at once over all sets.
 constexpr int kMaxLiveParticles = 4000;
+// The most particles one emission makes.
+constexpr int kLargestBurst = 8;
 
 struct ParticleLook {
   iVector3 gravity;                     // particle units per second squared
@@ -39,8 +41,12 @@ struct EmitterTrail {
 
 class ParticleSet {
  public:
-  // capacity: live particles of this set; when full, the oldest make room.
-  explicit ParticleSet(int capacity);
+  // capacity: live particles of this set; when full, the oldest make room. kept: a count over
+  // several sets (the particles they keep, spent or not) that this one keeps up to date.
+  explicit ParticleSet(int capacity, int* kept = nullptr);
+  ~ParticleSet();
+  ParticleSet(const ParticleSet&) = delete;
+  ParticleSet& operator=(const ParticleSet&) = delete;
 
   ParticleLook look;
   bool shown = false;
@@ -67,7 +73,11 @@ class ParticleSet {
     float width, height;  // pixels
     double born;
   };
+  // Adds the change of this set's size since `before` to the shared count.
+  void counted(std::size_t before);
+
   int capacity_;
+  int* kept_;
   std::deque<Particle> particles_;
   double oldestBirth_ = 0;  // no later than the birth of any particle alive
 };
