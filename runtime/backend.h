@@ -24,6 +24,7 @@ struct Image {
 };
 
 // Decodes the pixels of a PNG or JPEG picture into RGBA; false, with the reason, when it cannot.
+// Called from two threads at once (the engine decodes a frame's new pictures side by side).
 using PictureDecoder = bool (*)(std::span<const std::uint8_t> bytes, Image& image,
                                 std::string& error);
 

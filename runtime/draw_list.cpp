@@ -7,6 +7,7 @@ namespace {
 
 constexpr float kMeshPixels = 8.0f;    // pixels per mesh unit
 constexpr float kPrintPixels = 25.0f;  // pixels per print unit
+constexpr float kPictureWidth = 800.0f, kPictureHeight = 600.0f;
 
 // Appends cards to the last batch when it shares texture and blend, else opens a batch.
 // Batches are reused between frames: only their card counts are reset.
@@ -37,16 +38,47 @@ float lightFactor(float c) {
   return std::clamp(c / 2.0f, 0.0f, 1.0f);
 }
 
-int textureRef(const EngineState& scene, iHandle texture) {
+const EnginePicture* pictureOf(const EngineState& scene, iHandle texture) {
   const TextureRec* t = scene.textures.find(texture);
-  return t ? t->backendRef : 0;
+  return t ? &t->picture : nullptr;
 }
 
-void addMeshes(const EngineState& scene, BatchWriter& out) {
+// Whether a picture is there to draw: decoded, or waiting to be.
+bool held(const EnginePicture* picture) {
+  return picture && (picture->backendRef() || picture->waiting());
+}
+
+// A card goes to the list when its picture is decoded; one whose picture waits is noted instead,
+// when it would show (on the picture, not fully transparent).
+class Cards {
+ public:
+  Cards(DrawList& list, std::vector<const EnginePicture*>* waiting)
+      : out_(list), waiting_(waiting) {}
+
+  void add(const EnginePicture& picture, Blend blend, const DrawQuad& quad) {
+    if (picture.backendRef()) {
+      out_.to(picture.backendRef(), blend).push_back(quad);
+    } else if (picture.waiting() && quad.a > 0 && quad.x1 > 0 && quad.x0 < kPictureWidth &&
+               quad.y1 > 0 && quad.y0 < kPictureHeight) {
+      wait(picture);
+    }
+  }
+  // The batch for cards of a decoded picture.
+  std::vector<DrawQuad>& to(int texture, Blend blend) { return out_.to(texture, blend); }
+  void wait(const EnginePicture& picture) {
+    if (waiting_) waiting_->push_back(&picture);
+  }
+
+ private:
+  BatchWriter out_;
+  std::vector<const EnginePicture*>* waiting_;
+};
+
+void addMeshes(const EngineState& scene, Cards& out) {
   std::vector<std::pair<iHandle, const MeshRec*>> order;
   order.reserve(scene.meshes.size());
   for (const auto& [handle, mesh] : scene.meshes) {
-    if (mesh.visible && mesh.model && textureRef(scene, mesh.texture))
+    if (mesh.visible && mesh.model && held(pictureOf(scene, mesh.texture)))
       order.emplace_back(handle, &mesh);
   }
   // Lower priorities first so higher ones end up on top; the table is in creation order.
@@ -78,29 +110,35 @@ void addMeshes(const EngineState& scene, BatchWriter& out) {
       std::swap(quad.y0, quad.y1);
       std::swap(quad.v0, quad.v1);
     }
-    out.to(textureRef(scene, mesh->texture), Blend::Alpha).push_back(quad);
+    out.add(*pictureOf(scene, mesh->texture), Blend::Alpha, quad);
   }
 }
 
-void addParticles(const EngineState& scene, double now, BatchWriter& out) {
+void addParticles(const EngineState& scene, double now, Cards& out) {
   for (const auto& [handle, rec] : scene.particleSets) {
-    if (!rec.set->shown || !rec.backendTexture || rec.set->live() == 0) continue;
-    rec.set->appendQuads(now, out.to(rec.backendTexture, Blend::Additive));
+    if (!rec.set->shown || rec.set->live() == 0) continue;
+    if (const int texture = rec.picture.backendRef()) {
+      rec.set->appendQuads(now, out.to(texture, Blend::Additive));
+    } else if (rec.picture.waiting()) {
+      out.wait(rec.picture);
+    }
   }
 }
 
-void addText(const EngineState& scene, BatchWriter& out) {
+void addText(const EngineState& scene, Cards& out) {
   std::vector<PlacedGlyph> glyphs;
   for (const PrintedLine& line : scene.printed) {
     const FontRec* font = scene.fonts.find(line.font);
-    if (!font || !font->font || !font->backendTexture) continue;
+    if (!font || !font->font) continue;
+    if (font->atlas.waiting()) out.wait(font->atlas);
+    if (!font->atlas.backendRef()) continue;
     glyphs.clear();
     layoutLine(*font->font, line.text, {line.x, line.y}, line.scale, glyphs);
     if (glyphs.empty()) continue;
     const float aw = static_cast<float>(font->font->atlasWidth),
                 ah = static_cast<float>(font->font->atlasHeight);
     const iColor4 c = line.colour;
-    auto& quads = out.to(font->backendTexture, Blend::Alpha);
+    auto& quads = out.to(font->atlas.backendRef(), Blend::Alpha);
     for (const PlacedGlyph& p : glyphs) {
       quads.push_back({p.x, p.y, p.x + p.width, p.y + p.height, p.glyph->x / aw, p.glyph->y / ah,
                        (p.glyph->x + p.glyph->width) / aw, (p.glyph->y + p.glyph->height) / ah, c.r,
@@ -109,10 +147,10 @@ void addText(const EngineState& scene, BatchWriter& out) {
   }
 }
 
-void addSprites(const EngineState& scene, BatchWriter& out) {
+void addSprites(const EngineState& scene, Cards& out) {
   std::vector<const SpriteRec*> order;
   for (const auto& [handle, sprite] : scene.sprites) {
-    if (sprite.visible && textureRef(scene, sprite.texture)) order.push_back(&sprite);
+    if (sprite.visible && held(pictureOf(scene, sprite.texture))) order.push_back(&sprite);
   }
   std::stable_sort(order.begin(), order.end(),
                    [](auto* a, auto* b) { return a->priority < b->priority; });
@@ -120,19 +158,19 @@ void addSprites(const EngineState& scene, BatchWriter& out) {
     const float cx = 400.0f + kPrintPixels * s->location.x,
                 cy = 300.0f - kPrintPixels * s->location.y;
     const float hw = kPrintPixels * s->scale.x / 2, hh = kPrintPixels * s->scale.y / 2;
-    out.to(textureRef(scene, s->texture), Blend::Alpha)
-        .push_back({cx - hw, cy - hh, cx + hw, cy + hh});
+    out.add(*pictureOf(scene, s->texture), Blend::Alpha, {cx - hw, cy - hh, cx + hw, cy + hh});
   }
 }
 
 }  // namespace
 
-void buildDrawList(const EngineState& scene, double now, DrawList& list) {
+void buildDrawList(const EngineState& scene, double now, DrawList& list,
+                   std::vector<const EnginePicture*>* waiting) {
   list.clearR = scene.clearR;
   list.clearG = scene.clearG;
   list.clearB = scene.clearB;
   list.repaint = scene.repaint;
-  BatchWriter out(list);
+  Cards out(list, waiting);
   addMeshes(scene, out);
   addParticles(scene, now, out);
   addText(scene, out);

@@ -4,7 +4,6 @@
 
 #include "platform/files.h"
 #include "runtime/engine_scene.h"
-#include "runtime/image_loader.h"
 #include "runtime/runtime.h"
 
 namespace rt {
@@ -17,23 +16,6 @@ std::optional<std::vector<std::uint8_t>> readGameFile(const char* what, const st
   auto bytes = files::readAll(files::gamePath(name));
   if (!bytes) reportBadInput(what, name, "missing, unreadable or too large");
   return bytes;
-}
-
-int uploadPicture(std::span<const std::uint8_t> bytes, const std::string& source) {
-  Image image;
-  std::string error;
-  if (!loadImage(bytes, backend().pictureDecoder(), image, error)) {
-    reportBadInput("picture", source, error);
-    return 0;
-  }
-  const int texture = backend().createTexture(image);
-  if (!texture) reportBadInput("picture", source, "the renderer refused it");
-  return texture;
-}
-
-int uploadPictureFile(const std::string& name) {
-  const auto bytes = readGameFile("picture", name);
-  return bytes ? uploadPicture(*bytes, name) : 0;
 }
 
 std::shared_ptr<const XModel> loadModel(const std::string& name) {
@@ -64,10 +46,10 @@ LoadedFont loadFont(const std::string& name) {
     reportBadInput("font", name, error);
     return {};
   }
-  const int texture =
-      uploadPicture(std::span(*bytes).subspan(font->atlasOffset), name + " (atlas)");
-  if (!texture) return {};
-  return {std::move(font), texture};
+  const std::span<const std::uint8_t> atlas =
+      std::span<const std::uint8_t>(*bytes).subspan(font->atlasOffset);
+  EnginePicture picture(atlas, name + " (atlas)");
+  return {std::move(font), std::move(picture)};
 }
 
 }  // namespace rt

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/engine_pictures.h"
 #include "runtime/wid_font.h"
 #include "runtime/xmodel.h"
 
@@ -20,17 +21,12 @@ void reportBadInput(const char* what, const std::string& name, const std::string
 // The bytes of a game file (the name as the game writes it), or nothing after reporting.
 std::optional<std::vector<std::uint8_t>> readGameFile(const char* what, const std::string& name);
 
-// A backend texture for picture bytes; 0 after reporting. Pixels are decoded only when the
-// backend wants them.
-int uploadPicture(std::span<const std::uint8_t> bytes, const std::string& source);
-int uploadPictureFile(const std::string& name);
-
 // The model of a file, read once per engine open; null after reporting.
 std::shared_ptr<const XModel> loadModel(const std::string& name);
 
 struct LoadedFont {
   std::shared_ptr<const WidFont> font;  // null after reporting
-  int backendTexture = 0;
+  EnginePicture atlas;
 };
 LoadedFont loadFont(const std::string& name);
 

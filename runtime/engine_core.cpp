@@ -24,7 +24,13 @@ void drawFrame() {
   rt::drawLogged([&s] {
     for (auto& [handle, rec] : s.particleSets) rec.set->expire(rt::clock().seconds());
     static rt::DrawList list;
-    rt::buildDrawList(s, rt::clock().seconds(), list);
+    static std::vector<const rt::EnginePicture*> firstShown;
+    firstShown.clear();
+    rt::buildDrawList(s, rt::clock().seconds(), list, &firstShown);
+    if (!firstShown.empty()) {
+      rt::EnginePicture::decode(firstShown);
+      rt::buildDrawList(s, rt::clock().seconds(), list);
+    }
     rt::backend().present(list);
   });
   s.repaint = false;

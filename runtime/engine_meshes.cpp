@@ -67,7 +67,7 @@ void iMeshTextureModeSet(iHandle, int) {}
 iHandle iTextureCreate(const char* imageFile) {
   rt::TextureRec rec;
   rec.source = imageFile ? imageFile : "";
-  if (imageFile) rec.backendRef = rt::uploadPictureFile(imageFile);
+  if (imageFile) rec.picture = rt::EnginePicture::fromFile(imageFile);
   return engineState().textures.add(std::move(rec));
 }
 
@@ -76,7 +76,7 @@ iHandle iTextureCreateFromMemory(const void* bytes, int count, int id) {
   rec.id = id;
   rec.source = "memory:" + std::to_string(id);
   if (bytes && count > 0) {
-    rec.backendRef = rt::uploadPicture(
+    rec.picture = rt::EnginePicture(
         {static_cast<const std::uint8_t*>(bytes), static_cast<std::size_t>(count)}, rec.source);
   } else {
     rt::reportBadInput("picture", rec.source, "no bytes");
@@ -86,8 +86,8 @@ iHandle iTextureCreateFromMemory(const void* bytes, int count, int id) {
 
 void iTextureDestroy(iHandle handle) {
   auto& s = engineState();
-  if (const auto* t = s.textures.find(handle)) {
-    if (t->backendRef) rt::backend().destroyTexture(t->backendRef);
+  if (auto* t = s.textures.find(handle)) {
+    t->picture.release();
     s.textures.erase(handle);
   }
 }

@@ -24,7 +24,7 @@ rt::EmitterSettings* emitter(iHandle handle) {
 iHandle iParticleCreate(const char* textureFile, int count) {
   rt::ParticleSetRec rec;
   rec.set = std::make_unique<rt::ParticleSet>(count, &engineState().particlesKept);
-  if (textureFile) rec.backendTexture = rt::uploadPictureFile(textureFile);
+  if (textureFile) rec.picture = rt::EnginePicture::fromFile(textureFile);
   return engineState().particleSets.add(std::move(rec));
 }
 

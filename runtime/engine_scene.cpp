@@ -11,15 +11,9 @@ EngineState& engineState() {
 
 void EngineState::releaseAll() {
   Backend& b = backend();
-  for (auto& [handle, texture] : textures) {
-    if (texture.backendRef) b.destroyTexture(texture.backendRef);
-  }
-  for (auto& [handle, font] : fonts) {
-    if (font.backendTexture) b.destroyTexture(font.backendTexture);
-  }
-  for (auto& [handle, set] : particleSets) {
-    if (set.backendTexture) b.destroyTexture(set.backendTexture);
-  }
+  for (auto& [handle, texture] : textures) texture.picture.release();
+  for (auto& [handle, font] : fonts) font.atlas.release();
+  for (auto& [handle, set] : particleSets) set.picture.release();
   for (auto& [handle, sound] : sounds) {
     if (sound.backendRef) b.freeSound(sound.backendRef);
   }

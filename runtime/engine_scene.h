@@ -12,6 +12,7 @@
 
 #include "engine/impact.h"
 #include "runtime/engine_core.h"
+#include "runtime/engine_pictures.h"
 #include "runtime/input.h"
 #include "runtime/particles.h"
 #include "runtime/wid_font.h"
@@ -49,7 +50,7 @@ class HandleTable {
 };
 
 struct TextureRec {
-  int backendRef = 0;  // 0: the picture could not be read, draws nothing
+  EnginePicture picture;
   int id = 0;          // the id given with the bytes, 0 for files
   std::string source;  // the game's file name or "memory:<id>"
 };
@@ -74,12 +75,12 @@ struct SpriteRec {
 
 struct FontRec {
   std::shared_ptr<const WidFont> font;  // null: prints nothing
-  int backendTexture = 0;
+  EnginePicture atlas;
 };
 
 struct ParticleSetRec {
   std::unique_ptr<ParticleSet> set;
-  int backendTexture = 0;
+  EnginePicture picture;
 };
 
 struct EmitterRec {

@@ -11,7 +11,7 @@ iHandle iFontCreate(const char* fontFile, iHandle) {
   if (fontFile) {
     auto loaded = rt::loadFont(fontFile);
     rec.font = std::move(loaded.font);
-    rec.backendTexture = loaded.backendTexture;
+    rec.atlas = std::move(loaded.atlas);
   }
   return engineState().fonts.add(std::move(rec));
 }

@@ -18,6 +18,10 @@ bool decodeCompressedPicture(std::span<const std::uint8_t> bytes, Image& image,
     error = "not a PNG or JPEG picture";
     return false;
   }
+  // SDL_image sets its readers up on first use, which two threads must not do at once: once,
+  // before any decoding.
+  static const int readers = IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
+  (void)readers;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (!rw) {
     error = std::string("cannot read: ") + SDL_GetError();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -71,12 +72,24 @@ std::string SwitchDisplay(int times, const std::string& shots) {
   return script + ShotCommand(shots, "after-last-switch");
 }
 
-// Every dump's engine counts equal those of the first.
+// The engine's counts of a dump but the backend's pictures: those are decoded as they first
+// show, so how many there are depends on what was on screen since the engine opened.
+std::string EngineObjects(const std::string& dump) {
+  return std::regex_replace(Member(dump, "engine"), std::regex(R"("backendTextures":\d+,?)"), "");
+}
+
+// Every dump's engine counts equal those of the first, and the backend never holds more pictures
+// than the engine has (textures, font atlases, particle pictures).
 void ExpectSameEngineObjects(const Dumps& dumps, const char* what) {
-  const std::string first = Member(dumps.front(), "engine");
+  const std::string first = EngineObjects(dumps.front());
   ASSERT_FALSE(first.empty());
-  for (std::size_t i = 1; i < dumps.size(); ++i)
-    ASSERT_EQ(Member(dumps[i], "engine"), first) << what << ", dump " << i;
+  for (std::size_t i = 0; i < dumps.size(); ++i) {
+    ASSERT_EQ(EngineObjects(dumps[i]), first) << what << ", dump " << i;
+    const std::string engine = Member(dumps[i], "engine");
+    EXPECT_LE(Field(engine, "backendTextures"),
+              Field(engine, "textures") + Field(engine, "fonts") + Field(engine, "particleSets"))
+        << what << ", dump " << i;
+  }
   std::printf("%s: the engine holds %s each time\n", what, first.c_str());
 }
 

@@ -87,7 +87,7 @@ TEST_F(EngineDraw, LayersFollowPriorityThenCreationOrder) {
   // The last two batches are the sprites: the cursor's priority 1 on top of priority 0.
   ASSERT_EQ(list.batches.back().quads.size(), 1u);
   EXPECT_EQ(list.batches.back().texture,
-            rt::engineState().textures.find(rt::engineSprites()[0].texture)->backendRef);
+            rt::engineState().textures.find(rt::engineSprites()[0].texture)->picture.backendRef());
 }
 
 TEST_F(EngineDraw, SpritesCoverTheirScaleInPrintUnits) {

@@ -1,0 +1,42 @@
+// The pictures the engine holds for its textures, font atlases and particle sets. A picture is
+// read and its header checked when the game asks for it, but decoded and handed to the backend
+// only when it first shows: the game asks at set-up for every picture of every screen, help
+// page, bat shape, explosion and backdrop, and shows few of them at a time (a closed panel waits
+// off the picture). What a frame shows for the first time is decoded before the frame is drawn,
+// two pictures at a time. Decoding on first use is the picture's own business, so it happens
+// through const access too.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace rt {
+
+class EnginePicture {
+ public:
+  EnginePicture() = default;
+  // From the encoded bytes; a broken header is reported at once and the picture draws nothing.
+  // A backend that keeps no pixels takes the picture at once.
+  EnginePicture(std::span<const std::uint8_t> bytes, std::string source);
+  // From a game file.
+  static EnginePicture fromFile(const std::string& name);
+
+  // The backend's reference; 0 while the picture waits to be decoded, or when it cannot be.
+  int backendRef() const { return backendRef_; }
+  bool waiting() const { return !encoded_.empty(); }
+  // Gives the backend's picture back; the picture then draws nothing.
+  void release();
+
+  // Decodes the waiting pictures among `pictures` and hands them to the backend, in order; a
+  // picture that cannot be decoded is reported and draws nothing.
+  static void decode(const std::vector<const EnginePicture*>& pictures);
+
+ private:
+  mutable int backendRef_ = 0;
+  mutable std::vector<std::uint8_t> encoded_;  // until decoded
+  std::string source_;                         // the game's name for it, for messages
+};
+
+}  // namespace rt
