@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "runtime/fnv1a.h"
+#include "runtime/sdl/mixer_library.h"
 
 namespace rt::sdl {
 namespace {
@@ -23,9 +24,11 @@ int mixerVolume(float volume) {
 
 }  // namespace
 
+Mixer::Mixer() = default;
+
 Mixer::~Mixer() {
   clear();
-  if (open_) Mix_CloseAudio();
+  if (open_) mix_->CloseAudio();
   if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -40,26 +43,33 @@ bool Mixer::open() {
   // driver's device watcher, which sleeps a tenth of a second at a time, and this is on the
   // start path (the first sound is made right after the splash).
   audioStarted_ = true;
-  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-    std::fprintf(stderr, "glintbreaker: no audio device (%s); playing without sound\n",
-                 Mix_GetError());
+  // Without a device the mixer's library is not even opened.
+  if (SDL_GetNumAudioDevices(0) == 0) {
+    std::fprintf(stderr, "glintbreaker: no audio device; playing without sound\n");
     failed_ = true;
     return false;
   }
-  Mix_AllocateChannels(kChannels);
+  mix_ = MixerLibrary::Load();
+  if (!mix_ || mix_->OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    std::fprintf(stderr, "glintbreaker: no audio device (%s); playing without sound\n",
+                 SDL_GetError());
+    failed_ = true;
+    return false;
+  }
+  mix_->AllocateChannels(kChannels);
   open_ = true;
   return true;
 }
 
 void Mixer::clear() {
   if (open_) {
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    mix_->HaltChannel(-1);
+    mix_->HaltMusic();
   }
   for (auto& [handle, sound] : sounds_) {
-    if (sound.music) Mix_FreeMusic(sound.music);
+    if (sound.music) mix_->FreeMusic(sound.music);
   }
-  for (auto& [key, decoded] : decoded_) Mix_FreeChunk(decoded.chunk);
+  for (auto& [key, decoded] : decoded_) mix_->FreeChunk(decoded.chunk);
   sounds_.clear();
   decoded_.clear();
   channelOwner_.fill(0);
@@ -73,10 +83,10 @@ int Mixer::load(const std::vector<std::uint8_t>& waveBytes) {
   if (!decoded.chunk) {
     // Closed here, not by the mixer: it leaks the source of bytes too short to name a format.
     SDL_RWops* source = SDL_RWFromConstMem(waveBytes.data(), static_cast<int>(waveBytes.size()));
-    decoded.chunk = source ? Mix_LoadWAV_RW(source, 0) : nullptr;
+    decoded.chunk = source ? mix_->LoadWAV_RW(source, 0) : nullptr;
     if (source) SDL_RWclose(source);
     if (!decoded.chunk) {
-      std::fprintf(stderr, "glintbreaker: unreadable sound (%s)\n", Mix_GetError());
+      std::fprintf(stderr, "glintbreaker: unreadable sound (%s)\n", SDL_GetError());
       decoded_.erase(key);
       return 0;
     }
@@ -91,9 +101,9 @@ int Mixer::load(const std::vector<std::uint8_t>& waveBytes) {
 
 int Mixer::loadStream(const std::string& path) {
   if (!open()) return 0;
-  Mix_Music* music = Mix_LoadMUS(path.c_str());
+  Mix_Music* music = mix_->LoadMUS(path.c_str());
   if (!music) {
-    std::fprintf(stderr, "glintbreaker: unreadable music %s (%s)\n", path.c_str(), Mix_GetError());
+    std::fprintf(stderr, "glintbreaker: unreadable music %s (%s)\n", path.c_str(), SDL_GetError());
     return 0;
   }
   const int handle = nextSound_++;
@@ -104,7 +114,7 @@ int Mixer::loadStream(const std::string& path) {
 int Mixer::channelOf(int handle, const Sound& sound) const {
   const int c = sound.channel;
   if (!open_ || c < 0 || channelOwner_[static_cast<std::size_t>(c)] != handle) return -1;
-  return Mix_Playing(c) && Mix_GetChunk(c) == sound.chunk ? c : -1;
+  return mix_->Playing(c) && mix_->GetChunk(c) == sound.chunk ? c : -1;
 }
 
 void Mixer::free(int handle) {
@@ -112,15 +122,15 @@ void Mixer::free(int handle) {
   if (found == sounds_.end()) return;
   stop(handle);
   Sound& sound = found->second;
-  if (sound.music) Mix_FreeMusic(sound.music);
+  if (sound.music) mix_->FreeMusic(sound.music);
   if (sound.chunk) {
     Decoded& decoded = decoded_[sound.key];
     // A chunk must not be freed while a channel still plays it.
     if (--decoded.users == 0) {
       for (int c = 0; c < kChannels; ++c) {
-        if (Mix_Playing(c) && Mix_GetChunk(c) == decoded.chunk) Mix_HaltChannel(c);
+        if (mix_->Playing(c) && mix_->GetChunk(c) == decoded.chunk) mix_->HaltChannel(c);
       }
-      Mix_FreeChunk(decoded.chunk);
+      mix_->FreeChunk(decoded.chunk);
       decoded_.erase(sound.key);
     }
   }
@@ -132,17 +142,17 @@ void Mixer::play(int handle, bool loop) {
   if (found == sounds_.end()) return;
   Sound& sound = found->second;
   if (sound.music) {
-    if (Mix_PlayMusic(sound.music, loop ? -1 : 0) == 0) {
+    if (mix_->PlayMusic(sound.music, loop ? -1 : 0) == 0) {
       music_ = handle;
-      Mix_VolumeMusic(sound.volume);
+      mix_->VolumeMusic(sound.volume);
     }
     return;
   }
-  const int channel = Mix_PlayChannel(-1, sound.chunk, loop ? -1 : 0);
+  const int channel = mix_->PlayChannelTimed(-1, sound.chunk, loop ? -1 : 0, -1);
   if (channel < 0) return;  // all channels busy: skipped
   sound.channel = channel;
   channelOwner_[static_cast<std::size_t>(channel)] = handle;
-  Mix_Volume(channel, sound.volume);
+  mix_->Volume(channel, sound.volume);
 }
 
 void Mixer::stop(int handle) {
@@ -150,19 +160,19 @@ void Mixer::stop(int handle) {
   if (found == sounds_.end() || !open_) return;
   if (found->second.music) {
     if (music_ == handle) {
-      Mix_HaltMusic();
+      mix_->HaltMusic();
       music_ = 0;
     }
     return;
   }
   const int channel = channelOf(handle, found->second);
-  if (channel >= 0) Mix_HaltChannel(channel);
+  if (channel >= 0) mix_->HaltChannel(channel);
 }
 
 bool Mixer::playing(int handle) const {
   const auto found = sounds_.find(handle);
   if (found == sounds_.end() || !open_) return false;
-  if (found->second.music) return music_ == handle && Mix_PlayingMusic();
+  if (found->second.music) return music_ == handle && mix_->PlayingMusic();
   return channelOf(handle, found->second) >= 0;
 }
 
@@ -173,11 +183,11 @@ void Mixer::setVolume(int handle, float volume) {
   sound.volume = mixerVolume(volume);
   if (!open_) return;
   if (sound.music) {
-    if (music_ == handle) Mix_VolumeMusic(sound.volume);
+    if (music_ == handle) mix_->VolumeMusic(sound.volume);
     return;
   }
   const int channel = channelOf(handle, sound);
-  if (channel >= 0) Mix_Volume(channel, sound.volume);
+  if (channel >= 0) mix_->Volume(channel, sound.volume);
 }
 
 }  // namespace rt::sdl

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,13 @@ typedef struct _Mix_Music Mix_Music;
 
 namespace rt::sdl {
 
+class MixerLibrary;
+
 class Mixer {
  public:
   static constexpr int kChannels = 32;
 
-  Mixer() = default;
+  Mixer();
   ~Mixer();
   Mixer(const Mixer&) = delete;
   Mixer& operator=(const Mixer&) = delete;
@@ -63,7 +66,8 @@ class Mixer {
   std::array<int, kChannels> channelOwner_{};  // the handle that last started each channel
   int music_ = 0;                              // the stream playing, if any
   int nextSound_ = 1;
-  bool audioStarted_ = false;  // SDL's audio is up (with or without a device)
+  std::unique_ptr<MixerLibrary> mix_;  // once a device is found
+  bool audioStarted_ = false;          // SDL's audio is up (with or without a device)
   bool open_ = false;
   bool failed_ = false;
 };
