@@ -8,21 +8,23 @@
 #include "runtime/runtime.h"
 
 namespace rt {
-namespace {
 
-struct Decoded {
-  Image image;
-  std::string error;
-  bool ok = false;
-};
-
-Decoded decodeBytes(std::span<const std::uint8_t> bytes, PictureDecoder decoder) {
+EnginePicture::Decoded EnginePicture::decodeBytes(std::span<const std::uint8_t> bytes,
+                                                  PictureDecoder decoder) {
   Decoded d;
   d.ok = loadImage(bytes, decoder, d.image, d.error);
   return d;
 }
 
-}  // namespace
+void EnginePicture::take(Decoded decoded) const {
+  encoded_ = {};
+  if (!decoded.ok) {
+    reportBadInput("picture", source_, decoded.error);
+    return;
+  }
+  backendRef_ = backend().createTexture(decoded.image);
+  if (!backendRef_) reportBadInput("picture", source_, "the renderer refused it");
+}
 
 EnginePicture::EnginePicture(std::span<const std::uint8_t> bytes, std::string source)
     : source_(std::move(source)) {
@@ -55,27 +57,19 @@ void EnginePicture::decode(const std::vector<const EnginePicture*>& pictures) {
       waiting.push_back(p);
   }
   if (waiting.empty()) return;
-  // The decoder is a pure function of the bytes: the second half is decoded on a thread of its
-  // own beside the first.
+  // The decoder is a pure function of the bytes: pictures are decoded two at a time, the second
+  // on a thread of its own, and each goes to the backend at once (so no more than two decoded
+  // images are held at a time).
   const PictureDecoder decoder = backend().pictureDecoder();
-  std::vector<Decoded> decoded(waiting.size());
-  const auto decodeRun = [&](std::size_t from, std::size_t to) {
-    for (std::size_t i = from; i < to; ++i) decoded[i] = decodeBytes(waiting[i]->encoded_, decoder);
-  };
-  const std::size_t half = waiting.size() / 2;
-  std::future<void> aside;
-  if (half > 0) aside = std::async(std::launch::async, decodeRun, half, waiting.size());
-  decodeRun(0, half > 0 ? half : waiting.size());
-  if (aside.valid()) aside.get();
-  for (std::size_t i = 0; i < waiting.size(); ++i) {
-    const EnginePicture& p = *waiting[i];
-    p.encoded_ = {};
-    if (!decoded[i].ok) {
-      reportBadInput("picture", p.source_, decoded[i].error);
-      continue;
+  for (std::size_t i = 0; i < waiting.size(); i += 2) {
+    const EnginePicture* second = i + 1 < waiting.size() ? waiting[i + 1] : nullptr;
+    std::future<Decoded> aside;
+    if (second) {
+      const std::span<const std::uint8_t> bytes(second->encoded_);
+      aside = std::async(std::launch::async, decodeBytes, bytes, decoder);
     }
-    p.backendRef_ = backend().createTexture(decoded[i].image);
-    if (!p.backendRef_) reportBadInput("picture", p.source_, "the renderer refused it");
+    waiting[i]->take(decodeBytes(waiting[i]->encoded_, decoder));
+    if (second) second->take(aside.get());
   }
 }
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/backend.h"
+
 namespace rt {
 
 class EnginePicture {
@@ -34,6 +36,15 @@ class EnginePicture {
   static void decode(const std::vector<const EnginePicture*>& pictures);
 
  private:
+  struct Decoded {
+    Image image;
+    std::string error;
+    bool ok = false;
+  };
+  static Decoded decodeBytes(std::span<const std::uint8_t> bytes, PictureDecoder decoder);
+  // Hands a decoded picture to the backend (or reports why it could not be decoded).
+  void take(Decoded decoded) const;
+
   mutable int backendRef_ = 0;
   mutable std::vector<std::uint8_t> encoded_;  // until decoded
   std::string source_;                         // the game's name for it, for messages

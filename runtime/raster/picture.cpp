@@ -79,6 +79,11 @@ Picture pictureFromImage(const Image& image) {
     for (std::size_t x = 0; x < boxWidth; ++x, in += 4) {
       const std::uint32_t a = in[3];
       opaque = opaque && a == 255;
+      // Most texels are wholly opaque or wholly clear, where premultiplying changes nothing.
+      if (a == 255) {
+        out[x] = 0xFF000000u | std::uint32_t{in[0]} << 16 | std::uint32_t{in[1]} << 8 | in[2];
+        continue;
+      }
       const auto premultiply = [a](std::uint32_t c) { return (c * a + 127) / 255; };
       out[x] = a << 24 | premultiply(in[0]) << 16 | premultiply(in[1]) << 8 | premultiply(in[2]);
     }

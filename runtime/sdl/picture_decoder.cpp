@@ -3,8 +3,6 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <cstring>
-
 #include "runtime/image_loader.h"
 
 namespace rt::sdl {
@@ -33,23 +31,31 @@ bool decodeCompressedPicture(std::span<const std::uint8_t> bytes, Image& image,
     error = std::string("cannot decode: ") + IMG_GetError();
     return false;
   }
-  SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+  // Straight into the image's bytes, without a converted surface between (a palette is looked
+  // up on the way to a surface first).
+  if (SDL_ISPIXELFORMAT_INDEXED(loaded->format->format)) {
+    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+    SDL_FreeSurface(loaded);
+    loaded = rgba;
+    if (!loaded) {
+      error = std::string("cannot convert: ") + SDL_GetError();
+      return false;
+    }
+  }
+  image.width = loaded->w;
+  image.height = loaded->h;
+  image.rgba.resize(std::size_t(loaded->w) * 4 * std::size_t(loaded->h));
+  SDL_LockSurface(loaded);
+  const int converted =
+      SDL_ConvertPixels(loaded->w, loaded->h, loaded->format->format, loaded->pixels, loaded->pitch,
+                        SDL_PIXELFORMAT_RGBA32, image.rgba.data(), loaded->w * 4);
+  SDL_UnlockSurface(loaded);
   SDL_FreeSurface(loaded);
-  if (!rgba) {
+  if (converted != 0) {
+    image = Image{};
     error = std::string("cannot convert: ") + SDL_GetError();
     return false;
   }
-  image.width = rgba->w;
-  image.height = rgba->h;
-  const std::size_t row = std::size_t(rgba->w) * 4;
-  image.rgba.resize(row * std::size_t(rgba->h));
-  SDL_LockSurface(rgba);
-  for (int y = 0; y < rgba->h; ++y) {
-    std::memcpy(image.rgba.data() + row * y,
-                static_cast<const std::uint8_t*>(rgba->pixels) + std::size_t(rgba->pitch) * y, row);
-  }
-  SDL_UnlockSurface(rgba);
-  SDL_FreeSurface(rgba);
   return true;
 }
 
