@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "platform/os.h"
@@ -73,7 +74,14 @@ SdlSystem::SdlSystem() {
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_ALLOW_ALT_TAB_WHILE_GRABBED, "0");
+  // SDL opens X's input method for text input, which the game never uses (it types with key
+  // codes); the input method reads the locale's compose table, thousands of sequences and about
+  // 15 ms before the first picture. It gets an empty one, unless the player named one; programs
+  // the game starts later (the links' browser) see the environment as it was.
+  const bool emptyCompose =
+      std::getenv("XCOMPOSEFILE") == nullptr && setenv("XCOMPOSEFILE", "/dev/null", 1) == 0;
   videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+  if (emptyCompose) unsetenv("XCOMPOSEFILE");
   if (!videoReady_)
     std::fprintf(stderr, "glintbreaker: cannot open the display (%s)\n", SDL_GetError());
   rt::liveInput().setPointerWarp([this](int x, int y) {
