@@ -100,8 +100,15 @@ Picture widthScaled(const Picture& picture, int width) {
   if (x0 < x1) scaled.box = {x0, picture.box.y0, x1, picture.box.y1};
   scaled.pixels.reserve(static_cast<std::size_t>(scaled.box.area()));
   for (int y = scaled.box.y0; y < scaled.box.y1; ++y) {
-    for (int x = scaled.box.x0; x < scaled.box.x1; ++x)
-      scaled.pixels.push_back(picture.at(texelUnder(x, width, picture.width), y));
+    int first = scaled.box.x1, end = scaled.box.x0;
+    for (int x = scaled.box.x0; x < scaled.box.x1; ++x) {
+      const std::uint32_t texel = picture.at(texelUnder(x, width, picture.width), y);
+      scaled.pixels.push_back(texel);
+      if (texel >> 24 == 0) continue;
+      first = std::min(first, x);
+      end = x + 1;
+    }
+    scaled.shownColumns.emplace_back(first, std::max(first, end));
   }
   scaled.opaque = picture.opaque && scaled.box == Rect{0, 0, width, picture.height};
   return scaled;

@@ -20,6 +20,9 @@ struct Picture {
   Rect box;                           // the texels kept; everything outside is clear
   std::vector<std::uint32_t> pixels;  // the box, row after row
   bool opaque = false;
+  // Of a sprite's copy (widthScaled) only: for each row of the box, the columns from its first
+  // to its last texel that is not clear (a round flame leaves a quarter of its box clear).
+  std::vector<std::pair<int, int>> shownColumns;
   // The texel at (x, y) inside the box, and where it is kept (the row goes on from there).
   std::uint32_t at(int x, int y) const { return *texel(x, y); }
   const std::uint32_t* texel(int x, int y) const {
@@ -38,7 +41,7 @@ int texelUnder(int pixel, int pixels, int texels);
 std::pair<int, int> pixelsOver(int pixels, int texels, int low, int high);
 
 // The picture scaled to `width` columns (its rows as they are), each column taking the texel
-// under its centre.
+// under its centre, with each row's shown columns.
 Picture widthScaled(const Picture& picture, int width);
 
 // The pictures of a renderer by their reference (1, 2, ...; a reference is never reused).

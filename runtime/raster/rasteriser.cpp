@@ -24,7 +24,7 @@ int firstCentreFrom(float p) {
 }
 
 const Picture& plainWhite() {
-  static const Picture plain{1, 1, {0, 0, 1, 1}, {kWhite}, true};
+  static const Picture plain{1, 1, {0, 0, 1, 1}, {kWhite}, true, {}};
   return plain;
 }
 

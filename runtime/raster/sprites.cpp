@@ -1,5 +1,7 @@
 #include "runtime/raster/sprites.h"
 
+#include <algorithm>
+
 namespace rt::raster {
 namespace {
 
@@ -43,19 +45,26 @@ void drawSprite(const Canvas& canvas, const Rect& clip, const Picture& widened,
   const Rect area =
       spriteFootprint(widened, at).intersect(clip).intersect({0, 0, canvas.width, canvas.height});
   if (area.empty() || m.a == 0) return;
-  const auto width = static_cast<std::size_t>(area.x1 - area.x0);
   // The texel row under each row in turn (texelUnder) without a division a row: (2 j + 1) texels
-  // is kept as row * 2 height + rest.
+  // is kept as row * 2 height + rest. Only each row's shown columns are added: a clear texel
+  // adds nothing.
   const int twoHeights = 2 * at.height, twoTexels = 2 * widened.height;
   int row = texelUnder(area.y0 - at.y, at.height, widened.height);
   int rest = (2 * (area.y0 - at.y) + 1) * widened.height - row * twoHeights;
+  long drawn = 0;
   for (int y = area.y0; y < area.y1; ++y) {
-    addRow(canvas.row(y) + area.x0, widened.texel(area.x0 - at.x, row), width, m);
+    const auto [first, end] = widened.shownColumns[static_cast<std::size_t>(row - widened.box.y0)];
+    const int x0 = std::max(area.x0, at.x + first), x1 = std::min(area.x1, at.x + end);
+    if (x0 < x1) {
+      addRow(canvas.row(y) + x0, widened.texel(x0 - at.x, row), static_cast<std::size_t>(x1 - x0),
+             m);
+      drawn += x1 - x0;
+    }
     for (rest += twoTexels; rest >= twoHeights; rest -= twoHeights) ++row;
   }
-  if (stats) {
+  if (stats && drawn > 0) {
     ++stats->cards;
-    stats->pixels += area.area();
+    stats->pixels += drawn;
   }
 }
 

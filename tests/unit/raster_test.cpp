@@ -30,7 +30,7 @@ struct Pixels {
 
 // A picture whose texel (x, y) is 0xFF0000xy: opaque, and its blue says where it came from.
 Picture Numbered(int w, int h) {
-  Picture p{w, h, {0, 0, w, h}, {}, true};
+  Picture p{w, h, {0, 0, w, h}, {}, true, {}};
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
       p.pixels.push_back(0xFF000000u | static_cast<std::uint32_t>(x << 4 | y));
@@ -57,8 +57,8 @@ TEST(Raster, NearestTexelsScaleAndMirror) {
 }
 
 TEST(Raster, ColourAlphaAndBlendModes) {
-  const Picture white{1, 1, {0, 0, 1, 1}, {0xFFFFFFFFu}, true};
-  const Picture halfRed{1, 1, {0, 0, 1, 1}, {0x80800000u}, false};  // premultiplied
+  const Picture white{1, 1, {0, 0, 1, 1}, {0xFFFFFFFFu}, true, {}};
+  const Picture halfRed{1, 1, {0, 0, 1, 1}, {0x80800000u}, false, {}};  // premultiplied
   const struct {
     const char* what;
     const Picture* picture;
@@ -158,7 +158,7 @@ long Area(const std::vector<Rect>& rects) {
 class Tracked {
  public:
   Tracked() {
-    for (int i = 0; i < 2; ++i) pictures_.add(Picture{1, 1, {0, 0, 1, 1}, {0xFFFFFFFFu}, true});
+    for (int i = 0; i < 2; ++i) pictures_.add(Picture{1, 1, {0, 0, 1, 1}, {0xFFFFFFFFu}, true, {}});
   }
   const std::vector<Rect>& update(const DrawList& list) {
     rt::raster::listFootprints(list, pictures_, footprints_);
