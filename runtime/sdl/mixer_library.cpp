@@ -1,17 +1,21 @@
 #include "runtime/sdl/mixer_library.h"
 
-#include <dlfcn.h>
+#include <SDL.h>
 
 #include <cstdio>
 
 namespace rt::sdl {
 namespace {
 
+#ifdef _WIN32
+constexpr const char* kLibrary = "SDL2_mixer.dll";
+#else
 constexpr const char* kLibrary = "libSDL2_mixer-2.0.so.0";
+#endif
 
 template <typename Function>
 bool Resolve(void* library, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(dlsym(library, name));
+  function = reinterpret_cast<Function>(SDL_LoadFunction(library, name));
   return function != nullptr;
 }
 
@@ -19,9 +23,9 @@ bool Resolve(void* library, const char* name, Function& function) {
 
 std::unique_ptr<MixerLibrary> MixerLibrary::Load() {
   // Kept open for the rest of the program: its audio thread may outlive the mixer's last call.
-  void* library = dlopen(kLibrary, RTLD_NOW | RTLD_LOCAL);
+  void* library = SDL_LoadObject(kLibrary);
   if (!library) {
-    std::fprintf(stderr, "glintbreaker: sound needs %s (%s)\n", kLibrary, dlerror());
+    std::fprintf(stderr, "glintbreaker: sound needs %s (%s)\n", kLibrary, SDL_GetError());
     return nullptr;
   }
   std::unique_ptr<MixerLibrary> mix(new MixerLibrary);

@@ -78,10 +78,14 @@ SdlSystem::SdlSystem() {
   // codes); the input method reads the locale's compose table, thousands of sequences and about
   // 15 ms before the first picture. It gets an empty one, unless the player named one; programs
   // the game starts later (the links' browser) see the environment as it was.
+#ifdef SDL_VIDEO_DRIVER_X11
   const bool emptyCompose =
       std::getenv("XCOMPOSEFILE") == nullptr && setenv("XCOMPOSEFILE", "/dev/null", 1) == 0;
+#endif
   videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+#ifdef SDL_VIDEO_DRIVER_X11
   if (emptyCompose) unsetenv("XCOMPOSEFILE");
+#endif
   if (!videoReady_)
     std::fprintf(stderr, "glintbreaker: cannot open the display (%s)\n", SDL_GetError());
   rt::liveInput().setPointerWarp([this](int x, int y) {

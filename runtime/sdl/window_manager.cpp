@@ -1,6 +1,13 @@
 #include "runtime/sdl/window_manager.h"
 
 #include <SDL_syswm.h>
+
+#ifndef SDL_VIDEO_DRIVER_X11
+// Only X11 runs without a window manager.
+bool rt::sdl::windowManagerRuns(SDL_Window*) {
+  return true;
+}
+#else
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -50,3 +57,4 @@ bool windowManagerRuns(SDL_Window* window) {
 }
 
 }  // namespace rt::sdl
+#endif
