@@ -1,13 +1,16 @@
 // The HTTP client on Windows' own WinHTTP: no library to ship. The limits are those of the
 // Linux client: the connection's and the whole request's time-outs, the answer's size cap, no
-// redirections, and a cancel that cuts a waiting request short.
+// redirections, and a cancel that cuts a waiting request short. WinHTTP works asynchronously
+// here: the thread waits for each step in short slices, so the deadline and a cancel end the
+// request whatever the server does (a closed handle does not end a call blocked in every
+// version of WinHTTP).
 #include <windows.h>
 // After windows.h, which it needs.
 #include <winhttp.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <mutex>
 #include <string>
 
 #include "online/HttpClient.h"
@@ -34,12 +37,56 @@ struct THandle {
   THandle& operator=(const THandle&) = delete;
 };
 
+// What one request's steps report, from WinHTTP's threads. It belongs to the request handle:
+// WinHTTP's last word on a closed handle deletes it, so a step still under way when the game
+// gives up finds it (and its buffer) alive.
+struct TExchange {
+  HANDLE done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  std::atomic<bool> failed{false};
+  std::atomic<DWORD> bytes{0};
+  char buffer[4096];
+  ~TExchange() { CloseHandle(done); }
+};
+
+void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID information,
+                       DWORD length) {
+  auto* exchange = reinterpret_cast<TExchange*>(context);
+  if (exchange == nullptr) return;
+  switch (status) {
+    case WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE:
+      exchange->bytes = *static_cast<DWORD*>(information);
+      SetEvent(exchange->done);
+      break;
+    case WINHTTP_CALLBACK_STATUS_READ_COMPLETE:
+      exchange->bytes = length;
+      SetEvent(exchange->done);
+      break;
+    case WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE:
+    case WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE:
+      SetEvent(exchange->done);
+      break;
+    case WINHTTP_CALLBACK_STATUS_REQUEST_ERROR:
+      exchange->failed = true;
+      SetEvent(exchange->done);
+      break;
+    case WINHTTP_CALLBACK_STATUS_HANDLE_CLOSING:
+      delete exchange;
+      break;
+  }
+}
+
 class TWinHttpClient final : public THttpClient {
  public:
   explicit TWinHttpClient(THttpTimeouts timeouts)
       : timeouts_(timeouts),
         session_(WinHttpOpen(Wide(kUserAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
-                             WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0)) {}
+                             WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC)) {
+    const int connectMs = static_cast<int>(timeouts_.connectMs);
+    const int totalMs = static_cast<int>(timeouts_.totalMs);
+    if (session_.value != nullptr) {
+      WinHttpSetTimeouts(session_.value, connectMs, connectMs, totalMs, totalMs);
+    }
+  }
 
   std::optional<std::string> Get(const std::string& address) override {
     if (session_.value == nullptr || cancelled_) return std::nullopt;
@@ -56,52 +103,51 @@ class TWinHttpClient final : public THttpClient {
     const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
     const std::wstring path = std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength) +
                               std::wstring(parts.lpszExtraInfo, parts.dwExtraInfoLength);
-
-    const int connectMs = static_cast<int>(timeouts_.connectMs);
-    const int totalMs = static_cast<int>(timeouts_.totalMs);
-    WinHttpSetTimeouts(session_.value, connectMs, connectMs, totalMs, totalMs);
     THandle connection(WinHttpConnect(session_.value, host.c_str(), parts.nPort, 0));
     if (connection.value == nullptr) return std::nullopt;
     const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
-    HINTERNET request =
-        WinHttpOpenRequest(connection.value, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
-                           WINHTTP_DEFAULT_ACCEPT_TYPES, secure);
-    if (request == nullptr) return std::nullopt;
-    {
-      const std::lock_guard<std::mutex> guard(lock_);
-      if (cancelled_) {
-        WinHttpCloseHandle(request);
-        return std::nullopt;
-      }
-      request_ = request;
+    THandle request(WinHttpOpenRequest(connection.value, L"GET", path.c_str(), nullptr,
+                                       WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure));
+    if (request.value == nullptr) return std::nullopt;
+    auto* exchange = new TExchange;
+    DWORD_PTR context = reinterpret_cast<DWORD_PTR>(exchange);
+    if (WinHttpSetStatusCallback(
+            request.value, OnStatus,
+            WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES,
+            0) == WINHTTP_INVALID_STATUS_CALLBACK ||
+        !WinHttpSetOption(request.value, WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context)) {
+      delete exchange;
+      WinHttpSetStatusCallback(request.value, nullptr, 0, 0);
+      return std::nullopt;
     }
-    std::optional<std::string> body = Exchange(request, deadline);
-    const std::lock_guard<std::mutex> guard(lock_);
-    // A cancel closed it already.
-    if (request_ != nullptr) WinHttpCloseHandle(request_);
-    request_ = nullptr;
-    return cancelled_ ? std::nullopt : body;
+    // From here the request's handle owns the exchange.
+    return Exchange(request.value, *exchange, deadline);
   }
 
-  void Cancel() override {
-    const std::lock_guard<std::mutex> guard(lock_);
-    cancelled_ = true;
-    // Closing the request ends a call waiting on it at once.
-    if (request_ != nullptr) WinHttpCloseHandle(request_);
-    request_ = nullptr;
-  }
+  void Cancel() override { cancelled_ = true; }
 
  private:
-  // Sends the request and reads the answer's body: nothing on an error status, an answer past
-  // the cap or the deadline passed (a server trickling bytes keeps each read short).
-  std::optional<std::string> Exchange(HINTERNET request,
-                                      std::chrono::steady_clock::time_point deadline) {
+  // Waits for the step under way: false when it failed, the deadline passed or the client was
+  // cancelled.
+  bool Wait(TExchange& exchange, std::chrono::steady_clock::time_point deadline) const {
+    for (;;) {
+      if (cancelled_ || std::chrono::steady_clock::now() > deadline) return false;
+      if (WaitForSingleObject(exchange.done, 50) == WAIT_OBJECT_0) return !exchange.failed;
+    }
+  }
+
+  // Sends the request and reads the answer's body: nothing on an error status or an answer past
+  // the cap.
+  std::optional<std::string> Exchange(HINTERNET request, TExchange& exchange,
+                                      std::chrono::steady_clock::time_point deadline) const {
     DWORD noRedirects = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
     WinHttpSetOption(request, WINHTTP_OPTION_REDIRECT_POLICY, &noRedirects, sizeof noRedirects);
     const std::wstring accept = Wide(kAcceptHeader);
     if (!WinHttpSendRequest(request, accept.c_str(), static_cast<DWORD>(accept.size()),
-                            WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
-        !WinHttpReceiveResponse(request, nullptr)) {
+                            WINHTTP_NO_REQUEST_DATA, 0, 0,
+                            reinterpret_cast<DWORD_PTR>(&exchange)) ||
+        !Wait(exchange, deadline) || !WinHttpReceiveResponse(request, nullptr) ||
+        !Wait(exchange, deadline)) {
       return std::nullopt;
     }
     DWORD status = 0;
@@ -113,21 +159,25 @@ class TWinHttpClient final : public THttpClient {
       return std::nullopt;
     }
     std::string body;
-    char buffer[4096];
     for (;;) {
-      if (std::chrono::steady_clock::now() > deadline || cancelled_) return std::nullopt;
-      DWORD read = 0;
-      if (!WinHttpReadData(request, buffer, sizeof buffer, &read)) return std::nullopt;
-      if (read == 0) return body;
+      if (!WinHttpQueryDataAvailable(request, nullptr) || !Wait(exchange, deadline)) {
+        return std::nullopt;
+      }
+      const DWORD available = exchange.bytes;
+      if (available == 0) return body;
+      const DWORD wanted = std::min<DWORD>(available, sizeof exchange.buffer);
+      if (!WinHttpReadData(request, exchange.buffer, wanted, nullptr) ||
+          !Wait(exchange, deadline)) {
+        return std::nullopt;
+      }
+      const DWORD read = exchange.bytes;
       if (read > kMaxAnswerBytes - body.size()) return std::nullopt;
-      body.append(buffer, read);
+      body.append(exchange.buffer, read);
     }
   }
 
   const THttpTimeouts timeouts_;
   THandle session_;
-  std::mutex lock_;
-  HINTERNET request_ = nullptr;  // the request waiting, for a cancel to close
   std::atomic<bool> cancelled_{false};
 };
 

@@ -87,7 +87,7 @@ const std::string& userDir() {
 
 std::string resolve(const std::string& dir, const std::string& name) {
   const fs::path relative = os::pathOf(withSlashes(name));
-  const fs::path exact = os::pathOf(dir) / relative;
+  const fs::path exact = (os::pathOf(dir) / relative).make_preferred();
   std::error_code error;
   if (fs::exists(exact, error)) return os::textOf(exact);
 

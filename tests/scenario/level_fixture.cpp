@@ -5,6 +5,17 @@
 #include "tests/support/game_runner.h"
 
 namespace testing_support {
+namespace {
+
+// A link to a file or folder of the built game; a copy where the system makes no links (Windows
+// without the right to).
+void LinkOrCopy(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+  std::filesystem::create_symlink(from, to, error);
+  if (error) std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
+}
+
+}  // namespace
 
 LevelCells Level(const std::vector<std::string>& rows) {
   LevelCells cells{};
@@ -23,12 +34,12 @@ std::string GameDirWithLevels(const std::string& dir, const std::vector<LevelCel
   const fs::path game(GLINT_GAME_DIR);
   for (const auto& entry : fs::directory_iterator(game)) {
     if (entry.path().filename() == "data") continue;
-    fs::create_symlink(entry.path(), fs::path(dir) / entry.path().filename());
+    LinkOrCopy(entry.path(), fs::path(dir) / entry.path().filename());
   }
   fs::create_directories(fs::path(dir) / "data");
   for (const auto& entry : fs::directory_iterator(game / "data")) {
     if (entry.path().filename() == "Levels.dat") continue;
-    fs::create_symlink(entry.path(), fs::path(dir) / "data" / entry.path().filename());
+    LinkOrCopy(entry.path(), fs::path(dir) / "data" / entry.path().filename());
   }
   const std::vector<std::uint8_t> bytes = EncodeLevelFile(levels);
   if (!levelFile.empty()) {
