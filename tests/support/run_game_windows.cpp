@@ -13,8 +13,7 @@ namespace testing_support {
 namespace {
 
 std::wstring Wide(const std::string& utf8) {
-  const std::u8string text(utf8.begin(), utf8.end());
-  return std::filesystem::path(text).wstring();
+  return os::pathOf(utf8).wstring();
 }
 
 // One argument of a command line as the C runtime splits it again: in quotes, with the
