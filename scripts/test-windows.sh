@@ -20,8 +20,10 @@ for name in win64 win32; do
   fi
   export WINEPREFIX=$build/wine
   start=$(date +%s)
-  # A new Wine prefix takes a while to set up, once.
+  # A new Wine prefix takes a while to set up, once. One Wine server then stays up for all the
+  # tests: a program started just as the server of the last one shuts down can fail at once.
   "$wine" cmd /c exit >/dev/null 2>&1
+  /usr/lib/wine/wineserver -p
   (cd "$build" && ctest --output-on-failure -j "$(nproc)") || failed+=("$name tests")
   /usr/bin/python3 tests/windows/compare_dumps.py "$host/game/glintbreaker" \
     "$build/game/glintbreaker.exe" "$wine" || failed+=("$name dumps")
@@ -29,6 +31,7 @@ for name in win64 win32; do
     failed+=("$name read-only save")
   /usr/bin/python3 tests/windows/wine_window.py "$host/game/glintbreaker" \
     "$build/game/glintbreaker.exe" "$wine" "$build/wine-shots" || failed+=("$name window")
+  /usr/lib/wine/wineserver -k
   echo "test-windows: $name: $(($(date +%s) - start)) s"
 done
 if [ ${#failed[@]} -gt 0 ]; then
