@@ -38,7 +38,8 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
       continue;
     }
     if (option != "--script" && option != "--seed" && option != "--game-dir" &&
-        option != "--user-dir" && option != "--server" && option != "--http-timeouts") {
+        option != "--user-dir" && option != "--server" && option != "--http-timeouts" &&
+        option != "--replay") {
       error = "unknown option " + option;
       return std::nullopt;
     }
@@ -48,6 +49,7 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
     }
     const std::string value = argv[++i];
     if (option == "--script") line.script = value;
+    if (option == "--replay") line.replay = value;
     if (option == "--game-dir") line.gameDir = value;
     if (option == "--user-dir") line.userDir = value;
     if (option == "--server") {

@@ -10,6 +10,7 @@
 struct CommandLine {
   bool headless = false;              // no window: the recording engine
   std::string script;                 // input and time from this script
+  std::string replay;                 // plays this replay file
   std::optional<std::uint64_t> seed;  // fixes the random generator
   std::string gameDir;  // read-only game files; default: installed or beside the program
   std::string userDir;  // settings and records; default: the per-user data folder
@@ -26,11 +27,16 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
 
 inline constexpr const char* kUsage =
     "usage: glintbreaker [--headless] [--script FILE] [--seed N] [--game-dir DIR] "
-    "[--user-dir DIR] [--server URL] [--http-timeouts CONNECT_MS,TOTAL_MS]\n";
+    "[--user-dir DIR] [--server URL] [--http-timeouts CONNECT_MS,TOTAL_MS]\n"
+    "       glintbreaker [--headless] --replay FILE [--script FILE] [--game-dir DIR] "
+    "[--user-dir DIR]\n";
 
 inline constexpr const char* kHelp =
     "  --headless        no window: the recording engine, for tests and automation\n"
     "  --script FILE     input and time come from a script\n"
+    "  --replay FILE     plays a recorded game: in the window 1, 2, 4, 8 (or Right, Left) set\n"
+    "                    the pace, Space pauses, Escape leaves; with --headless as fast as it\n"
+    "                    goes, printing its result (status 0 when it is the recorded one)\n"
     "  --seed N          fixes the random generator\n"
     "  --game-dir DIR    where the game's files are (default: the installed data folder,\n"
     "                    else beside the program)\n"

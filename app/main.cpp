@@ -15,6 +15,8 @@
 #include "online/HttpClient.h"
 #include "platform/files.h"
 #include "platform/os.h"
+#include "replay/GameVersion.h"
+#include "replay/ReplayFile.h"
 #include "runtime/live_input.h"
 #include "runtime/runtime.h"
 #include "runtime/script.h"
@@ -52,6 +54,20 @@ std::vector<rt::ScriptCommand> LoadScript(const std::string& file) {
   return commands;
 }
 
+// The replay in a file, which this game must be able to play; anything else ends the program
+// with status 2 and one line saying why.
+TReplay LoadReplay(const std::string& file) {
+  std::string why = "cannot be read";
+  if (const auto bytes = files::readAll(file, kMaxReplayBytes + 1)) {
+    if (auto replay = DecodeReplay(*bytes, why)) {
+      why = ReplayMismatch(*replay, kGameVersion, TGame::LevelFileHash());
+      if (why.empty()) return std::move(*replay);
+    }
+  }
+  std::fprintf(stderr, "glintbreaker: %s %s\n", file.c_str(), why.c_str());
+  std::exit(2);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +98,8 @@ int main(int argc, char** argv) {
 
   std::vector<rt::ScriptCommand> commands;
   if (!line->script.empty()) commands = LoadScript(line->script);
+  std::optional<TReplay> replay;
+  if (!line->replay.empty()) replay = LoadReplay(line->replay);
 
   // The program's state for this run, from the start-up files, before any window exists.
   const TStartupFiles startup = LoadStartupFiles();
@@ -94,14 +112,25 @@ int main(int argc, char** argv) {
   std::unique_ptr<rt::ScriptDriver> script;
   if (!line->script.empty()) {
     auto clock = std::make_unique<rt::VirtualClock>();
-    script = std::make_unique<rt::ScriptDriver>(std::move(commands), *clock,
-                                                [&program] { return DumpState(program); });
+    // A script's run ends in the middle of a frame: the replays handed to their writer are
+    // written whole first.
+    script = std::make_unique<rt::ScriptDriver>(
+        std::move(commands), *clock, [&program] { return DumpState(program); },
+        [&program](int) { program.Replays.Flush(); });
     rt::setClock(std::move(clock));
     rt::setInput(*script);
     sys::system().SetIdleHook([&script] { script->idle(); });
+  } else if (replay && line->headless) {
+    // A replay checked without a window runs as fast as it goes: its frames bring their own time.
+    rt::setClock(std::make_unique<rt::VirtualClock>());
+    rt::setInput(noInput);
   } else {
     rt::setClock(rt::makeRealClock());
     rt::setInput(line->headless ? static_cast<rt::InputSource&>(noInput) : rt::liveInput());
+  }
+  if (replay) {
+    program.Playback.Queue(std::move(*replay),
+                           line->headless ? TPlaybackKind::Checked : TPlaybackKind::Watched);
   }
 
   TCoreConfig config;
@@ -109,11 +138,15 @@ int main(int argc, char** argv) {
   config.DisplaySelector = program.Settings.Windowed ? 0 : -1;
   config.BossKey = program.Settings.BossKey;
   RunMainLoop(config, program);
+  // A game cut short by closing the window keeps its replay too.
+  if (program.Recording.Active()) program.KeepReplay();
   // A record still being sent is given up: the thread ends before the library it uses.
   program.Connection.reset();
   StopHttpLibrary();
   // The window and the display are closed here, never by exit() (runtime/runtime.cpp says why).
   rt::setBackend(nullptr);
   sys::setSystem(nullptr);
+  // A checked replay tells by its status whether it played as recorded.
+  if (!line->replay.empty() && line->headless) return program.Playback.Reproduced() ? 0 : 1;
   return 0;
 }

@@ -24,8 +24,11 @@ struct TFrameInput {
   bool windowFocused = false;
   int screenWidth = 0, screenHeight = 0;
 
-  long double k = 0;           // frame factor: time since the previous frame in 13 ms units
+  // The frame's time is read once, in whole milliseconds: the tick, and the time since the
+  // previous frame started, of which the frame factor is made (scene/FrameTiming.h).
   std::uint32_t tick = 0;      // the millisecond tick
+  std::int64_t stepMs = 0;     // milliseconds since the previous frame started
+  long double k = 0;           // frame factor: that time in 13 ms units
   long double engineTime = 0;  // the engine's timer in seconds (carets blink by it)
 
   bool Down(int code) const { return code >= 0 && code < 256 && down[code]; }

@@ -4,6 +4,10 @@
 
 enum : int {
   kKeyEscape = 1,
+  kKey1 = 2,
+  kKey2 = 3,
+  kKey4 = 5,
+  kKey8 = 9,
   kKeyBackspace = 14,
   kKeyTab = 15,
   kKeyP = 25,

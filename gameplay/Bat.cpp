@@ -184,6 +184,15 @@ void TBita::ResetForLife() {
   ApplySize(1, 1);
 }
 
+void TBita::StartOver() {
+  Tick = 0;
+  Frame = 0;
+  ModeTimer = 15;
+  MissileSide = false;
+  Movement = InputDirection = mvStill;
+  for (TExplo& piece : Debris) piece.Reset();
+}
+
 void TBita::HideAll() const {
   Sprite->Hide();
   for (const TBitaMissile& missile : Missiles) missile.Sprite->Hide();

@@ -70,6 +70,8 @@ class TBita {
   void ShowShape(int size, bool blinking);
   // A new life: back to the normal shape off to the right, missiles and debris gone.
   void ResetForLife();
+  // A new game: the timers, the shape's time, the barrel and the debris as made.
+  void StartOver();
   void Show() const { Sprite->Show(); }
   void Hide() const { Sprite->Hide(); }
   // Hides the sprite, the missiles and the debris (leaving for the menus).

@@ -50,9 +50,17 @@ void TEnemy::Init(int kind, const TFieldTextures& textures) {
   Alive = false;
   HalfHeight = LookOf(kind).halfHeight;
   HalfWidth = 0.96L;
+  Speed = 0.1L;
+  StartOver();
+}
+
+void TEnemy::StartOver() {
+  Direction = 0;
+  AnimationFrame = 0;
+  AnimationTick = 0;
   CountingUp = false;
   TurnCountdown = 50 + Random(150);
-  Speed = 0.1L;
+  Explosion.Reset();
 }
 
 void TEnemy::RebuildMeshes() {

@@ -14,6 +14,9 @@
 class TEnemy {
  public:
   void Init(int kind, const TFieldTextures& textures);
+  // As made: heading up the field, the countdown to its first turn drawn anew, its picture and
+  // its explosion at rest. Each game starts its enemies so (TField::StartGame).
+  void StartOver();
   void RebuildMeshes();
   // The sprite to (X, Y); the explosion follows.
   void PlaceMeshes();

@@ -109,6 +109,15 @@ void TField::StartLife() {
   }
 }
 
+void TField::StartGame() {
+  Bat.StartOver();
+  for (TBubble& ball : Balls) {
+    ball.Angle = 0;
+    ball.ModeTimer = 0;
+  }
+  for (TEnemy& enemy : Enemies) enemy.StartOver();
+}
+
 void TField::PlaceForLevel() {
   Bat.X = 0;
   Bat.Y = -10;

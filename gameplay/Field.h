@@ -35,6 +35,11 @@ class TField final : public FieldContacts {
   // The start of a life: the bat off to the right with its missiles and debris gone, ball slot 1
   // held on it, the other slots empty, and the bat's entry slide armed.
   void StartLife();
+  // A new game: what the field's objects would keep from one game to the next (the enemies'
+  // headings and turns, the bat's timers, barrel and debris, the balls' angles) set as in the
+  // first game, drawn from the generator as seeded for this game, so that a game depends on its
+  // seed and its input alone.
+  void StartGame();
   // A new level's bat and balls: the bat normal at (0, -10), ball slot 1 on it, the others gone.
   void PlaceForLevel();
   // Every enemy gone with its explosion, every capsule gone.

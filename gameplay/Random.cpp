@@ -1,7 +1,5 @@
 #include "gameplay/Random.h"
 
-#include <random>
-
 namespace {
 std::mt19937_64 generator;
 }  // namespace
@@ -13,4 +11,12 @@ int Random(int n) {
 
 void SeedRandom(std::uint64_t seed) {
   generator.seed(seed);
+}
+
+TRandomState SaveRandom() {
+  return generator;
+}
+
+void RestoreRandom(const TRandomState& state) {
+  generator = state;
 }

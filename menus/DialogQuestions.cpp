@@ -49,8 +49,7 @@ void BackToMainMenu(TScreens& screens) {
 }
 
 void EndGame(TScreens& screens) {
-  const std::int32_t score = screens.Host.EndGame();
-  screens.RecordsPanel.RecordCheck(score, false);
+  screens.Host.EndGame();
   screens.Dialog.Hide();
 }
 

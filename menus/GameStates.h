@@ -24,4 +24,5 @@ enum : std::uint8_t {
   gsSubmitting = 25,
   gsSubmitFailed = 26,
   gsLeaving = 27,
+  gsReplayEnd = 28,  // a replay has played to its end; its last picture stays
 };

@@ -212,6 +212,7 @@ void TRecordInputMenu::Click(long double x, long double y, int px, int py) {
 
 void TRecordInputMenu::Confirm() {
   screens_.Records.Insert(Rank, NameField, Score);
+  screens_.Host.RecordEntered();
   screens_.Settings.SetAddText(SecondField);
   Hide();
   // The question whether to send it comes up with its screen.

@@ -17,12 +17,15 @@ struct TScreenHost {
   std::function<void()> StartGame;
   // The ended game hidden and reset, the main menu's background back up.
   std::function<void()> LeaveEndedGame;
-  // The running game given up from the quit question: its pictures and music go. Its score.
-  std::function<std::int32_t()> EndGame;
+  // The running game given up from the quit question: its pictures and music go, and the record
+  // check follows with its score.
+  std::function<void()> EndGame;
   // Back to the running game from the quit question.
   std::function<void()> ResumeGame;
   // The game's splash overlay goes (the name entry shows over the ended game).
   std::function<void()> HideGameSplash;
+  // The ended game's record went into the records table: its replay is kept for good.
+  std::function<void()> RecordEntered;
   // Sends a record to the score server in the background; the screen becomes gsSubmitting.
   std::function<void(const std::string& name, const std::string& secondName, std::int32_t score)>
       StartSubmission;

@@ -1,5 +1,7 @@
 #include "online/ConnThread.h"
 
+#include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "online/ScoreRecord.h"
@@ -35,5 +37,13 @@ void ConnThrd::Execute() {
       BuildScoreRecord(submission_.Name, submission_.Score, *token, submission_.AddText);
   // Whether the server took the record or not, the player is done with sending it.
   client_->Get(server + kSubmitRequest + EncodeScoreRecord(record));
+  const std::vector<std::uint8_t>& replay = submission_.Replay;
+  // The server's tokens are hex digits; any other token would not stay one in an address.
+  const bool plainToken = !token->empty() && std::all_of(token->begin(), token->end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+  });
+  if (!replay.empty() && plainToken) {
+    client_->Post(server + kReplayRequest + *token, std::string(replay.begin(), replay.end()));
+  }
   outcome_ = TSubmitOutcome::Sent;
 }

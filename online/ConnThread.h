@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "online/HttpClient.h"
 #include "online/ScoreRecord.h"
@@ -17,6 +18,9 @@ inline const std::string kVersionRequest =
     std::string(kScriptPath) + "?version&prg=" + std::string(kProgramName);
 inline const std::string kSubmitRequest =
     std::string(kScriptPath) + "?hs&prg=" + std::string(kProgramName) + "&inf=";
+// The record's replay follows it in a POST of its own, tied to it by the record's token.
+inline const std::string kReplayRequest =
+    std::string(kScriptPath) + "?replay&prg=" + std::string(kProgramName) + "&p=";
 
 // What one submission sends, and where.
 struct TSubmission {
@@ -24,11 +28,13 @@ struct TSubmission {
   std::string Name;
   std::string AddText;  // the second name
   std::int32_t Score = 0;
+  std::vector<std::uint8_t> Replay;  // the record's game (replay/ReplayFile.h); none: not sent
 };
 
 enum class TSubmitOutcome : std::uint8_t {
   None,    // nothing to report: not started, still running, or already taken
-  Sent,    // the version check answered "OK" and the record went out (its answer is not read)
+  Sent,    // the version check answered "OK" and the record went out, its replay after it (their
+           // answers are not read)
   Failed,  // no usable answer to the version check: nothing was sent
 };
 
@@ -47,7 +53,7 @@ class ConnThrd {
   TSubmitOutcome TakeOutcome();
 
  private:
-  // The thread's body: the version check, then the record.
+  // The thread's body: the version check, the record, then its replay.
   void Execute();
 
   std::unique_ptr<THttpClient> client_;

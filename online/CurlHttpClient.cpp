@@ -33,11 +33,12 @@ class TCurlHttpClient final : public THttpClient {
     if (library_ == nullptr) return;
     curl_ = library_->easy_init();
     headers_ = library_->slist_append(nullptr, kAcceptHeader);
+    postHeaders_ =
+        library_->slist_append(library_->slist_append(nullptr, kAcceptHeader), kBodyTypeHeader);
     if (curl_ == nullptr) return;
-    // What every request shares; the handle keeps it. Get sets the address and the body.
-    set(CURLOPT_HTTPGET, 1L);
+    // What every request shares; the handle keeps it. Each request sets its method, the address
+    // and where the answer goes.
     set(CURLOPT_PROTOCOLS_STR, "http,https");
-    set(CURLOPT_HTTPHEADER, headers_);
     set(CURLOPT_USERAGENT, kUserAgent);
     // No signals from name resolution: the game's own thread gets none.
     set(CURLOPT_NOSIGNAL, 1L);
@@ -52,23 +53,39 @@ class TCurlHttpClient final : public THttpClient {
   ~TCurlHttpClient() override {
     if (library_ == nullptr) return;
     library_->slist_free_all(headers_);
+    library_->slist_free_all(postHeaders_);
     if (curl_ != nullptr) library_->easy_cleanup(curl_);
   }
   TCurlHttpClient(const TCurlHttpClient&) = delete;
   TCurlHttpClient& operator=(const TCurlHttpClient&) = delete;
 
   std::optional<std::string> Get(const std::string& address) override {
-    if (curl_ == nullptr || headers_ == nullptr || cancelled_) return std::nullopt;
-    std::string body;
-    set(CURLOPT_URL, address.c_str());
-    set(CURLOPT_WRITEDATA, &body);
-    if (library_->easy_perform(curl_) != CURLE_OK) return std::nullopt;
-    return body;
+    set(CURLOPT_HTTPGET, 1L);
+    set(CURLOPT_HTTPHEADER, headers_);
+    return Perform(address);
+  }
+
+  std::optional<std::string> Post(const std::string& address, const std::string& body) override {
+    if (postHeaders_ == nullptr) return std::nullopt;
+    set(CURLOPT_POST, 1L);
+    set(CURLOPT_HTTPHEADER, postHeaders_);
+    set(CURLOPT_POSTFIELDS, body.data());
+    set(CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
+    return Perform(address);
   }
 
   void Cancel() override { cancelled_ = true; }
 
  private:
+  std::optional<std::string> Perform(const std::string& address) {
+    if (curl_ == nullptr || headers_ == nullptr || cancelled_) return std::nullopt;
+    std::string answer;
+    set(CURLOPT_URL, address.c_str());
+    set(CURLOPT_WRITEDATA, &answer);
+    if (library_->easy_perform(curl_) != CURLE_OK) return std::nullopt;
+    return answer;
+  }
+
   template <typename Value>
   void set(CURLoption option, Value value) {
     library_->easy_setopt(curl_, option, value);
@@ -77,6 +94,7 @@ class TCurlHttpClient final : public THttpClient {
   const TCurlLibrary* library_;
   CURL* curl_ = nullptr;
   curl_slist* headers_ = nullptr;
+  curl_slist* postHeaders_ = nullptr;  // and the body's type
   std::atomic<bool> cancelled_{false};
 };
 

@@ -1,7 +1,7 @@
-// The plain GET requests of the score submission, with the limits that keep a silent, slow or
-// flooding server from holding the player in the sending state. libcurl sits behind it on Linux
-// (online/CurlHttpClient.cpp), WinHTTP on Windows (online/WinHttpClient.cpp); tests put a fake in
-// its place.
+// The plain requests of the score submission (GETs, and the POST of a record's replay), with the
+// limits that keep a silent, slow or flooding server from holding the player in the sending
+// state. libcurl sits behind it on Linux (online/CurlHttpClient.cpp), WinHTTP on Windows
+// (online/WinHttpClient.cpp); tests put a fake in its place.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +15,9 @@ class THttpClient {
   // The body of the answer to a GET of `address`. Nothing on any failure: no connection, a
   // time-out, an error status, an answer too large, a cancelled request.
   virtual std::optional<std::string> Get(const std::string& address) = 0;
-  // Ends a Get running on another thread soon, as a failure, and fails every later one at once.
+  // The same for a POST of `body` (application/octet-stream) to `address`.
+  virtual std::optional<std::string> Post(const std::string& address, const std::string& body) = 0;
+  // Ends a request running on another thread soon, as a failure, and fails every later one at once.
   // Safe from any thread.
   virtual void Cancel() = 0;
 };
@@ -33,6 +35,8 @@ struct THttpTimeouts {
 inline constexpr std::size_t kMaxAnswerBytes = 64 * 1024;
 inline constexpr const char* kUserAgent = "Glintbreaker/1.0";
 inline constexpr const char* kAcceptHeader = "Accept: text/html, */*";
+// What a POST carries: a record's replay as bytes.
+inline constexpr const char* kBodyTypeHeader = "Content-Type: application/octet-stream";
 
 // A client for http and https addresses only; redirections are not followed. Called on the main
 // thread. On Linux the first call loads libcurl (online/CurlLibrary.h); when it cannot be

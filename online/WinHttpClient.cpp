@@ -12,6 +12,7 @@
 #include <atomic>
 #include <chrono>
 #include <string>
+#include <utility>
 
 #include "online/HttpClient.h"
 
@@ -37,11 +38,13 @@ struct THandle {
   THandle& operator=(const THandle&) = delete;
 };
 
-// What one request's steps report, from WinHTTP's threads. It belongs to the request handle:
-// WinHTTP's last word on a closed handle deletes it, so a step still under way when the game
-// gives up finds it (and its buffer) alive.
+// What one request's steps report, from WinHTTP's threads, and the body it sends. It belongs to
+// the request handle: WinHTTP's last word on a closed handle deletes it, so a step still under
+// way when the game gives up finds it (and its buffers) alive.
 struct TExchange {
+  explicit TExchange(std::string sent) : body(std::move(sent)) {}
   HANDLE done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  const std::string body;
   std::atomic<bool> failed{false};
   std::atomic<DWORD> bytes{0};
   char buffer[4096];
@@ -89,6 +92,19 @@ class TWinHttpClient final : public THttpClient {
   }
 
   std::optional<std::string> Get(const std::string& address) override {
+    return Request(L"GET", address, {});
+  }
+
+  std::optional<std::string> Post(const std::string& address, const std::string& body) override {
+    return Request(L"POST", address, body);
+  }
+
+  void Cancel() override { cancelled_ = true; }
+
+ private:
+  // A request of `method` with `body` (none for a GET).
+  std::optional<std::string> Request(const wchar_t* method, const std::string& address,
+                                     const std::string& body) {
     if (session_.value == nullptr || cancelled_) return std::nullopt;
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(timeouts_.totalMs);
@@ -106,10 +122,10 @@ class TWinHttpClient final : public THttpClient {
     THandle connection(WinHttpConnect(session_.value, host.c_str(), parts.nPort, 0));
     if (connection.value == nullptr) return std::nullopt;
     const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
-    THandle request(WinHttpOpenRequest(connection.value, L"GET", path.c_str(), nullptr,
+    THandle request(WinHttpOpenRequest(connection.value, method, path.c_str(), nullptr,
                                        WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure));
     if (request.value == nullptr) return std::nullopt;
-    auto* exchange = new TExchange;
+    auto* exchange = new TExchange(body);
     DWORD_PTR context = reinterpret_cast<DWORD_PTR>(exchange);
     if (WinHttpSetStatusCallback(
             request.value, OnStatus,
@@ -124,9 +140,6 @@ class TWinHttpClient final : public THttpClient {
     return Exchange(request.value, *exchange, deadline);
   }
 
-  void Cancel() override { cancelled_ = true; }
-
- private:
   // Waits for the step under way: false when it failed, the deadline passed or the client was
   // cancelled.
   bool Wait(TExchange& exchange, std::chrono::steady_clock::time_point deadline) const {
@@ -136,16 +149,20 @@ class TWinHttpClient final : public THttpClient {
     }
   }
 
-  // Sends the request and reads the answer's body: nothing on an error status or an answer past
-  // the cap.
+  // Sends the request with the exchange's body and reads the answer's body: nothing on an error
+  // status or an answer past the cap.
   std::optional<std::string> Exchange(HINTERNET request, TExchange& exchange,
                                       std::chrono::steady_clock::time_point deadline) const {
     DWORD noRedirects = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
     WinHttpSetOption(request, WINHTTP_OPTION_REDIRECT_POLICY, &noRedirects, sizeof noRedirects);
-    const std::wstring accept = Wide(kAcceptHeader);
-    if (!WinHttpSendRequest(request, accept.c_str(), static_cast<DWORD>(accept.size()),
-                            WINHTTP_NO_REQUEST_DATA, 0, 0,
-                            reinterpret_cast<DWORD_PTR>(&exchange)) ||
+    const std::wstring headers =
+        Wide(std::string(kAcceptHeader) +
+             (exchange.body.empty() ? "" : std::string("\r\n") + kBodyTypeHeader));
+    void* data =
+        exchange.body.empty() ? WINHTTP_NO_REQUEST_DATA : const_cast<char*>(exchange.body.data());
+    const auto length = static_cast<DWORD>(exchange.body.size());
+    if (!WinHttpSendRequest(request, headers.c_str(), static_cast<DWORD>(headers.size()), data,
+                            length, length, reinterpret_cast<DWORD_PTR>(&exchange)) ||
         !Wait(exchange, deadline) || !WinHttpReceiveResponse(request, nullptr) ||
         !Wait(exchange, deadline)) {
       return std::nullopt;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/fnv1a.h"
+
 namespace rt {
 
 Json& Json::push(Json value) {
@@ -40,6 +42,28 @@ const Json* Json::find(const std::string& path) const {
     start = end + 1;
   }
   return at;
+}
+
+std::uint64_t Json::digest(std::uint64_t hash) const {
+  hash = fnv1a(&kind_, sizeof kind_, hash);
+  switch (kind_) {
+    case Kind::Bool:
+    case Kind::Number:
+      return fnv1a(&number_, sizeof number_, hash);
+    case Kind::String:
+      return fnv1a(text_.data(), text_.size(), hash);
+    case Kind::Array:
+      for (const Json& item : items_) hash = item.digest(hash);
+      return hash;
+    case Kind::Object:
+      for (const auto& [key, value] : members_) {
+        hash = value.digest(fnv1a(key.data(), key.size() + 1, hash));
+      }
+      return hash;
+    case Kind::Null:
+      break;
+  }
+  return hash;
 }
 
 std::string Json::dump() const {

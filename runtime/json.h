@@ -2,6 +2,7 @@
 // by dotted paths ("bat.size", "records.0.score") by the script's expect and until.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,9 @@ class Json {
 
   // One line; bytes from 0x80 up in strings are written as \u00XX.
   std::string dump() const;
+  // A hash of the whole value, to the last bit of every number: two values whose lines print
+  // alike may still differ here.
+  std::uint64_t digest(std::uint64_t hash = 0xCBF29CE484222325ull) const;
 
  private:
   explicit Json(Kind kind) : kind_(kind) {}

@@ -9,8 +9,9 @@ TFrameInput SampleFrameInput(TProgram& program) {
   sys::System& system = sys::system();
   std::int64_t now = 0;
   system.QueryPerformanceCounter(now);
-  input.k = program.Timing.StartFrame(now);
-  input.tick = system.GetTickCount();
+  input.tick = static_cast<std::uint32_t>(program.Timing.Millis(now));
+  input.stepMs = program.Timing.StartFrame(now);
+  input.k = FrameFactor(input.stepMs);
   input.engineTime = iSystemTimer();
 
   for (int code = 0; code < 256; ++code) {

@@ -1,12 +1,16 @@
 #include "scene/FrameTiming.h"
 
-#include <cmath>
+std::int64_t TFrameTiming::StartFrame(std::int64_t now) {
+  const std::int64_t nowMs = Millis(now);
+  const std::int64_t step = nowMs - LastFrameStartMs;
+  LastFrameStartMs = nowMs;
+  return step;
+}
 
-long double TFrameTiming::StartFrame(std::int64_t now) {
-  PreviousFrameStart = LastFrameStart;
-  LastFrameStart = now;
-  long double interval =
-      static_cast<long double>(LastFrameStart - PreviousFrameStart) * SecondsPerCount;
-  if (std::fabs(interval) > 1.0L || std::fabs(interval) < 0.000001L) interval = 0;
-  return interval / 0.013L;
+long double FrameFactor(std::int64_t stepMs) {
+  if (stepMs <= 0 || stepMs > 1000) return 0;
+  // The seconds as a counter of microseconds gives them: a step of whole milliseconds makes the
+  // factor it made when frames were timed to the microsecond, to the last bit.
+  const long double seconds = static_cast<long double>(stepMs * 1000) * (1.0L / 1000000.0L);
+  return seconds / 0.013L;
 }

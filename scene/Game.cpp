@@ -6,6 +6,7 @@
 #include "gameplay/LevelFile.h"
 #include "gameplay/Random.h"
 #include "platform/files.h"
+#include "platform/fnv1a.h"
 #include "scene/SceneMedia.h"
 
 namespace {
@@ -89,6 +90,12 @@ void TGame::ResetGame() {
   SetLevel(0);
 }
 
+void TGame::StartGame() {
+  // A game quit during its game-over picture left the timer part run.
+  GameOverTimer = 3.0L;
+  Field.StartGame();
+}
+
 void TGame::ClearBricks() {
   Field.ClearBricks();
   SetMissiles(0);
@@ -106,6 +113,11 @@ void TGame::StartLife() {
 std::optional<std::int32_t> TGame::LevelCount() {
   const auto head = files::readAt(files::gamePath(kLevelFile), 0, 4);
   return head ? DecodeLevelCount(*head) : std::nullopt;
+}
+
+std::uint64_t TGame::LevelFileHash() {
+  const auto bytes = files::readAll(files::gamePath(kLevelFile));
+  return bytes ? rt::fnv1a(bytes->data(), bytes->size()) : 0;
 }
 
 bool TGame::ReadLevel(std::int32_t level) {

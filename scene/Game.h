@@ -37,6 +37,7 @@ struct TBanner {
 struct TGameOutcome {
   bool nextLevel = false;  // the next level (or the same one again) is to be loaded
   bool ended = false;      // the game is over: the record check follows
+  bool steered = false;    // the bat read the pointer, which goes back to the centre
 };
 
 class TGame {
@@ -78,8 +79,14 @@ class TGame {
   // Advances the level number and loads that level from "data\Levels.dat". A level that cannot
   // be read ends the game as after the last level, with a line on stderr.
   void LoadNextLevel();
+  // A new game from the main menu: the game-over timer and the field's objects as in the first
+  // game (TField::StartGame), so that the game depends on its seed and input alone.
+  void StartGame();
   // One frame of play with this frame's input and routed click (GameRules.cpp).
   TGameOutcome UpdateFrame(const TFrameInput& input, std::uint8_t pointerClick);
+  // The hash of "data\Levels.dat" as it is now (0 when it cannot be read): a replay plays only
+  // on the level file it was recorded on.
+  static std::uint64_t LevelFileHash();
   // Seconds to clear level `level` (from 1): 290 for the first, a little less for each later one.
   static long double TimeLimit(std::int32_t level) { return 20.0L / level * 1.5L + 260; }
 

@@ -138,12 +138,11 @@ TGameOutcome TGame::UpdateFrame(const TFrameInput& input, std::uint8_t pointerCl
     return {};
   }
   const bool windowed = settings_.Windowed != 0;
-  if (Field.Play(step, ReadBatControls(input, pointerClick, windowed)).steered) {
-    RecentrePointer(input, windowed);
-  }
+  TGameOutcome outcome;
+  outcome.steered = Field.Play(step, ReadBatControls(input, pointerClick, windowed)).steered;
   Counters.TimeLeft -= 0.01333L * step.k;
   if (Field.LevelComplete()) CompleteBanner.Start();
   if (Counters.TimeLeft < 0) TimeOutBanner.Start();
   UpdateObjects(step);
-  return {};
+  return outcome;
 }

@@ -96,12 +96,6 @@ const ScreenInput* InputOf(std::uint8_t state) {
   return nullptr;
 }
 
-// The bound key with exactly the bound modifiers.
-bool BossKeyClicked(const TProgram& program, const TFrameInput& input) {
-  return input.Clicked(program.Settings.BossKey) &&
-         HeldModifiers(input) == BoundModifiers(program.Settings);
-}
-
 // The main menu stays under the panels and takes the pointer while it is on screen, except
 // under the questions asked over it.
 bool MainMenuTakesPointer(const TProgram& program) {
@@ -120,6 +114,11 @@ void PlaceCursor(const TProgram& program, const PrintPoint& at) {
 
 }  // namespace
 
+bool BossKeyClicked(const TProgram& program, const TFrameInput& input) {
+  return input.Clicked(program.Settings.BossKey) &&
+         HeldModifiers(input) == BoundModifiers(program.Settings);
+}
+
 PrintPoint ReadPointer(TProgram& program) {
   const TFrameInput& input = program.Input;
   if (program.Settings.Windowed) {
@@ -129,16 +128,18 @@ PrintPoint ReadPointer(TProgram& program) {
     const int right = input.windowRight, bottom = input.windowBottom;
     const bool inside = left <= input.pointerX && input.pointerX <= right &&
                         top <= input.pointerY && input.pointerY <= bottom;
+    // A replay's pointer is not the viewer's to show or hide.
+    const bool ownPointer = !program.Playback.Active();
     sys::System& system = sys::system();
     if (!inside || right == left || bottom == top) {
-      system.ShowCursor(true);
+      if (ownPointer) system.ShowCursor(true);
       return program.LastPointer;
     }
     PrintPoint at;
     at.x = static_cast<long double>(input.pointerX - left) / (right - left) * 32 - 16;
     at.y = 12 - static_cast<long double>(input.pointerY - top) / (bottom - top) * 24;
     PlaceCursor(program, at);
-    system.ShowCursor(false);
+    if (ownPointer) system.ShowCursor(false);
     return at;
   }
   PrintPoint at;

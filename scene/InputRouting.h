@@ -8,6 +8,9 @@
 // stays.
 PrintPoint ReadPointer(TProgram& program);
 
+// The boss key, bound in the live settings, with exactly its modifiers.
+bool BossKeyClicked(const TProgram& program, const TFrameInput& input);
+
 void RouteKeys(TProgram& program);
 void RoutePointerMove(TProgram& program);
 void RoutePointerClick(TProgram& program);

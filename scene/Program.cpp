@@ -1,9 +1,14 @@
 #include "scene/Program.h"
 
+#include <ctime>
+
 #include "engine/MeshSprite.h"
+#include "gameplay/Random.h"
 #include "menus/RecordsMenu.h"
 #include "online/HttpClient.h"
 #include "runtime/system.h"
+#include "scene/GameFingerprint.h"
+#include "scene/Random.h"
 
 TProgram::TProgram(const TSettings& settings, const TRecordsTable& records,
                    std::string serverAddress)
@@ -29,12 +34,20 @@ TScreenHost TProgram::MakeScreenHost() {
     Music.Stop();
     if (!Game.ResourcesCreated) Game.CreateResources();
     MenuMode = false;
+    // Every game draws from a seed of its own, which its replay keeps.
+    if (Playback.Active()) {
+      SeedRandom(Playback.Seed());
+    } else {
+      Recording.Start(Randomize(FixedSeed), Input.tick, TGame::LevelFileHash());
+    }
+    Game.StartGame();
   };
   host.LeaveEndedGame = [this] {
     Game.HideGameObjects();
     ShowMenuBackground();
     Game.ResetGame();
     MenuMode = true;
+    FinishedReplay.reset();
   };
   host.EndGame = [this] {
     Game.HidePausePicture();
@@ -44,7 +57,7 @@ TScreenHost TProgram::MakeScreenHost() {
     // the next game would play it silently.
     Music.Stop();
     Music.SetGameVolume(1);
-    return Game.GetScore();
+    EndOfGame(false);
   };
   host.ResumeGame = [this] {
     HideCursorSprite();
@@ -57,7 +70,14 @@ TScreenHost TProgram::MakeScreenHost() {
     // Destroying the old thread object waits for its thread to end.
     Connection = std::make_unique<ConnThrd>();
     States.Change(gsSubmitting);
-    Connection->Start(MakeHttpClient(HttpTimeouts), {ServerAddress, name, secondName, score});
+    // The record's own game's replay goes with it, for the server to play it again.
+    std::vector<std::uint8_t> replay;
+    if (FinishedReplay && FinishedReplay->Score == score) replay = FinishedReplay->Bytes;
+    Connection->Start(MakeHttpClient(HttpTimeouts),
+                      {ServerAddress, name, secondName, score, std::move(replay)});
+  };
+  host.RecordEntered = [this] {
+    if (FinishedReplay) Replays.KeepLastAsRecord();
   };
   host.OnlineRecordsAddress = [this] { return ServerAddress + kOnlineRecordsPage; };
   host.MinimizeWindow = [this] { MinimizeGameWindow(); };
@@ -72,6 +92,7 @@ TScreenHost TProgram::MakeScreenHost() {
 }
 
 void TProgram::MinimizeGameWindow() {
+  if (Playback.Active()) return;
   const bool fullScreen = !Settings.Windowed;
   if (fullScreen) RestoreOnActivate = true;
   sys::System& system = sys::system();
@@ -85,4 +106,29 @@ void TProgram::ShowCursorSprite() const {
 
 void TProgram::HideCursorSprite() const {
   iSpriteHide(Media.CursorSprite);
+}
+
+void TProgram::EndOfGame(bool afterGameOver) {
+  if (Playback.Active()) {
+    Playback.Finish(*this);
+    return;
+  }
+  KeepReplay();
+  Screens.RecordsPanel.RecordCheck(Game.GetScore(), afterGameOver);
+  if (afterGameOver) ShowCursorSprite();
+}
+
+void TProgram::KeepReplay() {
+  const TReplayResult result{Game.GetScore(), Game.GetLevel(), GameFingerprint(Game)};
+  auto replay = Recording.Finish(result, std::time(nullptr));
+  if (!replay) return;
+  std::vector<std::uint8_t> bytes = EncodeReplay(*replay);
+  Replays.Save(replay->EndedAt, result.Score, bytes);
+  FinishedReplay = TFinishedReplay{result.Score, std::move(bytes)};
+}
+
+void TProgram::ReseedAfterRestart() {
+  if (Playback.Active()) return;
+  const std::uint64_t seed = Randomize(FixedSeed);
+  if (Recording.Active()) Recording.Reseed(seed);
 }

@@ -9,14 +9,21 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/FrameInput.h"
 #include "menus/ScreenHost.h"
 #include "menus/Screens.h"
 #include "online/ConnThread.h"
 #include "online/HttpClient.h"
+#include "replay/ReplayShelf.h"
+#include "scene/AttractDemo.h"
 #include "scene/FrameTiming.h"
 #include "scene/Game.h"
+#include "scene/GameRecording.h"
+#include "scene/Playback.h"
+#include "scene/PrintPoint.h"
+#include "scene/ReplayViewer.h"
 #include "scene/SceneMedia.h"
 #include "scene/StateMachine.h"
 #include "userdata/Records.h"
@@ -27,9 +34,11 @@ inline constexpr const char* kDefaultServer = "http://127.0.0.1:8642";
 // The window's caption; also how the game finds its own window.
 inline constexpr const char* kGameTitle = "Glintbreaker";
 
-// A point in print units (x -16..16 left to right, y 12..-12 top to bottom).
-struct PrintPoint {
-  long double x = 0, y = 0;
+// The replay of the game that ended last, until that game's record question is settled: it goes
+// out with the record.
+struct TFinishedReplay {
+  std::int32_t Score = 0;
+  std::vector<std::uint8_t> Bytes;
 };
 
 class TProgram {
@@ -48,8 +57,18 @@ class TProgram {
   void ShowCursorSprite() const;
   void HideCursorSprite() const;
   // Minimises the game for an outside program (a link, the boss key); in full screen the engine
-  // is also closed until the window is activated again.
+  // is also closed until the window is activated again. Not while a replay plays: the boss key
+  // of the recorded player paused the game but hides no window of the viewer.
   void MinimizeGameWindow();
+  // The running game ended, after its game-over picture or from the quit question: its replay is
+  // kept and the record check follows; a replayed game's end goes to the playback instead.
+  void EndOfGame(bool afterGameOver);
+  // The replay of the game being recorded, finished where the game stands, goes to the shelf
+  // (also for a game cut short when the program ends).
+  void KeepReplay();
+  // The engine was reopened: a new seed for the generator, which a game being recorded notes.
+  // A replayed game draws only from its recorded seeds.
+  void ReseedAfterRestart();
 
   TStateMachine States;  // GameState
   // True while the main menu background is on screen. Set by the first scene set-up and every
@@ -68,6 +87,13 @@ class TProgram {
   TScreens Screens;
   TGame Game;
   std::unique_ptr<ConnThrd> Connection;  // the latest submission's thread, if any
+
+  TGameRecording Recording;  // the game being played
+  TReplayShelf Replays;      // the replays kept in the per-user folder
+  std::optional<TFinishedReplay> FinishedReplay;
+  TPlayback Playback;    // a replayed game
+  TReplayViewer Viewer;  // the replay viewer's pace and marks
+  TAttractDemo Demo;
 
   // Non-zero asks the main loop to close the engine after this run phase and start over with a
   // new window; writers set -1, the main loop writes 0.

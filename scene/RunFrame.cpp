@@ -2,11 +2,13 @@
 
 #include "menus/DialogQuestions.h"
 #include "menus/RecordInputMenu.h"
+#include "scene/BatSteering.h"
 #include "scene/Cursor.h"
 #include "scene/FadeIn.h"
 #include "scene/FrameSampling.h"
 #include "scene/InputRouting.h"
 #include "scene/MenuDecoration.h"
+#include "scene/PlaybackFrame.h"
 #include "scene/Program.h"
 #include "scene/StatusLine.h"
 
@@ -15,44 +17,6 @@ namespace {
 bool IsDialogState(std::uint8_t state) {
   return state == gsExitConfirm || state == gsRecordsResetConfirm || state == gsQuitConfirm ||
          state == gsSubmitAsk || state == gsSubmitFailed;
-}
-
-void RunScreensAndGame(TProgram& program) {
-  const TFrameInput& input = program.Input;
-  TScreens& screens = program.Screens;
-  RouteKeys(program);
-  RoutePointerMove(program);
-  RoutePointerClick(program);
-  AnimateCursor(program);
-
-  if (IsDialogState(program.States.Current()) || program.States.Current() == gsSubmitting) {
-    screens.Dialog.DialogTexts();
-  }
-  if (IsRecordEntryState(program.States.Current())) screens.Entry.FrameUpdate(input);
-  if (program.States.Current() == gsPlaying) {
-    const TGameOutcome outcome = program.Game.UpdateFrame(input, program.PointerClick);
-    if (outcome.nextLevel) program.States.Change(gsStartLevel);
-    if (outcome.ended) {
-      screens.RecordsPanel.RecordCheck(program.Game.GetScore(), true);
-      program.ShowCursorSprite();
-    }
-  }
-  // A level completed in this frame loads the next one in the same frame.
-  if (program.States.Current() == gsStartLevel) {
-    program.Game.LoadNextLevel();
-    program.States.Change(gsPlaying);
-  }
-  if (program.MenuMode) PulseDecorations(program, input.k);
-
-  screens.Options.FrameUpdate(input);
-  screens.Help.FrameUpdate();
-  screens.Main.FrameUpdate();
-  screens.RecordsPanel.FrameUpdate();
-  if (IsDialogState(program.States.Current())) screens.Dialog.FrameUpdate();
-
-  const std::uint8_t state = program.States.Current();
-  const bool gameOnScreen = state == gsPlaying || state == gsPaused || state == gsQuitConfirm;
-  if (gameOnScreen && !program.Game.GameOverPhase) PrintStatusLine(program, state == gsPaused);
 }
 
 // The connection thread only reports how it ended; what follows runs here, between frames.
@@ -72,14 +36,57 @@ void FollowSubmission(TProgram& program) {
 
 }  // namespace
 
+void RunScreensAndGame(TProgram& program) {
+  const TFrameInput& input = program.Input;
+  TScreens& screens = program.Screens;
+  RouteKeys(program);
+  RoutePointerMove(program);
+  RoutePointerClick(program);
+  AnimateCursor(program);
+
+  if (IsDialogState(program.States.Current()) || program.States.Current() == gsSubmitting) {
+    screens.Dialog.DialogTexts();
+  }
+  if (IsRecordEntryState(program.States.Current())) screens.Entry.FrameUpdate(input);
+  if (program.States.Current() == gsPlaying) {
+    const TGameOutcome outcome = program.Game.UpdateFrame(input, program.PointerClick);
+    // The pointer a replay brings is not the viewer's to move.
+    if (outcome.steered && !program.Playback.Active()) {
+      RecentrePointer(input, program.Settings.Windowed != 0);
+    }
+    if (outcome.nextLevel) program.States.Change(gsStartLevel);
+    if (outcome.ended) program.EndOfGame(true);
+  }
+  // A level completed in this frame loads the next one in the same frame.
+  if (program.States.Current() == gsStartLevel) {
+    program.Game.LoadNextLevel();
+    program.States.Change(gsPlaying);
+  }
+  if (program.MenuMode) PulseDecorations(program, input.k);
+
+  screens.Options.FrameUpdate(input);
+  screens.Help.FrameUpdate();
+  screens.Main.FrameUpdate();
+  screens.RecordsPanel.FrameUpdate();
+  if (IsDialogState(program.States.Current())) screens.Dialog.FrameUpdate();
+
+  const std::uint8_t state = program.States.Current();
+  const bool gameOnScreen = state == gsPlaying || state == gsPaused || state == gsQuitConfirm;
+  if (gameOnScreen && !program.Game.GameOverPhase) PrintStatusLine(program, state == gsPaused);
+}
+
 void RunFrame(TProgram& program) {
   program.Input = SampleFrameInput(program);
   ++program.FramesRun;
   FollowSubmission(program);
   if (program.States.Current() == gsLeaving) {
     iExit();
+  } else if (ReplayOwnsFrame(program)) {
+    RunPlaybackFrame(program);
   } else if (!StepFadeIn(program)) {
+    if (program.Recording.Active()) program.Recording.Record(program);
     RunScreensAndGame(program);
+    program.Demo.Watch(program);
   }
   iRender();
 }

@@ -17,8 +17,10 @@ void StartTimingAndBody(TProgram& program) {
   iRenderingDisable();
   std::int64_t frequency = 1;
   sys::system().QueryPerformanceFrequency(frequency);
-  program.Timing.SecondsPerCount = 1.0L / static_cast<long double>(frequency);
-  sys::system().QueryPerformanceCounter(program.Timing.LastFrameStart);
+  program.Timing.CountsPerSecond = frequency > 0 ? frequency : 1;
+  std::int64_t now = 0;
+  sys::system().QueryPerformanceCounter(now);
+  program.Timing.StartFrame(now);
   const iHandle body = iBodySGCreate("data\\ball_.spg", 1);
   iBodyLocationSet(body, {0, 0, 0}, -1);
   iBodyAccelerationApply(body, {1000, 0, 0});
@@ -128,7 +130,7 @@ void Rebuild(TProgram& program) {
   ApplyFadeLight(200);
   iTextureMipLevelsSet(1);
   iMouseResolutionSet(800);
-  Randomize(program.FixedSeed);
+  program.ReseedAfterRestart();
 
   ShowLoadingPicture(media);
   CreateBackgroundAndMusic(media, program.Music);

@@ -86,6 +86,13 @@ constexpr TStateMove kMoves[] = {
     {gsSubmitting, gsSubmitFailed},
     {gsSubmitFailed, gsSubmitting},
     {gsSubmitFailed, gsRecords},
+    // A replayed game: the attract demo gives way to the main menu from wherever its game is; a
+    // replay viewed or checked ends on its last picture, which is left for good.
+    {gsPaused, gsMainMenu},
+    {gsPlaying, gsReplayEnd},
+    {gsPaused, gsReplayEnd},
+    {gsQuitConfirm, gsReplayEnd},
+    {gsReplayEnd, gsLeaving},
 };
 
 using Action = void (*)(TProgram&);
@@ -122,6 +129,13 @@ void AskToQuit(TProgram& program) {
   program.Music.SetGameVolume(0);
 }
 
+// The last picture of a replay: the question it was left under goes, and so does the music.
+void EndReplay(TProgram& program) {
+  program.Screens.Dialog.Hide();
+  program.HideCursorSprite();
+  program.Music.Stop();
+}
+
 void AskQuestion(TProgram& program) {
   program.Screens.Dialog.Show();
 }
@@ -133,10 +147,15 @@ void AskToReset(TProgram& program) {
 }
 
 constexpr ScreenActions kActions[] = {
-    {gsMainMenu, ShowMainMenu, nullptr},          {gsRecords, ShowMainMenu, nullptr},
-    {gsPlaying, FullGameMusic, nullptr},          {gsPaused, Pause, HidePause},
-    {gsQuitConfirm, AskToQuit, nullptr},          {gsExitConfirm, AskQuestion, nullptr},
-    {gsRecordsResetConfirm, AskToReset, nullptr}, {gsSubmitAsk, AskQuestion, nullptr},
+    {gsMainMenu, ShowMainMenu, nullptr},
+    {gsRecords, ShowMainMenu, nullptr},
+    {gsPlaying, FullGameMusic, nullptr},
+    {gsPaused, Pause, HidePause},
+    {gsQuitConfirm, AskToQuit, nullptr},
+    {gsExitConfirm, AskQuestion, nullptr},
+    {gsRecordsResetConfirm, AskToReset, nullptr},
+    {gsSubmitAsk, AskQuestion, nullptr},
+    {gsReplayEnd, EndReplay, nullptr},
 };
 
 const ScreenActions* ActionsOf(std::uint8_t state) {

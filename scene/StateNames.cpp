@@ -27,6 +27,7 @@ const std::map<std::string, int>& GameStateNames() {
       GLINT_STATE(gsSubmitting),
       GLINT_STATE(gsSubmitFailed),
       GLINT_STATE(gsLeaving),
+      GLINT_STATE(gsReplayEnd),
   };
   return names;
 }

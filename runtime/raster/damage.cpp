@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "runtime/fnv1a.h"
+#include "platform/fnv1a.h"
 #include "runtime/raster/rasteriser.h"
 
 namespace rt::raster {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "runtime/fnv1a.h"
+#include "platform/fnv1a.h"
 #include "runtime/sdl/mixer_library.h"
 
 namespace rt::sdl {

@@ -224,7 +224,7 @@ TEST_F(Online, ASentRecordLandsOnTheRecordsPanelAndABusyServerIsAskedAgain) {
   ASSERT_EQ(run.status, 0) << run.err;
 
   const std::vector<std::string> requests = server.Requests();
-  ASSERT_EQ(requests.size(), 3u);
+  ASSERT_EQ(requests.size(), 4u);
   for (const std::string& request : requests) {
     EXPECT_THAT(request, HasSubstr("\r\nUser-Agent: Glintbreaker/1.0\r\n"));
     EXPECT_THAT(request, HasSubstr("\r\nAccept: text/html, */*\r\n"));
@@ -243,6 +243,10 @@ TEST_F(Online, ASentRecordLandsOnTheRecordsPanelAndABusyServerIsAskedAgain) {
   EXPECT_EQ(record->ScoreText, "1160");
   EXPECT_EQ(record->Token, "T");
   EXPECT_EQ(record->AddText, kSecondName);
+  // The game's replay follows under the record's token.
+  EXPECT_TRUE(requests[3].starts_with("POST /cgi/version.pl?replay&prg=Glintbreaker&p=T HTTP/1.1"))
+      << requests[3];
+  EXPECT_THAT(requests[3], HasSubstr("\r\nContent-Type: application/octet-stream\r\n"));
 }
 
 TEST_F(Online, TheOnlineRecordsPageIsOnTheServerNamed) {

@@ -2,12 +2,15 @@
 // keys, pointer moves and clicks on every screen, most of them in play. After every frame the
 // state must make sense: no NaN or infinite value, every ball, capsule and enemy where its rules
 // let it be, the counters in range, GameState one of its values, and the memory flat. Five
-// simulated minutes by default; GLINT_SOAK_MINUTES asks for more (make soak: an hour).
+// simulated minutes by default; GLINT_SOAK_MINUTES asks for more (make soak: an hour). Every game
+// it played was recorded: each replay it left plays again, in a program of its own, to the
+// state its game ended in.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <random>
 #include <set>
@@ -236,6 +239,19 @@ TEST(Soak, AMonkeyPlaysForMinutesAndTheGameStaysSound) {
   EXPECT_LE(monkey.heapAtEnd, monkey.heapMaxFirstHalf + (4u << 20))
       << "at a quarter " << monkey.heapAtQuarter << ", first half at most "
       << monkey.heapMaxFirstHalf;
+
+  program.Replays.Flush();
+  int replays = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(user.file("replays"))) {
+    ++replays;
+    const testing_support::TempDir viewer;
+    const testing_support::GameRun check =
+        testing_support::RunGame({"--headless", "--replay", entry.path().string(), "--game-dir",
+                                  GLINT_GAME_DIR, "--user-dir", viewer.path()});
+    EXPECT_EQ(check.status, 0) << entry.path() << "\n" << check.out << check.err;
+  }
+  std::printf("soak: %d replays checked\n", replays);
+  EXPECT_GT(replays, 0) << "the monkey's games were recorded";
 }
 
 }  // namespace

@@ -40,9 +40,22 @@ class FakeClient final : public THttpClient {
   FakeClient(TRequests& seen, std::vector<std::optional<std::string>> answers, bool hold = false)
       : seen_(seen), answers_(std::move(answers)), hold_(hold) {}
 
-  std::optional<std::string> Get(const std::string& address) override {
+  std::optional<std::string> Get(const std::string& address) override { return Answer(address); }
+
+  std::optional<std::string> Post(const std::string& address, const std::string& body) override {
+    return Answer("POST " + address + " " + body);
+  }
+
+  void Cancel() override {
+    const std::lock_guard<std::mutex> guard(seen_.lock);
+    seen_.cancelled = true;
+    seen_.changed.notify_all();
+  }
+
+ private:
+  std::optional<std::string> Answer(const std::string& request) {
     std::unique_lock<std::mutex> guard(seen_.lock);
-    seen_.addresses.push_back(address);
+    seen_.addresses.push_back(request);
 #ifdef _WIN32
     seen_.lowest.push_back(GetThreadPriority(GetCurrentThread()) == THREAD_PRIORITY_LOWEST);
 #else
@@ -54,19 +67,12 @@ class FakeClient final : public THttpClient {
     return answers_[seen_.addresses.size() - 1];
   }
 
-  void Cancel() override {
-    const std::lock_guard<std::mutex> guard(seen_.lock);
-    seen_.cancelled = true;
-    seen_.changed.notify_all();
-  }
-
- private:
   TRequests& seen_;
   std::vector<std::optional<std::string>> answers_;
   bool hold_;
 };
 
-const TSubmission kSubmission{"http://scores.test:99", "\x89\xB6", "\x81", 1160};
+const TSubmission kSubmission{"http://scores.test:99", "\x89\xB6", "\x81", 1160, {}};
 
 TSubmitOutcome OutcomeOf(ConnThrd& thread) {
   for (auto waited = 0ms; waited < 10s; waited += 1ms) {
@@ -89,15 +95,39 @@ TEST(ConnThread, TheVersionAnswerDecidesWhetherTheRecordGoesOut) {
     std::vector<std::optional<std::string>> answers;
     TSubmitOutcome outcome;
     std::vector<std::string> addresses;
+    std::string replay;  // the record's replay, if any
   } cases[] = {
-      {"a token", {"OK|1|2|3|T|", "thanks"}, TSubmitOutcome::Sent, {version, submission("T")}},
-      {"no token", {"OK|1|2", "thanks"}, TSubmitOutcome::Sent, {version, submission("")}},
+      {"a token", {"OK|1|2|3|T|", "thanks"}, TSubmitOutcome::Sent, {version, submission("T")}, ""},
+      {"no token", {"OK|1|2", "thanks"}, TSubmitOutcome::Sent, {version, submission("")}, "R"},
       {"a failed submission is not the player's concern",
        {"OK|1|2|3|T|"},
        TSubmitOutcome::Sent,
-       {version, submission("T")}},
-      {"no OK", {"<html>busy</html>"}, TSubmitOutcome::Failed, {version}},
-      {"no answer", {std::nullopt}, TSubmitOutcome::Failed, {version}},
+       {version, submission("T")},
+       ""},
+      {"no OK", {"<html>busy</html>"}, TSubmitOutcome::Failed, {version}, "R"},
+      {"no answer", {std::nullopt}, TSubmitOutcome::Failed, {version}, ""},
+      {"the replay follows the record, tied to it by the token",
+       {"OK|1|2|3|0f3A|", "thanks", "OK"},
+       TSubmitOutcome::Sent,
+       {version, submission("0f3A"),
+        "POST http://scores.test:99/cgi/version.pl?replay&prg=Glintbreaker&p=0f3A GLRP\x01"},
+       "GLRP\x01"},
+      {"a refused replay is not the player's concern either",
+       {"OK|1|2|3|T|", "thanks"},
+       TSubmitOutcome::Sent,
+       {version, submission("T"),
+        "POST http://scores.test:99/cgi/version.pl?replay&prg=Glintbreaker&p=T R"},
+       "R"},
+      {"no replay without a token that stays one in an address",
+       {"OK|1|2|3|T&x=1|", "thanks"},
+       TSubmitOutcome::Sent,
+       {version, submission("T&x=1")},
+       "R"},
+      {"no replay when the version check failed",
+       {std::nullopt},
+       TSubmitOutcome::Failed,
+       {version},
+       "R"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -105,7 +135,9 @@ TEST(ConnThread, TheVersionAnswerDecidesWhetherTheRecordGoesOut) {
     {
       ConnThrd thread;
       EXPECT_EQ(thread.TakeOutcome(), TSubmitOutcome::None);
-      thread.Start(std::make_unique<FakeClient>(seen, c.answers), kSubmission);
+      TSubmission submission = kSubmission;
+      submission.Replay.assign(c.replay.begin(), c.replay.end());
+      thread.Start(std::make_unique<FakeClient>(seen, c.answers), submission);
       EXPECT_EQ(OutcomeOf(thread), c.outcome);
       // Handed over once.
       EXPECT_EQ(thread.TakeOutcome(), TSubmitOutcome::None);

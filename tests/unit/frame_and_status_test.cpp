@@ -15,10 +15,11 @@ namespace {
 // Frames whose starts lie the given milliseconds apart on a counter of microseconds.
 class FrameFactorTest : public ::testing::Test {
  protected:
-  long double Frame(double ms) {
+  std::int64_t Step(double ms) {
     now_ += static_cast<std::int64_t>(ms * 1000);
     return timing_.StartFrame(now_);
   }
+  long double Frame(double ms) { return FrameFactor(Step(ms)); }
   TFrameTiming timing_;  // a million counts a second
   std::int64_t now_ = 5'000'000;
 };
@@ -27,7 +28,18 @@ TEST_F(FrameFactorTest, AFrameOf13MsIsOneAndASlowFrameMovesFurther) {
   Frame(13);
   EXPECT_NEAR(static_cast<double>(Frame(13)), 1.0, 1e-9);
   EXPECT_NEAR(static_cast<double>(Frame(26)), 2.0, 1e-9);
-  EXPECT_NEAR(static_cast<double>(Frame(6.5)), 0.5, 1e-9);
+  EXPECT_NEAR(static_cast<double>(Frame(39)), 3.0, 1e-9);
+}
+
+TEST_F(FrameFactorTest, AFramesTimeIsReadInWholeMillisecondsWithNothingLost) {
+  Step(0.25);  // 5000.25 ms
+  // 5006.75, 5013.25, 5019.75, 5026.25: each start falls to its whole millisecond, so the steps
+  // take turns and add up to the time that passed.
+  EXPECT_EQ(Step(6.5), 6);
+  EXPECT_EQ(Step(6.5), 7);
+  EXPECT_EQ(Step(6.5), 6);
+  EXPECT_EQ(Step(6.5), 7);
+  EXPECT_EQ(Step(0.5), 0) << "within one millisecond";
 }
 
 TEST_F(FrameFactorTest, AStallOfMoreThanASecondOrNoTimeAtAllGivesZero) {

@@ -87,12 +87,13 @@ TEST(ScriptParser, AStateThatIsNeitherANumberNorANameIsAnError) {
 
 TEST(StateNames, EveryScreenFromPlayingToLeaving) {
   const auto& names = GameStateNames();
-  EXPECT_EQ(names.size(), 19u);
+  EXPECT_EQ(names.size(), 20u);
   EXPECT_EQ(names.at("gsPlaying"), 3);
   EXPECT_EQ(names.at("gsMainMenu"), 4);
   EXPECT_EQ(names.at("gsPaused"), 13);
   EXPECT_EQ(names.at("gsStartLevel"), 16);
   EXPECT_EQ(names.at("gsLeaving"), 27);
+  EXPECT_EQ(names.at("gsReplayEnd"), 28);
 }
 
 }  // namespace
