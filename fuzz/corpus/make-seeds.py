@@ -184,6 +184,9 @@ write("fuzz_script", "failing-expect.txt", "frames 1\nexpect frame > 100\n")
 write("fuzz_script", "numbers.txt", "key 0x1F 2.55e2\nframes 1e1\nuntil frame != 7 1e3\nperiod 0.5\n")
 write("fuzz_script", "bad-line.txt", "frames 1\nuntil gsPlayng\n")
 
+# fuzz_replay_file's seeds are replays the game itself recorded (copied from replays/ of a user
+# folder): their frames can only come from the game's frame encoder.
+
 # ---- the score server --------------------------------------------------------------------------
 
 def shift(text):
