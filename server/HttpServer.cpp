@@ -190,6 +190,15 @@ void HttpServer::Read(std::uint64_t id, Connection& connection) {
     const ssize_t got = recv(connection.fd, buffer.data(), buffer.size(), 0);
     if (got > 0) {
       state = connection.framer.Add(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
+      // A large body is gathered only while few others are: their memory stays bounded.
+      if (connection.framer.LargeBody() && !connection.uploading) {
+        if (uploads_ >= limits_.uploads) {
+          Refused(connection.peer, 503, "too many uploads at once");
+          return Respond(id, connection, PlainAnswer(503, "too many uploads at once"));
+        }
+        connection.uploading = true;
+        ++uploads_;
+      }
     } else if (got < 0 && errno == EINTR) {
       continue;
     } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
@@ -288,6 +297,7 @@ void HttpServer::Sweep(Clock::time_point now) {
 void HttpServer::Close(std::uint64_t id) {
   const auto found = connections_.find(id);
   if (found == connections_.end()) return;
+  if (found->second.uploading) --uploads_;
   shutdown(found->second.fd, SHUT_RDWR);
   close(found->second.fd);  // also leaves epoll
   connections_.erase(found);

@@ -28,7 +28,8 @@ struct ServerLimits {
   std::chrono::milliseconds headDeadline{2000};  // from accepting to the end of the headers
   std::chrono::milliseconds deadline{10000};     // from accepting to the end of the answer
   FrameLimits frame;
-  int backlog = 1024;  // connections the system holds before they are accepted
+  std::size_t uploads = 32;  // connections gathering a replay's body (FrameLimits) at once
+  int backlog = 1024;        // connections the system holds before they are accepted
 };
 
 class HttpServer {
@@ -60,7 +61,8 @@ class HttpServer {
     Clock::time_point accepted;
     RequestFramer framer;
     Phase phase = Phase::Reading;
-    bool watched = false;  // registered with epoll
+    bool watched = false;    // registered with epoll
+    bool uploading = false;  // counted among the uploads
     std::string answer;
     std::size_t sent = 0;
   };
@@ -85,6 +87,7 @@ class HttpServer {
   std::atomic<bool> stopping_ = false;
   std::uint64_t nextId_;
   std::unordered_map<std::uint64_t, Connection> connections_;
+  std::size_t uploads_ = 0;  // connections gathering a large body
   ConnectionSlots slots_;
   std::mutex finishedMutex_;
   std::vector<std::pair<std::uint64_t, std::string>> finished_;  // answers from the workers

@@ -20,6 +20,8 @@ constexpr const char* kStyle =
     "tbody tr:nth-child(odd){background:#121a40}"
     ".num{text-align:right;font-variant-numeric:tabular-nums}"
     "nav{margin-top:1.5rem}"
+    ".filter{margin:0 0 1rem}.filter b{color:#ffd166}"
+    ".ok{color:#5fe08a;font-weight:bold;margin-left:.4rem}"
     "a{color:#7fd3ff}"
     // A phone: each record on two lines (rank; name over second name; score over date), so
     // that ten wide letters in both names and a seven-digit score fit 390 pixels.
@@ -81,22 +83,39 @@ std::string HtmlEscape(std::string_view text) {
   return out;
 }
 
-std::string RecordsPage(const std::vector<StoredScore>& best) {
+std::string RecordsPage(const std::vector<StoredScore>& best, bool verifiedOnly) {
+  const std::string table =
+      std::string(kScriptPath) + "?prg=" + std::string(kProgramName) + "&amp;show&amp;type=0";
+  const std::string all =
+      verifiedOnly ? "<a href=\"" + table + "\">All records</a>" : "<b>All records</b>";
+  const std::string verified = verifiedOnly
+                                   ? "<b>Verified only</b>"
+                                   : "<a href=\"" + table + "&amp;verified=1\">Verified only</a>";
   std::string rows;
   int rank = 0;
   for (const auto& entry : best) {
+    const std::string mark = entry.replay == ReplayState::Verified
+                                 ? "<span class=\"ok\" title=\"verified: its replay plays to "
+                                   "this score\">&#10003;</span>"
+                                 : "";
     rows += "<tr>" + Cell(std::to_string(++rank), "num") +
-            Cell(HtmlEscape(ScreenTextToUtf8(entry.name))) +
+            Cell(HtmlEscape(ScreenTextToUtf8(entry.name)) + mark) +
             Cell(HtmlEscape(ScreenTextToUtf8(entry.add))) +
             Cell(std::to_string(entry.score), "num") + Cell(UtcTime(entry.time, "%Y-%m-%d")) +
             "</tr>\n";
   }
-  if (best.empty()) rows = "<tr><td colspan=\"5\">No scores yet: be the first.</td></tr>\n";
+  if (best.empty()) {
+    rows = verifiedOnly ? "<tr><td colspan=\"5\">No verified scores yet.</td></tr>\n"
+                        : "<tr><td colspan=\"5\">No scores yet: be the first.</td></tr>\n";
+  }
   return Page("Glintbreaker: online records",
               "<h1>Glintbreaker</h1>\n<h2>Online records: the best scores of all players</h2>\n"
-              "<div class=\"scroll\"><table>\n<thead><tr>"
-              "<th class=\"num\">#</th><th>Name</th><th>Second name</th>"
-              "<th class=\"num\">Score</th><th>Date</th></tr></thead>\n<tbody>\n" +
+              "<p class=\"filter\">" +
+                  all + " · " + verified +
+                  " <span class=\"ok\">&#10003;</span> the game's replay plays to the score</p>\n"
+                  "<div class=\"scroll\"><table>\n<thead><tr>"
+                  "<th class=\"num\">#</th><th>Name</th><th>Second name</th>"
+                  "<th class=\"num\">Score</th><th>Date</th></tr></thead>\n<tbody>\n" +
                   rows + "</tbody>\n</table></div>\n");
 }
 

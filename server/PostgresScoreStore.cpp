@@ -25,6 +25,13 @@ constexpr const char* kSchema =
     "CREATE INDEX IF NOT EXISTS tokens_issued ON tokens (issued);"
     "CREATE TABLE IF NOT EXISTS budgets (client TEXT PRIMARY KEY, full_at BIGINT NOT NULL);"
     "CREATE INDEX IF NOT EXISTS budgets_full_at ON budgets (full_at);"
+    // A record's token and the replay sent under it; removing the record removes them.
+    "CREATE TABLE IF NOT EXISTS replays ("
+    "  score_id BIGINT PRIMARY KEY REFERENCES scores (id) ON DELETE CASCADE,"
+    "  token TEXT UNIQUE NOT NULL,"
+    "  state INTEGER NOT NULL DEFAULT 0,"
+    "  bytes BYTEA,"
+    "  detail TEXT NOT NULL DEFAULT '');"
     "COMMIT;";
 
 // A client's row holds when its budget is whole again; one with no row has its whole budget. The
@@ -36,12 +43,24 @@ constexpr const char* kIssue =
     "  WHERE GREATEST(budgets.full_at, $2) - $2 <= $4::bigint"
     "  RETURNING 1) "
     "INSERT INTO tokens (token, issued) SELECT $5::text, $2 FROM spent RETURNING token";
-// The token is spent by the statement that stores the record: if storing fails, it stays.
+// The token is spent by the statement that stores the record: if storing fails, it stays. The
+// record keeps it, for the replay that follows.
 constexpr const char* kRedeem =
     "WITH spent AS ("
-    "  DELETE FROM tokens WHERE token = $1::text AND issued > $2::bigint RETURNING 1) "
-    "INSERT INTO scores (name, add_name, score, submitted, address) "
-    "SELECT $3::bytea, $4::bytea, $5::integer, $6::bigint, $7::text FROM spent RETURNING id";
+    "  DELETE FROM tokens WHERE token = $1::text AND issued > $2::bigint RETURNING 1), "
+    "stored AS ("
+    "  INSERT INTO scores (name, add_name, score, submitted, address) "
+    "  SELECT $3::bytea, $4::bytea, $5::integer, $6::bigint, $7::text FROM spent RETURNING id) "
+    "INSERT INTO replays (score_id, token) SELECT id, $1::text FROM stored RETURNING score_id";
+// $1 bytes, $2 token, $3 address, $4 the earliest submission time it may belong to.
+constexpr const char* kAttach =
+    "UPDATE replays r SET state = 1, bytes = $1::bytea FROM scores s "
+    "WHERE r.token = $2::text AND r.state = 0 AND s.id = r.score_id AND s.address = $3::text "
+    "AND s.submitted >= $4::bigint RETURNING r.score_id, s.score";
+constexpr const char* kSetState =
+    "UPDATE replays SET state = $1::integer, detail = $2::text WHERE score_id = $3::bigint";
+constexpr const char* kReplayOf =
+    "SELECT state, bytes, detail FROM replays WHERE score_id = $1::bigint";
 // Clearing away skips rows that others hold, so servers clearing at once never wait on each other.
 constexpr const char* kPurgeTokens =
     "DELETE FROM tokens WHERE token IN (SELECT token FROM tokens WHERE issued <= $1::bigint "
@@ -50,8 +69,9 @@ constexpr const char* kPurgeBudgets =
     "DELETE FROM budgets WHERE client IN (SELECT client FROM budgets WHERE full_at <= $1::bigint "
     "LIMIT 10000 FOR UPDATE SKIP LOCKED)";
 constexpr const char* kBest =
-    "SELECT id, name, add_name, score, submitted, address FROM scores "
-    "ORDER BY score DESC, id LIMIT $1::bigint";
+    "SELECT s.id, s.name, s.add_name, s.score, s.submitted, s.address, coalesce(r.state, 0) "
+    "FROM scores s LEFT JOIN replays r ON r.score_id = s.id "
+    "WHERE NOT $2::boolean OR r.state = 2 ORDER BY s.score DESC, s.id LIMIT $1::bigint";
 constexpr const char* kRemove = "DELETE FROM scores WHERE id = $1::bigint";
 constexpr const char* kRemoveFrom = "DELETE FROM scores WHERE address = $1::text";
 
@@ -102,6 +122,9 @@ PostgresScoreStore::PostgresScoreStore(const std::string& uri, const StoreOption
              {"redeem", kRedeem},
              {"purge_tokens", kPurgeTokens},
              {"purge_budgets", kPurgeBudgets},
+             {"attach", kAttach},
+             {"set_state", kSetState},
+             {"replay_of", kReplayOf},
              {"best", kBest},
              {"remove", kRemove},
              {"remove_from", kRemoveFrom}}) {}
@@ -128,13 +151,36 @@ bool PostgresScoreStore::AddWithToken(const std::string& token, const StoredScor
   return PQntuples(stored.get()) == 1;
 }
 
-std::vector<StoredScore> PostgresScoreStore::Best(int limit) {
-  const PgResult best = pool_.Run("best", {Int64(limit)});
+std::optional<std::pair<std::int64_t, std::int32_t>> PostgresScoreStore::AttachReplay(
+    const std::string& token, const std::string& address, const std::string& replay,
+    std::int64_t nowMs) {
+  const PgResult attached = pool_.Run(
+      "attach", {replay, token, address, Int64((nowMs - options_.lifetime.count()) / 1000)});
+  if (PQntuples(attached.get()) != 1) return std::nullopt;
+  return std::pair{GetInt64(attached.get(), 0, 0), GetInt32(attached.get(), 0, 1)};
+}
+
+void PostgresScoreStore::SetReplayState(std::int64_t id, ReplayState state,
+                                        const std::string& detail) {
+  pool_.Run("set_state", {Int32(static_cast<std::int32_t>(state)), detail, Int64(id)});
+}
+
+StoredReplay PostgresScoreStore::ReplayOf(std::int64_t id) {
+  const PgResult found = pool_.Run("replay_of", {Int64(id)});
+  if (PQntuples(found.get()) != 1) return {};
+  const PGresult* result = found.get();
+  return {static_cast<ReplayState>(GetInt32(result, 0, 0)), Bytes(result, 0, 1),
+          Bytes(result, 0, 2)};
+}
+
+std::vector<StoredScore> PostgresScoreStore::Best(int limit, bool verifiedOnly) {
+  const PgResult best = pool_.Run("best", {Int64(limit), std::string(1, verifiedOnly ? 1 : 0)});
   std::vector<StoredScore> scores;
   for (int row = 0; row < PQntuples(best.get()); ++row) {
     const PGresult* result = best.get();
     scores.push_back({GetInt64(result, row, 0), Bytes(result, row, 1), Bytes(result, row, 2),
-                      GetInt32(result, row, 3), GetInt64(result, row, 4), Bytes(result, row, 5)});
+                      GetInt32(result, row, 3), GetInt64(result, row, 4), Bytes(result, row, 5),
+                      static_cast<ReplayState>(GetInt32(result, row, 6))});
   }
   return scores;
 }

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <vector>
 
+#include "online/ScoreRecord.h"
+
 namespace {
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -35,11 +37,11 @@ std::vector<std::string_view> Lines(std::string_view head) {
 
 }  // namespace
 
-RequestFramer::RequestFramer(FrameLimits limits) : limits_(limits) {}
+RequestFramer::RequestFramer(FrameLimits limits) : limits_(limits), limit_(limits.requestBytes) {}
 
 RequestFramer::State RequestFramer::Add(std::string_view bytes) {
   if (state_ != State::Incomplete) return state_;
-  received_.append(bytes.substr(0, limits_.requestBytes + 1 - received_.size()));
+  received_.append(bytes.substr(0, limit_ + 1 - received_.size()));
   while (headEnd_ == 0) {
     const std::size_t end = received_.find('\n', scanned_);
     if (end == std::string::npos) {
@@ -74,6 +76,9 @@ void RequestFramer::ReadHead() {
       Lines(std::string_view(received_).substr(0, headEnd_));
   if (lines.empty() || lines.front().empty()) return Refuse(400, "no request line");
   request_.append(lines.front()).append("\r\n");
+  if (lines.front().starts_with("POST " + std::string(kScriptPath) + "?")) {
+    limit_ = headEnd_ + limits_.replayBytes;
+  }
   bool lengthGiven = false;
   for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
     const std::string_view line = lines[i];
@@ -92,9 +97,8 @@ void RequestFramer::ReadHead() {
       std::size_t length = 0;
       const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), length);
       if (error == std::errc::result_out_of_range ||
-          (error == std::errc() && length > limits_.requestBytes - headEnd_)) {
-        return Refuse(
-            413, "the request is longer than " + std::to_string(limits_.requestBytes) + " bytes");
+          (error == std::errc() && length > limit_ - headEnd_)) {
+        return Refuse(413, "the request is longer than " + std::to_string(limit_) + " bytes");
       }
       if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
           (lengthGiven && length != bodyBytes_)) {

@@ -10,6 +10,8 @@
 struct FrameLimits {
   std::size_t requestBytes = 16384;  // request line, headers and body together
   std::size_t lineBytes = 8192;      // the request line
+  // The body of a POST to the game's script (a record's replay); its head keeps the bound above.
+  std::size_t replayBytes = 262144;
 };
 
 class RequestFramer {
@@ -24,6 +26,8 @@ class RequestFramer {
   State state() const { return state_; }
   // The request line and every header have come.
   bool HeadComplete() const { return headEnd_ != 0; }
+  // Once the head has come: its body may be longer than an ordinary request (a replay).
+  bool LargeBody() const { return limit_ > limits_.requestBytes; }
   // Complete: the request as a worker sees it. Range and If-Range headers are left out, so every
   // answer is whole and no request can ask for one part many times over.
   const std::string& request() const { return request_; }
@@ -45,6 +49,7 @@ class RequestFramer {
   std::size_t lineStart_ = 0;  // where the line being received starts
   std::size_t headEnd_ = 0;    // just past the blank line that ends the head; 0 until then
   std::size_t bodyBytes_ = 0;
+  std::size_t limit_;  // the bytes the whole request may take
   std::string request_;
   std::string forwardedAddress_;
   int status_ = 0;

@@ -3,8 +3,10 @@
 #include <ctime>
 #include <iostream>
 #include <optional>
+#include <span>
 
 #include "online/ScoreRecord.h"
+#include "replay/ReplayFile.h"
 #include "server/AddressKey.h"
 #include "server/Pages.h"
 #include "server/Submission.h"
@@ -28,7 +30,8 @@ std::int64_t NowMs() {
 
 }  // namespace
 
-ScoreService::ScoreService(ScoreStore& store, RefusalLog& log) : store_(store), log_(log) {}
+ScoreService::ScoreService(ScoreStore& store, RefusalLog& log, ReplayVerifier* verifier)
+    : store_(store), log_(log), verifier_(verifier) {}
 
 void ScoreService::Register(httplib::Server& server) {
   server.set_default_headers({
@@ -41,10 +44,10 @@ void ScoreService::Register(httplib::Server& server) {
   });
   server.Get(std::string(kScriptPath),
              [this](const auto& request, auto& response) { Script(request, response); });
+  server.Post(std::string(kScriptPath),
+              [this](const auto& request, auto& response) { Replay(request, response); });
   // The bare address, as a person types it, shows the records too.
-  server.Get("/", [this](const auto&, auto& response) {
-    response.set_content(RecordsPage(store_.Best(kRecordsShown)), kHtml);
-  });
+  server.Get("/", [this](const auto& request, auto& response) { Records(request, response); });
   server.Get("/moregames",
              [](const auto&, auto& response) { response.set_content(MoreGamesPage(), kHtml); });
   server.Get("/subscribe",
@@ -116,9 +119,39 @@ void ScoreService::Submit(const httplib::Request& request, httplib::Response& re
   response.set_content("OK\n", kText);
 }
 
+// A record's replay, sent after it under the record's token from the same address: kept with
+// the record and queued to be played. Each record takes one replay, so a client sends no more
+// replays than its budget let it send records.
+void ScoreService::Replay(const httplib::Request& request, httplib::Response& response) {
+  if (Single(request, "prg") != kProgramName || !request.has_param("replay")) {
+    return Refuse(request, response, 400, "unknown request");
+  }
+  const std::optional<std::string> token = Single(request, "p");
+  if (!token) return Refuse(request, response, 400, "no token");
+  std::string reason;
+  const std::span<const std::uint8_t> bytes(
+      reinterpret_cast<const std::uint8_t*>(request.body.data()), request.body.size());
+  if (!DecodeReplay(bytes, reason)) return Refuse(request, response, 400, "the replay " + reason);
+  if (verifier_ == nullptr) return Refuse(request, response, 503, "replays are not checked here");
+  const std::string client = AddressKey(request.remote_addr);
+  if (!verifier_->HasRoom(client)) {
+    return Refuse(request, response, 503, "too many replays waiting to be checked");
+  }
+  const auto record = store_.AttachReplay(*token, request.remote_addr, request.body, NowMs());
+  if (!record) return Refuse(request, response, 403, "no record of this token waits for a replay");
+  if (!verifier_->Offer(client, record->first, record->second, request.body)) {
+    std::cerr << "glintbreaker-server: record " + std::to_string(record->first) +
+                     " keeps its replay unchecked: the queue filled meanwhile\n";
+  }
+  response.set_content("OK\n", kText);
+}
+
 void ScoreService::Records(const httplib::Request& request, httplib::Response& response) {
-  if (Single(request, "type") != "0") return Refuse(request, response, 404, "no such table");
-  response.set_content(RecordsPage(store_.Best(kRecordsShown)), kHtml);
+  if (request.path == kScriptPath && Single(request, "type") != "0") {
+    return Refuse(request, response, 404, "no such table");
+  }
+  const bool verifiedOnly = Single(request, "verified") == "1";
+  response.set_content(RecordsPage(store_.Best(kRecordsShown, verifiedOnly), verifiedOnly), kHtml);
 }
 
 void ScoreService::Refuse(const httplib::Request& request, httplib::Response& response, int status,

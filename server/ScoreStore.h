@@ -8,7 +8,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+// What is known of a record's game, from the replay sent after it.
+enum class ReplayState : std::int32_t {
+  None = 0,      // no replay came (yet)
+  Pending = 1,   // its replay waits to be played
+  Verified = 2,  // its replay played to this score
+  Flagged = 3,   // its replay did not: kept for the operator
+};
 
 struct StoredScore {
   std::int64_t id = 0;  // given by the store
@@ -17,6 +26,14 @@ struct StoredScore {
   std::int32_t score = 0;
   std::int64_t time = 0;  // Unix seconds of the submission
   std::string address;    // the player's address
+  ReplayState replay = ReplayState::None;
+};
+
+// A record's replay as kept for the operator.
+struct StoredReplay {
+  ReplayState state = ReplayState::None;
+  std::string bytes;   // the replay file
+  std::string detail;  // how its check went
 };
 
 struct StoreOptions {
@@ -43,8 +60,19 @@ class ScoreStore {
   // the record cannot be written, and the token is then still good.
   virtual bool AddWithToken(const std::string& token, const StoredScore& score,
                             std::int64_t nowMs) = 0;
-  // The `limit` best scores, highest first; equal scores in the order they came.
-  virtual std::vector<StoredScore> Best(int limit) = 0;
+  // Keeps `replay` for the record that `token` stored, as Pending, when that record was sent from
+  // `address` at most a token's lifetime before `nowMs` and has no replay yet; its id and score.
+  // Nothing otherwise. Throws std::runtime_error when the database fails.
+  virtual std::optional<std::pair<std::int64_t, std::int32_t>> AttachReplay(
+      const std::string& token, const std::string& address, const std::string& replay,
+      std::int64_t nowMs) = 0;
+  // The check of record `id`'s replay ended.
+  virtual void SetReplayState(std::int64_t id, ReplayState state, const std::string& detail) = 0;
+  virtual StoredReplay ReplayOf(std::int64_t id) = 0;
+  // The `limit` best scores, highest first; equal scores in the order they came; only the
+  // verified ones with `verifiedOnly`.
+  virtual std::vector<StoredScore> Best(int limit, bool verifiedOnly) = 0;
+  std::vector<StoredScore> Best(int limit) { return Best(limit, false); }
   // Removes the record `id`, or every record sent from `address`; how many went.
   virtual std::int64_t Remove(std::int64_t id) = 0;
   virtual std::int64_t RemoveFrom(const std::string& address) = 0;

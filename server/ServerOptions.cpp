@@ -52,16 +52,17 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
   ServerOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    const bool command = option == "--list" || option == "--remove";
+    const bool command = option == "--list" || option == "--remove" || option == "--replay";
     if (command && options.command != ServerOptions::Command::Serve) {
-      error = "one command at a time: --list or --remove";
+      error = "one command at a time: --list, --remove or --replay";
       return std::nullopt;
     }
     if (option == "--list") {
       options.command = ServerOptions::Command::List;
       continue;
     }
-    if (!command && option != "--listen" && option != "--db" && option != "--proxy") {
+    if (!command && option != "--listen" && option != "--db" && option != "--proxy" &&
+        option != "--game") {
       error = "unknown option " + option;
       return std::nullopt;
     }
@@ -73,6 +74,11 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
     bool good = true;
     if (option == "--db") {
       options.database = value;
+    } else if (option == "--game") {
+      options.gameDir = value;
+    } else if (option == "--replay") {
+      good = ParseRemove(value, options) && options.command == ServerOptions::Command::RemoveId;
+      options.command = ServerOptions::Command::Replay;
     } else if (option == "--proxy") {
       good = IsIpAddress(value);
       if (good) options.proxies.push_back(value);
@@ -83,9 +89,10 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
     }
     if (!good) {
       error = option +
-              (option == "--listen"  ? " needs HOST:PORT, not "
-               : option == "--proxy" ? " needs an IP address, not "
-                                     : " needs a record's id or an IP address, not ") +
+              (option == "--listen"   ? " needs HOST:PORT, not "
+               : option == "--proxy"  ? " needs an IP address, not "
+               : option == "--replay" ? " needs a record's id, not "
+                                      : " needs a record's id or an IP address, not ") +
               value;
       return std::nullopt;
     }

@@ -9,6 +9,7 @@ namespace {
 constexpr const char* kSchema =
     "PRAGMA journal_mode=WAL;"
     "PRAGMA synchronous=NORMAL;"
+    "PRAGMA foreign_keys=ON;"
     "CREATE TABLE IF NOT EXISTS scores ("
     "  id INTEGER PRIMARY KEY,"
     "  name BLOB NOT NULL,"
@@ -21,7 +22,14 @@ constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS tokens (token TEXT PRIMARY KEY, issued INTEGER NOT NULL);"
     "CREATE INDEX IF NOT EXISTS tokens_issued ON tokens (issued);"
     "CREATE TABLE IF NOT EXISTS budgets (client TEXT PRIMARY KEY, full_at INTEGER NOT NULL);"
-    "CREATE INDEX IF NOT EXISTS budgets_full_at ON budgets (full_at);";
+    "CREATE INDEX IF NOT EXISTS budgets_full_at ON budgets (full_at);"
+    // A record's token and the replay sent under it; removing the record removes them.
+    "CREATE TABLE IF NOT EXISTS replays ("
+    "  score_id INTEGER PRIMARY KEY REFERENCES scores (id) ON DELETE CASCADE,"
+    "  token TEXT UNIQUE NOT NULL,"
+    "  state INTEGER NOT NULL DEFAULT 0,"
+    "  bytes BLOB,"
+    "  detail TEXT NOT NULL DEFAULT '');";
 
 enum Query : std::size_t {
   kBegin,
@@ -33,6 +41,10 @@ enum Query : std::size_t {
   kPurgeBudgets,
   kRedeem,
   kInsert,
+  kTieToken,
+  kAttach,
+  kSetState,
+  kReplayOf,
   kBest,
   kRemove,
   kRemoveFrom,
@@ -54,8 +66,16 @@ constexpr const char* kSql[] = {
     "DELETE FROM budgets WHERE full_at <= ?",
     "DELETE FROM tokens WHERE token = ? AND issued > ?",
     "INSERT INTO scores (name, add_name, score, submitted, address) VALUES (?, ?, ?, ?, ?)",
-    ("SELECT id, name, add_name, score, submitted, address FROM scores "
-     "ORDER BY score DESC, id LIMIT ?"),
+    "INSERT INTO replays (score_id, token) VALUES (last_insert_rowid(), ?)",
+    // ?1 bytes, ?2 token, ?3 address, ?4 the earliest submission time it may belong to.
+    ("UPDATE replays SET state = 1, bytes = ?1 WHERE token = ?2 AND state = 0 AND score_id IN "
+     "(SELECT id FROM scores WHERE address = ?3 AND submitted >= ?4) "
+     "RETURNING score_id, (SELECT score FROM scores WHERE id = score_id)"),
+    "UPDATE replays SET state = ?, detail = ? WHERE score_id = ?",
+    "SELECT state, bytes, detail FROM replays WHERE score_id = ?",
+    ("SELECT s.id, s.name, s.add_name, s.score, s.submitted, s.address, "
+     "coalesce(r.state, 0) FROM scores s LEFT JOIN replays r ON r.score_id = s.id "
+     "WHERE ?2 = 0 OR r.state = 2 ORDER BY s.score DESC, s.id LIMIT ?1"),
     "DELETE FROM scores WHERE id = ?",
     "DELETE FROM scores WHERE address = ?",
 };
@@ -191,20 +211,64 @@ bool SqliteScoreStore::AddWithToken(const std::string& token, const StoredScore&
   Bind(insert, 4, score.time);
   Bind(insert, 5, score.address);
   Run(kInsert);
+  Bind(statements_[kTieToken], 1, token);
+  Run(kTieToken);
   transaction.Commit();
   return true;
 }
 
-std::vector<StoredScore> SqliteScoreStore::Best(int limit) {
+std::optional<std::pair<std::int64_t, std::int32_t>> SqliteScoreStore::AttachReplay(
+    const std::string& token, const std::string& address, const std::string& replay,
+    std::int64_t nowMs) {
+  const std::lock_guard lock(mutex_);
+  sqlite3_stmt* attach = statements_[kAttach];
+  const StatementUse use(attach);
+  BindBytes(attach, 1, replay);
+  Bind(attach, 2, token);
+  Bind(attach, 3, address);
+  Bind(attach, 4, (nowMs - options_.lifetime.count()) / 1000);
+  std::optional<std::pair<std::int64_t, std::int32_t>> record;
+  if (sqlite3_step(attach) == SQLITE_ROW) {
+    record.emplace(sqlite3_column_int64(attach, 0), sqlite3_column_int(attach, 1));
+  }
+  if (sqlite3_step(attach) != SQLITE_DONE) Fail("cannot keep the replay");
+  return record;
+}
+
+void SqliteScoreStore::SetReplayState(std::int64_t id, ReplayState state,
+                                      const std::string& detail) {
+  const std::lock_guard lock(mutex_);
+  Bind(statements_[kSetState], 1, std::int64_t{static_cast<std::int32_t>(state)});
+  Bind(statements_[kSetState], 2, detail);
+  Bind(statements_[kSetState], 3, id);
+  Run(kSetState);
+}
+
+StoredReplay SqliteScoreStore::ReplayOf(std::int64_t id) {
+  const std::lock_guard lock(mutex_);
+  sqlite3_stmt* query = statements_[kReplayOf];
+  const StatementUse use(query);
+  Bind(query, 1, id);
+  StoredReplay replay;
+  if (sqlite3_step(query) == SQLITE_ROW) {
+    replay = {static_cast<ReplayState>(sqlite3_column_int(query, 0)), Column(query, 1),
+              Column(query, 2)};
+  }
+  return replay;
+}
+
+std::vector<StoredScore> SqliteScoreStore::Best(int limit, bool verifiedOnly) {
   const std::lock_guard lock(mutex_);
   sqlite3_stmt* best = statements_[kBest];
   const StatementUse use(best);
   Bind(best, 1, std::int64_t{limit});
+  Bind(best, 2, std::int64_t{verifiedOnly ? 1 : 0});
   std::vector<StoredScore> scores;
   int status;
   while ((status = sqlite3_step(best)) == SQLITE_ROW) {
     scores.push_back({sqlite3_column_int64(best, 0), Column(best, 1), Column(best, 2),
-                      sqlite3_column_int(best, 3), sqlite3_column_int64(best, 4), Column(best, 5)});
+                      sqlite3_column_int(best, 3), sqlite3_column_int64(best, 4), Column(best, 5),
+                      static_cast<ReplayState>(sqlite3_column_int(best, 6))});
   }
   if (status != SQLITE_DONE) Fail("cannot read the scores");
   return scores;

@@ -20,12 +20,19 @@ class SqliteScoreStore final : public ScoreStore {
   std::optional<std::string> IssueToken(const std::string& client, std::int64_t nowMs) override;
   bool AddWithToken(const std::string& token, const StoredScore& score,
                     std::int64_t nowMs) override;
-  std::vector<StoredScore> Best(int limit) override;
+  std::optional<std::pair<std::int64_t, std::int32_t>> AttachReplay(const std::string& token,
+                                                                    const std::string& address,
+                                                                    const std::string& replay,
+                                                                    std::int64_t nowMs) override;
+  void SetReplayState(std::int64_t id, ReplayState state, const std::string& detail) override;
+  StoredReplay ReplayOf(std::int64_t id) override;
+  std::vector<StoredScore> Best(int limit, bool verifiedOnly) override;
+  using ScoreStore::Best;
   std::int64_t Remove(std::int64_t id) override;
   std::int64_t RemoveFrom(const std::string& address) override;
 
  private:
-  static constexpr std::size_t kStatements = 12;
+  static constexpr std::size_t kStatements = 16;
   class Transaction;
   // Runs statement `query` to its end with its parameters bound; the rows it changed.
   std::int64_t Run(std::size_t query);

@@ -3,6 +3,7 @@
 #include <pthread.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "server/HttpServer.h"
 #include "server/OperatorCommand.h"
 #include "server/RefusalLog.h"
+#include "server/ReplayVerifier.h"
 #include "server/RequestRouter.h"
 #include "server/ScoreService.h"
 #include "server/ScoreStore.h"
@@ -32,6 +34,14 @@ std::size_t ConnectionsAllowed(std::size_t wanted) {
       wanted, limit.rlim_cur > 2 * kSpare ? limit.rlim_cur - kSpare : limit.rlim_cur / 2);
 }
 
+// game/ beside the server's folder: build/server/glintbreaker-server plays build/game/glintbreaker.
+std::string DefaultGameDir(const char* program) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", error);
+  const std::filesystem::path server = error ? std::filesystem::path(program) : self;
+  return (server.parent_path().parent_path() / "game").string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,7 +59,7 @@ int main(int argc, char** argv) {
   }
   if (options->command != ServerOptions::Command::Serve) {
     try {
-      return RunOperatorCommand(*options, *OpenScoreStore(options->database), std::cout);
+      return RunOperatorCommand(*options, *OpenScoreStore(options->database), std::cout, std::cerr);
     } catch (const std::exception& e) {
       std::cerr << "glintbreaker-server: " << e.what() << '\n';
       return 1;
@@ -73,7 +83,14 @@ int main(int argc, char** argv) {
     // The port first: a second server on it stops here, before it touches the database.
     const int port = http.Listen(options->host, options->port);
     const std::unique_ptr<ScoreStore> store = OpenScoreStore(options->database);
-    ScoreService service(*store, log);
+    ReplayCheckSetup setup;
+    setup.gameDir = options->gameDir.empty() ? DefaultGameDir(argv[0]) : options->gameDir;
+    ReplayVerifier verifier(*store, setup);
+    if (access((setup.gameDir + "/glintbreaker").c_str(), X_OK) != 0) {
+      std::cerr << "glintbreaker-server: no game in " << setup.gameDir
+                << ": replays are kept unchecked\n";
+    }
+    ScoreService service(*store, log, &verifier);
     service.Register(router);
     const bool ipv6 = options->host.find(':') != std::string::npos;
     std::cout << "glintbreaker-server: listening on http://"

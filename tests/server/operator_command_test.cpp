@@ -35,7 +35,7 @@ TEST(OperatorCommand, ListThenRemoveByIdAndByAddress) {
   };
   const auto [listed, list] = run({"--list"});
   EXPECT_EQ(listed, 0);
-  EXPECT_THAT(list, HasSubstr("3\t1160\tВаня\t\t1970-01-01 00:00:00\t10.0.0.1\n"));
+  EXPECT_THAT(list, HasSubstr("3\t1160\tВаня\t\t1970-01-01 00:00:00\t10.0.0.1\tnone\n"));
 
   EXPECT_EQ(run({"--remove", "3"}), std::pair(0, std::string("removed 1 record with id 3\n")));
   EXPECT_EQ(run({"--remove", "3"}), std::pair(1, std::string("no record with id 3\n")));

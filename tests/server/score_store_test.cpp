@@ -127,6 +127,40 @@ TEST_P(StoreSuite, EveryByteOfARecordIsKeptAndTheDatabaseOutlivesTheStore) {
   EXPECT_EQ(best[0].address, entry.address);
 }
 
+TEST_P(StoreSuite, ARecordTakesOneReplayUnderItsTokenFromItsAddressAndKeepsItsMark) {
+  const auto store = Open();
+  const std::int64_t now = server_testing::kStartMs;
+  const auto token = store->IssueToken("10.0.0.1", now);
+  ASSERT_TRUE(token);
+  StoredScore record = Record("honest", 1160);
+  record.time = now / 1000;
+  ASSERT_TRUE(store->AddWithToken(*token, record, now));
+  ASSERT_TRUE(SendRecord(*store, Record("other", 50)));
+  const std::string replay("GLRP\0\xFF", 6);
+
+  EXPECT_FALSE(store->AttachReplay(*token, "10.0.0.2", replay, now)) << "another address";
+  EXPECT_FALSE(store->AttachReplay(*token, "10.0.0.1", replay, now + 601000)) << "too late";
+  EXPECT_FALSE(store->AttachReplay("unknown", "10.0.0.1", replay, now));
+  const auto attached = store->AttachReplay(*token, "10.0.0.1", replay, now + 1000);
+  ASSERT_TRUE(attached);
+  EXPECT_EQ(attached->second, 1160);
+  EXPECT_FALSE(store->AttachReplay(*token, "10.0.0.1", replay, now + 2000)) << "one a record";
+  EXPECT_EQ(store->Best(10)[0].replay, ReplayState::Pending);
+
+  store->SetReplayState(attached->first, ReplayState::Verified, "as recorded");
+  const StoredReplay kept = store->ReplayOf(attached->first);
+  EXPECT_EQ(kept.bytes, replay);
+  EXPECT_EQ(kept.state, ReplayState::Verified);
+  EXPECT_EQ(kept.detail, "as recorded");
+  const auto verified = store->Best(10, true);
+  ASSERT_EQ(verified.size(), 1u);
+  EXPECT_EQ(verified[0].name, "honest");
+  EXPECT_EQ(store->Best(10)[1].replay, ReplayState::None);
+  // Removing the record removes its replay.
+  EXPECT_EQ(store->Remove(attached->first), 1);
+  EXPECT_TRUE(store->ReplayOf(attached->first).bytes.empty());
+}
+
 TEST_P(StoreSuite, ATokenStoresOneRecordWithinTenMinutes) {
   const struct {
     const char* name;
