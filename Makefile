@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: deps build play server test install uninstall bench bench-server sanitize soak fuzz \
-	contact-sheet format clean deps-windows windows test-windows
+	contact-sheet demos format clean deps-windows windows test-windows
 
 deps:
 	@bash scripts/install-deps.sh
@@ -39,6 +39,11 @@ windows: deps-windows $(BUILD)/CMakeCache.txt
 
 test-windows: windows
 	bash scripts/test-windows.sh $(BUILD)
+
+# The attract demos recorded again from their scripts (after a change of the rules or levels).
+demos: build
+	bash scripts/record-demos.sh $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS) --target assets
 
 # The game installed under PREFIX: the program in bin/, its data in share/glintbreaker, its desktop
 # entry, icons and metainfo; DESTDIR stages the tree for a package. The list of what went where

@@ -15,17 +15,14 @@ constexpr float kMarkX = -15.6f, kMarkY = -11.55f, kMarkScale = 0.32f, kMarkSize
 constexpr iColor4 kMarkColour = {1, 1, 0.6f, 0.85f};
 constexpr iColor4 kEndColour = {1, 1, 0, 1};
 
-// Screen-font texts: "Повтор", "пауза", "Демо", "Конец повтора", "Совпало с записью", "Не совпало
-// с записью", "Esc - выход".
-constexpr std::string_view kReplayMark = "\x8F\xAE\xA2\xB2\xAE\xB0";
-constexpr std::string_view kPausedMark = "\xAF\xA0\xB3\xA7\xA0";
-constexpr std::string_view kDemoMark = "\x84\xA5\xAC\xAE";
-constexpr std::string_view kEndTitle = "\x8A\xAE\xAD\xA5\xB6 \xAF\xAE\xA2\xB2\xAE\xB0\xA0";
-constexpr std::string_view kAsRecorded =
-    "\x91\xAE\xA2\xAF\xA0\xAB\xAE \xB1 \xA7\xA0\xAF\xA8\xB1\xBD\xBF";
-constexpr std::string_view kNotAsRecorded =
-    "\x8D\xA5 \xB1\xAE\xA2\xAF\xA0\xAB\xAE \xB1 \xA7\xA0\xAF\xA8\xB1\xBD\xBF";
-constexpr std::string_view kWayOut = "Esc - \xA2\xBB\xB5\xAE\xA4";
+// The viewer's own texts, in the letters every font of the game has.
+constexpr std::string_view kReplayMark = "replay";
+constexpr std::string_view kPausedMark = "paused";
+constexpr std::string_view kDemoMark = "demo";
+constexpr std::string_view kEndTitle = "End of the replay";
+constexpr std::string_view kAsRecorded = "The game went as recorded";
+constexpr std::string_view kNotAsRecorded = "The game did not go as recorded";
+constexpr std::string_view kWayOut = "Esc: leave";
 
 int NextSpeed(int speed, bool faster) {
   if (faster) return speed < 8 ? speed * 2 : speed;
@@ -66,7 +63,7 @@ void TReplayViewer::PrintMark(const TProgram& program) const {
     case TPlaybackKind::Watched:
       mark = kReplayMark;
       if (speed_ > 1) mark += " x" + std::to_string(speed_);
-      if (paused_) mark += " - " + std::string(kPausedMark);
+      if (paused_) mark += ", " + std::string(kPausedMark);
       break;
     case TPlaybackKind::Checked:
       return;

@@ -94,6 +94,20 @@ rt::Json WindowJson() {
   return json;
 }
 
+// What replay plays, if any.
+std::string ReplayName(const TPlayback& playback) {
+  if (!playback.Active()) return "";
+  switch (playback.Kind()) {
+    case TPlaybackKind::Watched:
+      return "viewer";
+    case TPlaybackKind::Checked:
+      return "check";
+    case TPlaybackKind::Demo:
+      return "demo";
+  }
+  return "";
+}
+
 }  // namespace
 
 rt::Json DumpState(const TProgram& program) {
@@ -101,6 +115,7 @@ rt::Json DumpState(const TProgram& program) {
   state.set("frame", program.FramesRun);
   state.set("GameState", program.States.Current());
   state.set("MenuMode", program.MenuMode);
+  state.set("replay", ReplayName(program.Playback));
   // Before the first scene set-up there is no game yet.
   if (program.SetUpBefore) {
     const TGame& game = program.Game;
