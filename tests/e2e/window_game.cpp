@@ -9,14 +9,17 @@
 namespace e2e {
 
 testing_support::GameRun PlayInWindow(const PrivateDisplay& display, const std::string& script,
-                                      const std::string& userDir, const std::string& gameDir) {
+                                      const std::string& userDir, const std::string& gameDir,
+                                      const std::vector<std::string>& extraArgs) {
   // The game inherits them: each test program runs its games one at a time.
   setenv("DISPLAY", display.name().c_str(), 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   const std::string scriptFile = userDir + "/window-script.txt";
   testing_support::WriteFile(scriptFile, script);
-  return testing_support::RunGame(
-      {"--script", scriptFile, "--user-dir", userDir, "--game-dir", gameDir, "--seed", "1"});
+  std::vector<std::string> args{"--script",   scriptFile, "--user-dir", userDir,
+                                "--game-dir", gameDir,    "--seed",     "1"};
+  args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+  return testing_support::RunGame(args);
 }
 
 std::string ShotsFolder(const std::string& name) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "tests/e2e/private_display.h"
 #include "tests/e2e/shot_image.h"
@@ -10,11 +11,12 @@
 
 namespace e2e {
 
-// Runs the game with the script in the display, with the seed fixed; the built game folder unless
-// another is given.
+// Runs the game with the script in the display, with the seed fixed (and `extraArgs`); the built
+// game folder unless another is given.
 testing_support::GameRun PlayInWindow(const PrivateDisplay& display, const std::string& script,
                                       const std::string& userDir,
-                                      const std::string& gameDir = GLINT_GAME_DIR);
+                                      const std::string& gameDir = GLINT_GAME_DIR,
+                                      const std::vector<std::string>& extraArgs = {});
 
 // An empty folder for one test's pictures, <build>/e2e-shots/<name>; its path is printed.
 std::string ShotsFolder(const std::string& name);
