@@ -113,3 +113,13 @@ void DumpField(const TGame& game, rt::Json& state) {
   state.set("bonuses", BonusesJson(field.Bonuses));
   state.set("enemies", EnemiesJson(field.Enemies));
 }
+
+void DumpGame(const TGame& game, rt::Json& state) {
+  state.set("score", game.GetScore());
+  state.set("level", game.GetLevel());
+  state.set("lives", game.GetLives());
+  state.set("missiles", game.GetMissiles());
+  state.set("timeLeft", static_cast<double>(game.TimeLeft()));
+  state.set("gameOver", game.GameOverPhase);
+  DumpField(game, state);
+}

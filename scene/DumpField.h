@@ -1,5 +1,5 @@
-// The field's part of the state dump: the bat, the balls in play, the bricks, the falling
-// capsules and the enemies.
+// The game's part of the state dump: its counters, and the field's bat, balls in play, bricks,
+// falling capsules and enemies.
 #pragma once
 
 #include "runtime/json.h"
@@ -8,3 +8,5 @@ class TGame;
 
 // Adds "bat", "balls", "bricks", "bonuses" and "enemies" to the state.
 void DumpField(const TGame& game, rt::Json& state);
+// Adds the counters ("score", "level", "lives", "missiles", "timeLeft"), "gameOver" and the field.
+void DumpGame(const TGame& game, rt::Json& state);

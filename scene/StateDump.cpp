@@ -117,16 +117,7 @@ rt::Json DumpState(const TProgram& program) {
   state.set("MenuMode", program.MenuMode);
   state.set("replay", ReplayName(program.Playback));
   // Before the first scene set-up there is no game yet.
-  if (program.SetUpBefore) {
-    const TGame& game = program.Game;
-    state.set("score", game.GetScore());
-    state.set("level", game.GetLevel());
-    state.set("lives", game.GetLives());
-    state.set("missiles", game.GetMissiles());
-    state.set("timeLeft", static_cast<double>(game.TimeLeft()));
-    state.set("gameOver", game.GameOverPhase);
-    DumpField(game, state);
-  }
+  if (program.SetUpBefore) DumpGame(program.Game, state);
   state = EngineJson(std::move(state), program.Media.CursorSprite);
   state.set("fade", program.FadeLevel);
   state.set("settings", SettingsJson(program.Settings));
