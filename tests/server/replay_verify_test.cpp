@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "online/ScoreRecord.h"
 #include "server/ReplayVerifier.h"
@@ -171,6 +172,34 @@ TEST_F(VerifiedRecords, AReplayIsTakenOnlyWithinItsBounds) {
     EXPECT_EQ(answer.status, c.status) << answer.body;
     EXPECT_THAT(answer.body, HasSubstr(c.reason));
   }
+}
+
+TEST(ReplayUploads, AtMostThirtyTwoReplayBodiesAreGatheredAtOnce) {
+  const TempDir data;
+  ServerProcess server(data.file("scores.db"));
+  const std::string head =
+      "POST /cgi/version.pl?replay&prg=Glintbreaker&p=T HTTP/1.1\r\nHost: x\r\n"
+      "Content-Length: 200000\r\n\r\n" +
+      std::string(100, 'G');
+  std::vector<int> held;
+  // Seven connections each from five addresses (a client keeps eight), all sending slowly.
+  for (int i = 0; i < 32; ++i) {
+    const int sock =
+        server_testing::ConnectFrom("127.0.1." + std::to_string(i / 7 + 1), server.port());
+    ASSERT_GE(sock, 0);
+    ASSERT_TRUE(server_testing::SendAll(sock, head));
+    held.push_back(sock);
+  }
+  std::this_thread::sleep_for(300ms);
+  const int over = server_testing::ConnectFrom("127.0.1.9", server.port());
+  ASSERT_TRUE(server_testing::SendAll(over, head));
+  EXPECT_THAT(server_testing::ReceiveAll(over), HasSubstr("too many uploads at once"));
+  close(over);
+  for (const int sock : held) close(sock);
+  // Their places are free again.
+  std::this_thread::sleep_for(300ms);
+  const auto answer = PostReplay("127.0.1.9", server.port(), "T", "GLRP");
+  EXPECT_EQ(answer.status, 400) << answer.body;
 }
 
 // Stands in for the game: a script with the given body.
