@@ -180,6 +180,16 @@ bool remove(const std::string& path) {
   return fs::remove(os::pathOf(path), error);
 }
 
+std::vector<std::string> listFolder(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (fs::directory_iterator it(os::pathOf(folder), error), end; !error && it != end;
+       it.increment(error)) {
+    if (it->is_regular_file(error)) names.push_back(os::textOf(it->path().filename()));
+  }
+  return names;
+}
+
 bool rename(const std::string& from, const std::string& to) {
   std::error_code error;
   fs::rename(os::pathOf(from), os::pathOf(to), error);

@@ -42,6 +42,8 @@ bool writeAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes
 // Removes the temporary files that writes of this path cut short (the program killed) left behind.
 void removeLeftTemporaries(const std::string& path);
 bool remove(const std::string& path);
+// The names of the files in a folder, in no order; none when it cannot be read.
+std::vector<std::string> listFolder(const std::string& folder);
 // Renames a file, replacing the target.
 bool rename(const std::string& from, const std::string& to);
 

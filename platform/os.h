@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ std::string executablePath();
 // $XDG_DATA_HOME/name or ~/.local/share/name in lower case on Linux, %APPDATA%\Name on Windows;
 // "" when there is none.
 std::string userDataFolder(const std::string& name);
+
+// The calendar time of `time` in the system's own time zone.
+std::tm localTime(std::time_t time);
 
 long processId();
 // Whether the process pid still runs.

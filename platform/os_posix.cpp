@@ -68,6 +68,12 @@ std::string userDataFolder(const std::string& name) {
   return "";
 }
 
+std::tm localTime(std::time_t time) {
+  std::tm local{};
+  localtime_r(&time, &local);
+  return local;
+}
+
 long processId() {
   return static_cast<long>(::getpid());
 }

@@ -105,6 +105,12 @@ std::string userDataFolder(const std::string& name) {
   return home.empty() ? home : home + "\\" + name;
 }
 
+std::tm localTime(std::time_t time) {
+  std::tm local{};
+  localtime_s(&local, &time);
+  return local;
+}
+
 long processId() {
   return static_cast<long>(GetCurrentProcessId());
 }

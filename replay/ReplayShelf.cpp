@@ -5,13 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
 
 #include "platform/files.h"
+#include "platform/os.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::string_view kExtension = ".glr";
 constexpr std::string_view kRecordMark = "_record";
@@ -19,9 +17,7 @@ constexpr std::string_view kRecordMark = "_record";
 }  // namespace
 
 std::string ReplayStem(std::int64_t endedAt, std::int32_t score) {
-  const auto time = static_cast<std::time_t>(endedAt);
-  std::tm local{};
-  localtime_r(&time, &local);
+  const std::tm local = os::localTime(static_cast<std::time_t>(endedAt));
   char text[64];
   std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
   return std::string(text) + "_" + std::to_string(score);
@@ -103,10 +99,8 @@ void TReplayShelf::Work() {
 }
 
 void TReplayShelf::Prune(const std::string& folder) {
-  std::error_code error;
   std::vector<std::string> ordinary;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
+  for (const std::string& name : files::listFolder(folder)) {
     if (const auto temporary = name.find(std::string(kExtension) + ".tmp");
         temporary != std::string::npos) {
       // What a save cut short by a kill left.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 #include "engine/MeshSprite.h"
@@ -87,12 +86,9 @@ void TAttractDemo::End(TProgram& program) {
 }
 
 std::optional<TReplay> TAttractDemo::NextDemo() {
-  namespace fs = std::filesystem;
   const std::string folder = files::gamePath(kDemoFolder);
   std::vector<std::string> names;
-  std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
+  for (const std::string& name : files::listFolder(folder)) {
     if (name.ends_with(".glr") && !refused_.count(name)) names.push_back(name);
   }
   std::sort(names.begin(), names.end());

@@ -53,7 +53,9 @@ const std::vector<Rule>& Rules() {
       // The files the game keeps for its player: below scene and menus, over plain file access.
       {"userdata/", {"userdata/", "platform/files.h"}, {}},
       // Replays: the frame's input in few bits, the file and the folder the game keeps them in.
-      {"replay/", {"replay/", "engine/FrameInput.h", "platform/files.h", "platform/fnv1a.h"}, {}},
+      {"replay/",
+       {"replay/", "engine/FrameInput.h", "platform/files.h", "platform/fnv1a.h", "platform/os.h"},
+       {}},
       {"gameplay/", {"gameplay/", "engine/"}, {}},
       // The picture archive's table is read with the byte readers.
       {"engine/", {"engine/", "platform/files.h", "platform/byte_reader.h"}, {}},
