@@ -19,6 +19,8 @@ using Clock = std::chrono::steady_clock;
 
 // The game says no more than a line or two; anything past this is not read.
 constexpr std::size_t kOutputBytes = 4096;
+// How soon a stop is seen while the game plays.
+constexpr int kStopCheckMs = 200;
 
 // A scratch folder of its own, removed with the object.
 class ScratchFolder {
@@ -42,11 +44,14 @@ class ScratchFolder {
 struct Run {
   int status = 0;          // as waitpid gives it
   bool outlasted = false;  // stopped for taking too long
+  bool stopped = false;    // ended because the server stops
   std::string output;      // standard output and error
 };
 
-// Runs `args` with the limits of `setup`, its output gathered, killed once past its time.
-Run RunLimited(const ReplayCheckSetup& setup, const std::vector<std::string>& args) {
+// Runs `args` with the limits of `setup`, its output gathered, killed once past its time or
+// when `stop` is set.
+Run RunLimited(const ReplayCheckSetup& setup, const std::vector<std::string>& args,
+               const std::atomic<bool>& stop) {
   Run run;
   int out[2];
   if (pipe2(out, O_CLOEXEC) != 0) {
@@ -82,12 +87,14 @@ Run RunLimited(const ReplayCheckSetup& setup, const std::vector<std::string>& ar
   for (;;) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    pollfd wait{out[0], POLLIN, 0};
-    if (left <= 0 || poll(&wait, 1, static_cast<int>(left)) == 0) {
+    if (stop || left <= 0) {
       kill(child, SIGKILL);
-      run.outlasted = true;
+      run.stopped = stop;
+      run.outlasted = !stop;
       break;
     }
+    pollfd wait{out[0], POLLIN, 0};
+    if (poll(&wait, 1, static_cast<int>(std::min<long long>(left, kStopCheckMs))) == 0) continue;
     const ssize_t got = read(out[0], buffer, sizeof buffer);
     if (got <= 0) break;
     if (run.output.size() < kOutputBytes) run.output.append(buffer, static_cast<std::size_t>(got));
@@ -106,16 +113,18 @@ std::string FirstLine(const std::string& text) {
 }  // namespace
 
 ReplayVerdict CheckReplay(const ReplayCheckSetup& setup, const std::string& replay,
-                          std::int32_t score) {
+                          std::int32_t score, const std::atomic<bool>& stop) {
   const ScratchFolder scratch;
   if (scratch.path().empty()) return {ReplayState::Pending, "no scratch folder for the check"};
   const std::string file = scratch.path() + "/record.glr";
   std::ofstream(file, std::ios::binary)
       .write(replay.data(), static_cast<std::streamsize>(replay.size()));
-  const Run run =
-      RunLimited(setup, {setup.gameDir + "/glintbreaker", "--headless", "--replay", file,
-                         "--game-dir", setup.gameDir, "--user-dir", scratch.path() + "/user"});
+  const Run run = RunLimited(setup,
+                             {setup.gameDir + "/glintbreaker", "--headless", "--replay", file,
+                              "--game-dir", setup.gameDir, "--user-dir", scratch.path() + "/user"},
+                             stop);
   if (run.status == -1) return {ReplayState::Pending, "the game could not be started"};
+  if (run.stopped) return {ReplayState::Pending, "the server stopped during the check"};
   const std::string seconds = std::to_string(setup.timeLimit.count());
   if (run.outlasted) return {ReplayState::Flagged, "stopped after " + seconds + " s of waiting"};
   if (WIFSIGNALED(run.status)) {

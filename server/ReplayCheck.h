@@ -2,6 +2,7 @@
 // and a memory limit: whatever a replay holds, it costs the server no more than those.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +23,7 @@ struct ReplayVerdict {
 
 // Plays `replay` (the bytes of a replay file) with the game of `setup`: Verified when it plays
 // as recorded and ends on `score`, else Flagged with the reason; Pending when the check itself
-// could not be made (no game, no scratch folder), which is no fault of the replay.
+// could not be made (no game, no scratch folder, `stop` set meanwhile: the game is then ended at
+// once), which is no fault of the replay.
 ReplayVerdict CheckReplay(const ReplayCheckSetup& setup, const std::string& replay,
-                          std::int32_t score);
+                          std::int32_t score, const std::atomic<bool>& stop);

@@ -51,7 +51,7 @@ void ReplayVerifier::Work() {
     jobs_.pop_front();
     busy_ = true;
     lock.unlock();
-    const ReplayVerdict verdict = CheckReplay(setup_, job.replay, job.score);
+    const ReplayVerdict verdict = CheckReplay(setup_, job.replay, job.score, stopping_);
     try {
       store_.SetReplayState(job.id, verdict.state, verdict.detail);
     } catch (const std::exception& e) {

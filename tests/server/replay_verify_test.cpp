@@ -214,6 +214,7 @@ TEST(ReplayCheck, WhatThePlayingGameSaysDecidesTheMark) {
     const char* game;
     ReplayState state;
     const char* detail;
+    bool stop = false;  // the server stops
   } cases[] = {
       {"as recorded", "echo 'replay: score 1160, level 1, state 0a: as recorded'",
        ReplayState::Verified, "replay: score 1160, level 1, state 0a: as recorded"},
@@ -225,12 +226,15 @@ TEST(ReplayCheck, WhatThePlayingGameSaysDecidesTheMark) {
        ReplayState::Flagged, "glintbreaker: x.glr was recorded by Glintbreaker 0.9"},
       {"past its time", "sleep 10", ReplayState::Flagged, "stopped after 1 s of waiting"},
       {"no game", "exit 127", ReplayState::Pending, "the game could not be started"},
+      {"the server stopping", "sleep 10", ReplayState::Pending,
+       "the server stopped during the check", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const TempDir game;
     FakeGame(game, c.game);
-    const ReplayVerdict verdict = CheckReplay({game.path(), 1s}, "GLRP", 1160);
+    const std::atomic<bool> stop = c.stop;
+    const ReplayVerdict verdict = CheckReplay({game.path(), 1s}, "GLRP", 1160, stop);
     EXPECT_EQ(verdict.state, c.state);
     EXPECT_EQ(verdict.detail, c.detail);
   }
