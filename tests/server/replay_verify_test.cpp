@@ -238,6 +238,18 @@ TEST(ReplayCheck, WhatThePlayingGameSaysDecidesTheMark) {
     EXPECT_EQ(verdict.state, c.state);
     EXPECT_EQ(verdict.detail, c.detail);
   }
+#if !defined(__SANITIZE_ADDRESS__)
+  // A game that reaches for more memory than its limit never plays to its end (a sanitizer
+  // build plays without the limit: ReplayCheck.cpp says why).
+  const TempDir greedy;
+  FakeGame(greedy,
+           "dd bs=200M count=1 if=/dev/zero of=/dev/null || exit 1\n"
+           "echo 'replay: score 1160, level 1, state 0a: as recorded'");
+  const std::atomic<bool> running = false;
+  const ReplayVerdict verdict = CheckReplay({greedy.path(), 5s, 64u << 20}, "GLRP", 1160, running);
+  EXPECT_EQ(verdict.state, ReplayState::Flagged);
+  EXPECT_THAT(verdict.detail, HasSubstr("memory exhausted"));
+#endif
 }
 
 // A game that takes two seconds over every replay.
