@@ -15,6 +15,7 @@ TEST(ServerOptions, AddressesTheDatabaseAndProxies) {
     int port;
     std::string database;
     std::vector<std::string> proxies;
+    std::string game = "";
   } cases[] = {
       {{}, "127.0.0.1", 8642, "", {}},
       {{"--listen", "0.0.0.0:80"}, "0.0.0.0", 80, "", {}},
@@ -26,6 +27,7 @@ TEST(ServerOptions, AddressesTheDatabaseAndProxies) {
        8642,
        "postgresql://glint@db/scores",
        {"10.0.0.2", "::1"}},
+      {{"--game", "/opt/glintbreaker"}, "127.0.0.1", 8642, "", {}, "/opt/glintbreaker"},
   };
   for (const auto& c : cases) {
     std::string error;
@@ -35,6 +37,7 @@ TEST(ServerOptions, AddressesTheDatabaseAndProxies) {
     EXPECT_EQ(options->port, c.port);
     EXPECT_EQ(options->database, c.database);
     EXPECT_EQ(options->proxies, c.proxies);
+    EXPECT_EQ(options->gameDir, c.game);
     EXPECT_EQ(options->command, ServerOptions::Command::Serve);
   }
 }
@@ -51,6 +54,7 @@ TEST(ServerOptions, TheOperatorsCommands) {
       {{"--db", "s.db", "--remove", "42"}, Command::RemoveId, 42, ""},
       {{"--remove", "203.0.113.7"}, Command::RemoveAddress, 0, "203.0.113.7"},
       {{"--remove", "2001:db8::1"}, Command::RemoveAddress, 0, "2001:db8::1"},
+      {{"--replay", "7"}, Command::Replay, 7, ""},
   };
   for (const auto& c : cases) {
     std::string error;
@@ -83,6 +87,10 @@ TEST(ServerOptions, BadCommandLinesSayWhy) {
       {"--remove"},
       {"--list", "--remove", "1"},
       {"--remove", "1", "--remove", "2"},
+      {"--replay", "203.0.113.7"},
+      {"--replay", "0"},
+      {"--list", "--replay", "1"},
+      {"--game"},
   };
   for (const auto& args : cases) {
     std::string error;
