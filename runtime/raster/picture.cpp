@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/fnv1a.h"
+#include "platform/fnv1a.h"
 
 namespace rt::raster {
 
