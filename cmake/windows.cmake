@@ -45,10 +45,11 @@ set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 # SDL's libraries beside the program, and the zip a player unpacks: the game folder with a
 # short README.
 function(glint_windows_package)
-  # The generated assets of the Linux build, copied into the game folder.
+  # The generated assets and the attract demos of the Linux build, copied into the game folder.
   add_custom_target(assets ALL
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${GLINT_HOST_GAME_DIR}/data ${GLINT_GAME_DIR}/data
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${GLINT_HOST_GAME_DIR}/sound ${GLINT_GAME_DIR}/sound
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${GLINT_HOST_GAME_DIR}/demos ${GLINT_GAME_DIR}/demos
     COMMAND ${CMAKE_COMMAND} -E copy ${GLINT_HOST_GAME_DIR}/moregames.url
       ${GLINT_HOST_GAME_DIR}/subscribe.url ${GLINT_HOST_GAME_DIR}/tellafriend.url ${GLINT_GAME_DIR}
     COMMENT "Copying the generated assets from ${GLINT_HOST_GAME_DIR}")

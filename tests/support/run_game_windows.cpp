@@ -2,6 +2,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <stdexcept>
@@ -92,6 +93,10 @@ GameRun RunGame(const std::vector<std::string>& args) {
   }
   CloseHandle(outRead);
   run.err = ReadFile(errFile);
+  // The program's text streams end their lines with CR LF on Windows.
+  for (std::string* text : {&run.out, &run.err}) {
+    text->erase(std::remove(text->begin(), text->end(), '\r'), text->end());
+  }
   return run;
 }
 
