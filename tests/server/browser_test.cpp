@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <set>
@@ -21,7 +20,8 @@
 
 namespace {
 
-using server_testing::RunProgram;
+using server_testing::HaveChromium;
+using server_testing::RunChromium;
 using server_testing::SendRecord;
 using server_testing::ServerProcess;
 using testing::HasSubstr;
@@ -29,22 +29,6 @@ using testing_support::ReadFile;
 using testing_support::TempDir;
 
 const std::string kRecordsPath = "/cgi/version.pl?prg=Glintbreaker&show&type=0";
-
-bool HaveChromium() {
-  return std::system("command -v chromium > /dev/null 2>&1") == 0;
-}
-
-// Chromium alone with a fresh profile, no network of its own, the page in a window of `size`
-// ("W,H"); what it prints goes to `output`.
-int RunChromium(const std::string& option, const std::string& size, const std::string& url,
-                const std::string& output) {
-  const TempDir profile;
-  return RunProgram(
-      {"chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-       "--no-first-run", "--disable-background-networking", "--disable-component-update",
-       "--disable-sync", "--user-data-dir=" + profile.path(), option, "--window-size=" + size, url},
-      output);
-}
 
 struct Picture {
   int width = 0, height = 0;

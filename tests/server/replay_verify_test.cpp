@@ -133,6 +133,17 @@ TEST_F(VerifiedRecords, AnHonestRecordIsVerifiedAndAForgedScoreFlagged) {
       "127.0.0.1", server.port(), "/cgi/version.pl?prg=Glintbreaker&show&type=0&verified=1");
   EXPECT_THAT(verified.body, HasSubstr("<td>Й<span class=\"ok\""));
   EXPECT_THAT(verified.body, Not(HasSubstr("5000")));
+  if (server_testing::HaveChromium()) {
+    // As a player sees it, kept in server-shots/ of the build folder.
+    const std::string shots = std::string(GLINT_SCRATCH_DIR) + "/../server-shots";
+    std::filesystem::create_directories(shots);
+    EXPECT_EQ(
+        server_testing::RunChromium("--screenshot=" + shots + "/verified.png", "900,400",
+                                    server.url() + "/cgi/version.pl?prg=Glintbreaker&show&type=0",
+                                    data.file("chromium.log")),
+        0)
+        << ReadFile(data.file("chromium.log"));
+  }
 
   // The operator takes the flagged replay out.
   const std::string saved = data.file("flagged.glr");

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "tests/support/game_runner.h"
@@ -86,6 +87,20 @@ std::string ServerProcess::Log() const {
 
 int RunProgram(const std::vector<std::string>& args, const std::string& outputFile) {
   return Wait(Spawn(args, -1, outputFile));
+}
+
+bool HaveChromium() {
+  return std::system("command -v chromium > /dev/null 2>&1") == 0;
+}
+
+int RunChromium(const std::string& option, const std::string& size, const std::string& url,
+                const std::string& output) {
+  const testing_support::TempDir profile;
+  return RunProgram(
+      {"chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+       "--no-first-run", "--disable-background-networking", "--disable-component-update",
+       "--disable-sync", "--user-data-dir=" + profile.path(), option, "--window-size=" + size, url},
+      output);
 }
 
 }  // namespace server_testing

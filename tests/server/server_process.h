@@ -44,4 +44,11 @@ class ServerProcess {
 // or -1.
 int RunProgram(const std::vector<std::string>& args, const std::string& outputFile);
 
+bool HaveChromium();
+
+// Chromium alone with a fresh profile, no network of its own, the page in a window of `size`
+// ("W,H"); what it prints goes to `output`.
+int RunChromium(const std::string& option, const std::string& size, const std::string& url,
+                const std::string& output);
+
 }  // namespace server_testing
