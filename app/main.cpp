@@ -20,6 +20,7 @@
 #include "runtime/live_input.h"
 #include "runtime/runtime.h"
 #include "runtime/script.h"
+#include "runtime/script_pads.h"
 #include "runtime/system.h"
 #include "scene/Program.h"
 #include "scene/StartupFiles.h"
@@ -117,6 +118,8 @@ int main(int argc, char** argv) {
     script = std::make_unique<rt::ScriptDriver>(
         std::move(commands), *clock, [&program] { return DumpState(program); },
         [&program](int) { program.Replays.Flush(); });
+    // In a window the script's pad is one of SDL's virtual joysticks, felt as a real pad.
+    if (!line->headless) script->setPads(rt::makeVirtualPads());
     rt::setClock(std::move(clock));
     rt::setInput(*script);
     sys::system().SetIdleHook([&script] { script->idle(); });

@@ -158,6 +158,16 @@ float iMouseY();
 void iMouseReset(iVector2 position);
 void iMouseResolutionSet(int resolution);
 
+// ---- Gamepads (engine/PadCodes.h: every pad plugged in counts, as one) -----------------------
+bool iPadButtonDown(int button);
+// True in the frame in which the button went down.
+bool iPadButtonClick(int button);
+// -32768..32767, 0 at rest.
+int iPadAxis(int axis);
+// Shakes every pad that can, at strength 0..1 for the time given; a pad without a motor does
+// nothing.
+void iPadRumble(float strength, int milliseconds);
+
 // ---- Camera and light ------------------------------------------------------------------------
 iHandle iCameraCreate(float x, float y, float width, float height);
 void iCameraEulerOrientationSet(iHandle camera, iVector3 angles, const char* order);

@@ -372,17 +372,22 @@ void TBita::Steer(const FrameStep& step, const BatControls& controls,
   // the field's edge, so the bat (and the ball it holds) never flies out of the field.
   const int steps = SubSteps(step.k, 2);
   const long double move = kBatSpeed * step.k / steps;
-  if ((controls.leftKey || InputDirection == mvLeft) && X > -kBatTravelLimit) {
+  // The keys and the mouse move the bat at full speed, a stick at the share it is pushed.
+  const long double left =
+      controls.leftKey || InputDirection == mvLeft ? 1 : std::max(0.0L, -controls.stick);
+  const long double right =
+      controls.rightKey || InputDirection == mvRight ? 1 : std::max(0.0L, controls.stick);
+  if (left > 0 && X > -kBatTravelLimit) {
     Movement = mvLeft;
     if (jets) FlameBurst(kLeftJet, jet, 0.1L);
-    for (int i = 0; i < steps && X > -kBatTravelLimit; ++i) Slide(-move, balls);
+    for (int i = 0; i < steps && X > -kBatTravelLimit; ++i) Slide(-move * left, balls);
   }
-  if ((controls.rightKey || InputDirection == mvRight) && X < kBatTravelLimit) {
+  if (right > 0 && X < kBatTravelLimit) {
     Movement = mvRight;
     if (jets) FlameBurst(kRightJet, -jet, 0.1L);
-    for (int i = 0; i < steps && X < kBatTravelLimit; ++i) Slide(move, balls);
+    for (int i = 0; i < steps && X < kBatTravelLimit; ++i) Slide(move * right, balls);
   }
-  if (!controls.leftKey && !controls.rightKey && InputDirection == mvStill) Movement = mvStill;
+  if (left == 0 && right == 0) Movement = mvStill;
   if (pointer == 0) InputDirection = mvStill;
 }
 

@@ -30,6 +30,8 @@ struct BatControls {
   bool leftKey = false;   // left arrow held
   bool rightKey = false;  // right arrow held
   bool launch = false;    // Space or a Ctrl key clicked, or a left click
+  // A pad's stick: -1 (left) to 1 (right), the share of the keys' speed the bat moves at.
+  long double stick = 0;
   bool windowed = true;
   // Windowed: the system pointer's x minus half the screen width, in pixels. Full screen: the
   // engine mouse's x in print units (x * 32 - 16). 0 is the centre either way.

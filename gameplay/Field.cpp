@@ -189,7 +189,14 @@ bool TField::TakeGameOver() {
   return over;
 }
 
+bool TField::TakeLifeLost() {
+  const bool lost = lifeLost_;
+  lifeLost_ = false;
+  return lost;
+}
+
 void TField::LoseLife(bool batFellOut) {
+  lifeLost_ = true;
   if (batFellOut) StartLife();
   if (counters_->GetLives() < 2) {
     if (!batFellOut) StartLife();

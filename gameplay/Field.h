@@ -56,6 +56,8 @@ class TField final : public FieldContacts {
   bool LevelComplete() const;
   // Set when a life was lost with fewer than two left: the game is over.
   bool TakeGameOver();
+  // A life was lost (the last one too) since the last call.
+  bool TakeLifeLost();
 
   // Shows every live object: capsules, enemies and their running explosions, bricks with their
   // running explosions, balls in play, the bat and its missiles in flight.
@@ -90,4 +92,5 @@ class TField final : public FieldContacts {
   const TFieldTextures* textures_ = nullptr;
   TGameCounters* counters_ = nullptr;
   bool gameOver_ = false;
+  bool lifeLost_ = false;
 };

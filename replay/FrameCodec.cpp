@@ -8,8 +8,8 @@
 namespace {
 
 // The parts of a frame, one bit each in the mask of a written frame.
-enum : std::uint8_t { kTime = 1, kKeys = 2, kButtons = 4, kPointer = 8, kWindow = 16 };
-constexpr int kParts = 5;
+enum : std::uint8_t { kTime = 1, kKeys = 2, kButtons = 4, kPointer = 8, kWindow = 16, kPad = 32 };
+constexpr int kParts = 6;
 
 // The game's frame: a tick step of 13 ms is written as nothing but a run.
 constexpr std::int64_t kUsualStep = 13;
@@ -27,6 +27,9 @@ TFrameInput Recorded(const TFrameInput& frame, TPointerSource source) {
   kept.clicked = frame.clicked;
   kept.leftClick = frame.leftClick;
   kept.rightClick = frame.rightClick;
+  kept.padDown = frame.padDown;
+  kept.padClicked = frame.padClicked;
+  kept.padStick = frame.padStick;
   if (source == TPointerSource::EngineMouse) {
     kept.mouseX = frame.mouseX;
     kept.mouseY = frame.mouseY;
@@ -46,13 +49,15 @@ TFrameInput Recorded(const TFrameInput& frame, TPointerSource source) {
   return kept;
 }
 
-// The frame after `last` as foreseen: the time goes on by the same step, keys stay as they are
-// with none newly pressed, no button is clicked, the pointer and the window stay.
+// The frame after `last` as foreseen: the time goes on by the same step, keys and pad buttons
+// stay as they are with none newly pressed, no button is clicked, the stick, the pointer and the
+// window stay.
 TFrameInput Foreseen(const TFrameInput& last, std::uint32_t tickStep) {
   TFrameInput next = last;
   next.tick = last.tick + tickStep;
   next.clicked.fill(false);
   next.leftClick = next.rightClick = false;
+  next.padClicked = 0;
   return next;
 }
 
@@ -79,6 +84,10 @@ std::uint8_t Differences(const TFrameInput& frame, const TFrameInput& foreseen) 
       frame.windowFocused != foreseen.windowFocused || frame.screenWidth != foreseen.screenWidth ||
       frame.screenHeight != foreseen.screenHeight) {
     mask |= kWindow;
+  }
+  if (frame.padDown != foreseen.padDown || frame.padClicked != foreseen.padClicked ||
+      frame.padStick != foreseen.padStick) {
+    mask |= kPad;
   }
   return mask;
 }
@@ -163,6 +172,49 @@ bool ReadKeys(TBitReader& bits, TFrameInput& frame, const TFrameInput& last) {
   return !bits.Failed();
 }
 
+// A pad button pressed in this frame goes down and is clicked, as a key does.
+std::uint32_t PadClicksForeseen(std::uint32_t down, std::uint32_t lastDown) {
+  return down & ~lastDown;
+}
+
+// The buttons of a mask: their count, then each one's number in 5 bits.
+void WritePadButtons(TBitWriter& bits, std::uint32_t buttons) {
+  bits.Unsigned(static_cast<std::uint64_t>(std::popcount(buttons)));
+  for (int button = 0; button < 32; ++button) {
+    if (buttons >> button & 1u) bits.Bits(static_cast<std::uint64_t>(button), 5);
+  }
+}
+
+bool ReadPadButtons(TBitReader& bits, std::uint32_t& buttons) {
+  const std::uint64_t count = bits.Unsigned();
+  if (count > 32) return false;
+  buttons = 0;
+  for (std::uint64_t i = 0; i < count; ++i) buttons |= 1u << bits.Bits(5);
+  return !bits.Failed();
+}
+
+// The buttons that flipped, the clicks other than those foreseen, and the stick's change.
+void WritePad(TBitWriter& bits, const TFrameInput& frame, const TFrameInput& last) {
+  WritePadButtons(bits, frame.padDown ^ last.padDown);
+  WritePadButtons(bits, frame.padClicked ^ PadClicksForeseen(frame.padDown, last.padDown));
+  bits.Signed(static_cast<std::int64_t>(frame.padStick) - last.padStick);
+}
+
+bool ReadPad(TBitReader& bits, TFrameInput& frame, const TFrameInput& last) {
+  std::uint32_t flipped = 0, surprises = 0;
+  if (!ReadPadButtons(bits, flipped)) return false;
+  frame.padDown = last.padDown ^ flipped;
+  if (!ReadPadButtons(bits, surprises)) return false;
+  frame.padClicked = PadClicksForeseen(frame.padDown, last.padDown) ^ surprises;
+  const std::int64_t stick = static_cast<std::int64_t>(last.padStick) + bits.Signed();
+  if (bits.Failed() || stick < std::numeric_limits<std::int8_t>::min() ||
+      stick > std::numeric_limits<std::int8_t>::max()) {
+    return false;
+  }
+  frame.padStick = static_cast<std::int8_t>(stick);
+  return true;
+}
+
 }  // namespace
 
 TFrameEncoder::TFrameEncoder(TPointerSource source, std::uint32_t startTick)
@@ -216,6 +268,7 @@ void TFrameEncoder::Add(const TFrameInput& input) {
     bits_.Signed(static_cast<std::int64_t>(frame.screenWidth) - last_.screenWidth);
     bits_.Signed(static_cast<std::int64_t>(frame.screenHeight) - last_.screenHeight);
   }
+  if (mask & kPad) WritePad(bits_, frame, last_);
   last_ = frame;
 }
 
@@ -295,6 +348,7 @@ bool TFrameDecoder::ReadChangedFrame(TFrameInput& frame) {
     if (!ReadInt(bits_, last_.screenWidth, frame.screenWidth)) return false;
     if (!ReadInt(bits_, last_.screenHeight, frame.screenHeight)) return false;
   }
+  if ((mask & kPad) && !ReadPad(bits_, frame, last_)) return false;
   return !bits_.Failed();
 }
 

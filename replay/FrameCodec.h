@@ -1,8 +1,8 @@
 // The frames of a recorded game: each frame's input (engine/FrameInput.h) as far as the game read
 // it, in few bits. Each part of a frame (its time, the keys, the mouse buttons, the pointer, the
-// window) is foreseen from the frame before: the time goes on by the same step, held keys stay
-// held and nothing new is pressed, the pointer and the window stay put. Frames that are all as
-// foreseen are counted in runs; of any other, only the parts that differ are written.
+// window, the gamepad) is foreseen from the frame before: the time goes on by the same step, held
+// keys stay held and nothing new is pressed, the pointer and the window stay put. Frames that are
+// all as foreseen are counted in runs; of any other, only the parts that differ are written.
 #pragma once
 
 #include <cstdint>

@@ -5,4 +5,4 @@
 
 #include <string_view>
 
-inline constexpr std::string_view kGameVersion = "1.0";
+inline constexpr std::string_view kGameVersion = "1.1";

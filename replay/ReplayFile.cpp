@@ -7,7 +7,8 @@
 namespace {
 
 constexpr std::string_view kMagic = "GLRP";
-constexpr std::uint8_t kFormat = 1;
+// Format 2 added the gamepad to the frames.
+constexpr std::uint8_t kFormat = 2;
 constexpr std::size_t kLongestVersion = 32;
 
 class ByteWriter {

@@ -4,7 +4,7 @@
 // frame's input (replay/FrameCodec.h), and the result the game reached, with the game's version
 // and the hash of the level file it was played on. A checksum closes the file.
 //
-// Layout, little-endian: "GLRP", format 1, the version (a length byte and its text), the level
+// Layout, little-endian: "GLRP", format 2, the version (a length byte and its text), the level
 // file's hash (8 bytes), the end of the game (Unix seconds, 8), the start (seed 8, tick 4,
 // pointer source 1, boss key 1, its modifiers 1, the dialog's selection 1, the last pointer's
 // x and y), the result (score 4, level 4, state hash 8), the frame count (4), the reseeds (a

@@ -101,6 +101,7 @@ void i3ImpactMain() {
   auto& s = engineState();
   rt::input().nextFrame(s.input);
   s.soundsStarted.clear();
+  s.rumbleAsked = 0;
 }
 
 void i3ImpactInitBegin() {}
@@ -202,6 +203,25 @@ void iMouseReset(iVector2 position) {
 
 void iMouseResolutionSet(int) {}
 
+bool iPadButtonDown(int button) {
+  return button >= 0 && button < kPadButtons && (engineState().input.padDown >> button & 1u) != 0;
+}
+bool iPadButtonClick(int button) {
+  return button >= 0 && button < kPadButtons &&
+         (engineState().input.padClicked >> button & 1u) != 0;
+}
+int iPadAxis(int axis) {
+  return axis >= 0 && axis < kPadAxes ? engineState().input.padAxes[axis] : 0;
+}
+
+void iPadRumble(float strength, int milliseconds) {
+  if (!(strength > 0) || milliseconds <= 0) return;
+  strength = std::min(strength, 1.0f);
+  auto& s = engineState();
+  s.rumbleAsked = std::max(s.rumbleAsked, strength);
+  rt::input().rumble(strength, milliseconds);
+}
+
 // ---- Camera, light and bodies (the flat scene needs no camera or physics) ----------------------
 
 iHandle iCameraCreate(float, float, float, float) {
@@ -259,6 +279,9 @@ const std::vector<PrintedLine>& enginePrintedAtLastRender() {
 }
 const std::vector<std::string>& engineSoundsStarted() {
   return engineState().soundsStarted;
+}
+float engineRumbleAsked() {
+  return engineState().rumbleAsked;
 }
 float engineLightRed() {
   return engineState().light.r;

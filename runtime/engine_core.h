@@ -46,6 +46,8 @@ const std::vector<PrintedLine>& enginePrintedAtLastRender();
 // Sound files (as the game named them) started since the start of the current engine pass,
 // or, between passes, during the last one.
 const std::vector<std::string>& engineSoundsStarted();
+// The strength (0..1) of the pads' rumble asked for in the same span; 0 when none was.
+float engineRumbleAsked();
 // The red component of the light colour last set.
 float engineLightRed();
 // Particle bursts emitted since the engine was opened, and particles alive now.

@@ -125,6 +125,7 @@ struct EngineState {
   std::vector<PrintedLine> printed;          // since the last render
   std::vector<PrintedLine> printedAtRender;  // drawn at the last render
   std::vector<std::string> soundsStarted;
+  float rumbleAsked = 0;  // the pads' strongest rumble of this pass
   InputFrame input;
   long framesRendered = 0;
   long emissions = 0;

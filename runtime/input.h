@@ -1,8 +1,11 @@
-// One frame of keyboard and mouse input, and where it comes from: live devices (the SDL layer)
-// or a script. The engine core takes a frame at the start of every engine pass.
+// One frame of keyboard, mouse and gamepad input, and where it comes from: live devices (the SDL
+// layer) or a script. The engine core takes a frame at the start of every engine pass.
 #pragma once
 
 #include <array>
+#include <cstdint>
+
+#include "engine/PadCodes.h"
 
 namespace rt {
 
@@ -12,6 +15,11 @@ struct InputFrame {
   std::array<bool, 2> mouseClicked{};  // 0 left, 1 right: pressed since the previous frame
   float mouseX = 0.5f;                 // 0..1 across the window's picture, from the left
   float mouseY = 0.5f;                 // 0..1 from the top
+  // Every pad plugged in, as one: a button's bit (1 << engine pad button) is held while any pad
+  // holds it, clicked when it went down on any pad; an axis is the farthest from rest of all.
+  std::uint32_t padDown = 0;
+  std::uint32_t padClicked = 0;
+  std::array<std::int16_t, kPadAxes> padAxes{};
 };
 
 class InputSource {
@@ -21,6 +29,8 @@ class InputSource {
   virtual void nextFrame(InputFrame& frame) = 0;
   // The game puts the engine's pointer back (0..1 window coordinates).
   virtual void resetMouse(float x, float y) = 0;
+  // The game shakes the pads (strength 0..1); a source without pads does nothing.
+  virtual void rumble(float /*strength*/, int /*milliseconds*/) {}
 };
 
 }  // namespace rt

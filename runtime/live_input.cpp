@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace rt {
 namespace {
@@ -26,6 +27,48 @@ void LiveInput::nextFrame(InputFrame& frame) {
   frame = pending_;
   pending_.clicked.fill(false);
   pending_.mouseClicked.fill(false);
+  takePads(frame);
+}
+
+void LiveInput::takePads(InputFrame& frame) {
+  frame.padDown = 0;
+  frame.padClicked = pending_.padClicked;
+  frame.padAxes = {};
+  for (const auto& [id, pad] : pads_) {
+    frame.padDown |= pad.down;
+    for (std::size_t axis = 0; axis < pad.axes.size(); ++axis) {
+      if (std::abs(pad.axes[axis]) > std::abs(frame.padAxes[axis])) {
+        frame.padAxes[axis] = pad.axes[axis];
+      }
+    }
+  }
+  pending_.padClicked = 0;
+}
+
+void LiveInput::rumble(float strength, int milliseconds) {
+  if (rumble_) rumble_(strength, milliseconds);
+}
+
+void LiveInput::padAdded(int pad) {
+  pads_.try_emplace(pad);
+}
+
+void LiveInput::padRemoved(int pad) {
+  pads_.erase(pad);
+}
+
+void LiveInput::padButton(int pad, int button, bool down) {
+  if (button < 0 || button >= kPadButtons) return;
+  const std::uint32_t bit = 1u << button;
+  std::uint32_t& held = pads_[pad].down;
+  if (down && (held & bit) == 0) pending_.padClicked |= bit;
+  held = down ? held | bit : held & ~bit;
+}
+
+void LiveInput::padAxis(int pad, int axis, int value) {
+  if (axis < 0 || axis >= kPadAxes) return;
+  pads_[pad].axes[static_cast<std::size_t>(axis)] =
+      static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
 }
 
 void LiveInput::resetMouse(float x, float y) {
@@ -65,6 +108,7 @@ void LiveInput::windowResized(int width, int height) {
 
 void LiveInput::releaseAll() {
   pending_.down.fill(false);
+  for (auto& [id, pad] : pads_) pad = Pad{};
 }
 
 LiveInput& liveInput() {

@@ -140,6 +140,7 @@ std::string checkWords(const ScriptCommand& command) {
     if (w.size() >= 3 && w[0] == "printed" && w[1] == "contains") return "";
     return w.size() == 3 && isOperator(w[1]) ? "" : "expects PATH OP VALUE";
   }
+  if (name == "pad") return PadCommands::check(w);
   if (name == "dump") return w.empty() ? "" : "takes nothing";
   if (name == "shot") return w.size() == 1 ? "" : "expects a file";
   return "unknown command \"" + name + "\"";
@@ -200,6 +201,7 @@ ScriptDriver::ScriptDriver(std::vector<ScriptCommand> commands, VirtualClock& cl
       ending_(ending ? std::move(ending) : exitProcess) {}
 
 void ScriptDriver::nextFrame(InputFrame& frame) {
+  pads_.startFrame();
   runUntilFrame();
   frame = InputFrame{};
   for (int code : held_) frame.down[code] = true;
@@ -207,6 +209,7 @@ void ScriptDriver::nextFrame(InputFrame& frame) {
   frame.mouseClicked = buttonsNext_;
   frame.mouseX = mouseX_;
   frame.mouseY = mouseY_;
+  pads_.take(frame);
   clickedNext_.clear();
   buttonsNext_ = {};
   clock_.advanceMillis(periodMs_);
@@ -295,6 +298,9 @@ void ScriptDriver::runInstant(const ScriptCommand& command) {
     } else {
       system.PostMessage(window, sys::WM_HOTKEY, static_cast<sys::WPARAM>(wholeNumber(w[1])), 0);
     }
+  } else if (name == "pad") {
+    const std::string problem = pads_.run(w);
+    if (!problem.empty()) fail(command, problem, 2);
   } else if (name == "dump") {
     std::printf("%s\n", state_().dump().c_str());
     std::fflush(stdout);

@@ -17,6 +17,7 @@
 #include "runtime/clock.h"
 #include "runtime/input.h"
 #include "runtime/json.h"
+#include "runtime/script_pads.h"
 
 namespace rt {
 
@@ -50,6 +51,9 @@ class ScriptDriver final : public InputSource {
 
   void nextFrame(InputFrame& frame) override;
   void resetMouse(float x, float y) override;
+  void rumble(float strength, int milliseconds) override { pads_.rumble(strength, milliseconds); }
+  // Where the script's pad is plugged in; a pad in memory unless set.
+  void setPads(std::unique_ptr<ScriptPads> pads) { pads_.setPads(std::move(pads)); }
   // Runs while the program waits with no frame to run (the hidden wait): one tick of the script.
   void idle();
 
@@ -77,6 +81,7 @@ class ScriptDriver final : public InputSource {
   std::set<int> clickedNext_;
   std::array<bool, 2> buttonsNext_{};
   float mouseX_ = 0.5f, mouseY_ = 0.5f;
+  PadCommands pads_;
 };
 
 }  // namespace rt

@@ -8,17 +8,18 @@
 #include "platform/files.h"
 #include "replay/GameVersion.h"
 #include "scene/InputRouting.h"
+#include "scene/PadControls.h"
 #include "scene/Program.h"
 
 namespace {
 
-// A key, a click, or the pointer moved since the frame before.
+// A key, a click, a pad's button or stick, or the pointer moved since the frame before.
 bool AnyInput(const TFrameInput& input, const TFrameInput& before) {
   const auto pressed = [](const std::array<bool, 256>& keys) {
     return std::find(keys.begin(), keys.end(), true) != keys.end();
   };
   return pressed(input.down) || pressed(input.clicked) || input.leftClick || input.rightClick ||
-         input.mouseX != before.mouseX || input.mouseY != before.mouseY ||
+         PadInUse(input) || input.mouseX != before.mouseX || input.mouseY != before.mouseY ||
          input.pointerX != before.pointerX || input.pointerY != before.pointerY;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/KeyCodes.h"
 #include "engine/impact.h"
 #include "runtime/system.h"
+#include "scene/PadControls.h"
 
 BatControls ReadBatControls(const TFrameInput& input, std::uint8_t pointerClick, bool windowed) {
   BatControls controls;
@@ -10,6 +11,7 @@ BatControls ReadBatControls(const TFrameInput& input, std::uint8_t pointerClick,
   controls.rightKey = input.Down(kKeyRight);
   controls.launch = input.Clicked(kKeySpace) || input.Clicked(kKeyLeftCtrl) ||
                     input.Clicked(kKeyRightCtrl) || pointerClick == 1;
+  controls.stick = StickDeflection(input.padStick);
   controls.windowed = windowed;
   if (!windowed) {
     controls.pointer = static_cast<long double>(input.mouseX) * 32 - 16;

@@ -1,6 +1,6 @@
 // The player's controls of the bat, taken from the frame's input for each playing frame: the
-// arrow keys, the launch and fire keys and click, and the mouse (the system pointer's offset from
-// the screen centre in a window, the engine mouse in full screen).
+// arrow keys, the launch and fire keys and click, a pad's stick, and the mouse (the system
+// pointer's offset from the screen centre in a window, the engine mouse in full screen).
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,9 @@
 #include "scene/FrameSampling.h"
 
+#include "engine/PadCodes.h"
 #include "engine/impact.h"
 #include "runtime/system.h"
+#include "scene/PadControls.h"
 #include "scene/Program.h"
 
 TFrameInput SampleFrameInput(TProgram& program) {
@@ -22,6 +24,11 @@ TFrameInput SampleFrameInput(TProgram& program) {
   input.rightClick = iMouseButtonClick(1);
   input.mouseX = iMouseX();
   input.mouseY = iMouseY();
+  for (int button = 0; button < kPadButtons; ++button) {
+    if (iPadButtonDown(button)) input.padDown |= 1u << button;
+    if (iPadButtonClick(button)) input.padClicked |= 1u << button;
+  }
+  input.padStick = StickSteps(iPadAxis(kPadLeftX));
 
   const sys::HWND window = system.MainWindow();
   sys::POINT pointer;

@@ -6,6 +6,6 @@
 
 class TProgram;
 
-// The engine's keys, buttons and mouse, the system pointer and the game window, the frame factor
-// (which starts the program's frame timing), the millisecond tick and the engine's timer.
+// The engine's keys, buttons, mouse and pads, the system pointer and the game window, the frame
+// factor (which starts the program's frame timing), the millisecond tick and the engine's timer.
 TFrameInput SampleFrameInput(TProgram& program);

@@ -95,6 +95,8 @@ class TGame {
   void ShowPausePicture();
   void HidePausePicture();
   bool PausePictureShown() const { return pauseShown_; }
+  // A life was lost (the last one too) since the last call: the pads shake.
+  bool TakeLifeLost();
   void HideSplash() const;
 
   bool ResourcesCreated = false;
@@ -131,4 +133,5 @@ class TGame {
   TMeshSprite* pausePicture_ = nullptr;
   TMeshSprite* splash_ = nullptr;
   bool pauseShown_ = false;
+  bool lifeLost_ = false;  // by running out of time; the field keeps its own
 };

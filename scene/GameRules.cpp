@@ -67,6 +67,12 @@ void TGame::UpdateObjects(const FrameStep& step) {
   if (Field.TakeGameOver()) EnterGameOver();
 }
 
+bool TGame::TakeLifeLost() {
+  const bool lost = lifeLost_ || Field.TakeLifeLost();
+  lifeLost_ = false;
+  return lost;
+}
+
 TGameOutcome TGame::GameOverFrame(const FrameStep& step) {
   GameOverTimer -= step.k * 0.013L;
   if (GameOverTimer >= 0) return {};
@@ -98,6 +104,7 @@ TGameOutcome TGame::UpdateFrame(const TFrameInput& input, std::uint8_t pointerCl
       return {};
     }
     TimeOutBanner.Active = false;
+    lifeLost_ = true;
     // With the last life the counter stays at 1 and the game ends.
     if (GetLives() < 2) {
       EnterGameOver();

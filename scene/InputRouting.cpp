@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/KeyCodes.h"
+#include "engine/PadCodes.h"
 #include "menus/BossKeyText.h"
 #include "menus/Modifiers.h"
 #include "runtime/system.h"
@@ -115,8 +116,9 @@ void PlaceCursor(const TProgram& program, const PrintPoint& at) {
 }  // namespace
 
 bool BossKeyClicked(const TProgram& program, const TFrameInput& input) {
-  return input.Clicked(program.Settings.BossKey) &&
-         HeldModifiers(input) == BoundModifiers(program.Settings);
+  return (input.Clicked(program.Settings.BossKey) &&
+          HeldModifiers(input) == BoundModifiers(program.Settings)) ||
+         input.PadClicked(kPadBack);
 }
 
 PrintPoint ReadPointer(TProgram& program) {

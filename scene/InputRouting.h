@@ -8,7 +8,7 @@
 // stays.
 PrintPoint ReadPointer(TProgram& program);
 
-// The boss key, bound in the live settings, with exactly its modifiers.
+// The boss key, bound in the live settings, with exactly its modifiers; or a pad's Back.
 bool BossKeyClicked(const TProgram& program, const TFrameInput& input);
 
 void RouteKeys(TProgram& program);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "scene/FadeIn.h"
+#include "scene/PadControls.h"
 #include "scene/Program.h"
 #include "scene/RunFrame.h"
 
@@ -45,6 +46,9 @@ bool ReplayOwnsFrame(const TProgram& program) {
 
 void RunPlaybackFrame(TProgram& program) {
   TPlayback& playback = program.Playback;
+  // The viewer's pad works the viewer's keys as in a game: A and Start pause, B leaves, the
+  // d-pad sets the pace.
+  program.Input = WithPadKeys(program.Input, gsPlaying);
   if (program.States.Current() == gsReplayEnd) {
     program.Viewer.EndScreen(program);
     return;

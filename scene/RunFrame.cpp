@@ -8,11 +8,16 @@
 #include "scene/FrameSampling.h"
 #include "scene/InputRouting.h"
 #include "scene/MenuDecoration.h"
+#include "scene/PadControls.h"
 #include "scene/PlaybackFrame.h"
 #include "scene/Program.h"
 #include "scene/StatusLine.h"
 
 namespace {
+
+// A lost life shakes the pads: firmly, for less than half a second.
+constexpr float kLostLifeRumble = 0.75f;
+constexpr int kLostLifeRumbleMs = 400;
 
 bool IsDialogState(std::uint8_t state) {
   return state == gsExitConfirm || state == gsRecordsResetConfirm || state == gsQuitConfirm ||
@@ -37,6 +42,8 @@ void FollowSubmission(TProgram& program) {
 }  // namespace
 
 void RunScreensAndGame(TProgram& program) {
+  // The pad's buttons as the keys they stand for: what follows reads keys alone.
+  program.Input = WithPadKeys(program.Input, program.States.Current());
   const TFrameInput& input = program.Input;
   TScreens& screens = program.Screens;
   RouteKeys(program);
@@ -50,6 +57,10 @@ void RunScreensAndGame(TProgram& program) {
   if (IsRecordEntryState(program.States.Current())) screens.Entry.FrameUpdate(input);
   if (program.States.Current() == gsPlaying) {
     const TGameOutcome outcome = program.Game.UpdateFrame(input, program.PointerClick);
+    // A replay's lost lives are not the viewer's to feel.
+    if (program.Game.TakeLifeLost() && !program.Playback.Active()) {
+      iPadRumble(kLostLifeRumble, kLostLifeRumbleMs);
+    }
     // The pointer a replay brings is not the viewer's to move.
     if (outcome.steered && !program.Playback.Active()) {
       RecentrePointer(input, program.Settings.Windowed != 0);

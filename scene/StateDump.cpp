@@ -53,6 +53,7 @@ rt::Json EngineJson(rt::Json state, iHandle cursorSprite) {
   rt::Json sounds = rt::Json::array();
   for (const std::string& sound : rt::engineSoundsStarted()) sounds.push(sound);
   state.set("sounds", std::move(sounds));
+  state.set("rumble", static_cast<double>(rt::engineRumbleAsked()));
   const auto meshes = rt::engineMeshes();
   state.set("visibleMeshes", static_cast<long>(std::count_if(
                                  meshes.begin(), meshes.end(),

@@ -1,6 +1,6 @@
 // The platform half of the operating-system layer on SDL: windows, the pointer, the screen, the
 // message box, the desktop's opener, and the event pump that turns SDL events into window
-// messages and live input.
+// messages and live input (the gamepads' among them).
 #include <SDL.h>
 
 #include <cstdio>
@@ -9,6 +9,7 @@
 
 #include "platform/os.h"
 #include "runtime/live_input.h"
+#include "runtime/sdl/game_pads.h"
 #include "runtime/sdl/keys.h"
 #include "runtime/sdl/windows.h"
 #include "runtime/system.h"
@@ -93,10 +94,13 @@ SdlSystem::SdlSystem() {
     if (window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS))
       SDL_WarpMouseInWindow(window, x, y);
   });
+  if (rt::sdl::startGamePads()) rt::liveInput().setRumble(rt::sdl::rumbleGamePads);
 }
 
 SdlSystem::~SdlSystem() {
   rt::liveInput().setPointerWarp(nullptr);
+  rt::liveInput().setRumble(nullptr);
+  rt::sdl::stopGamePads();
   if (videoReady_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
@@ -281,6 +285,7 @@ void SdlSystem::handle(const SDL_Event& event) {
       if (event.button.button == SDL_BUTTON_RIGHT) rt::liveInput().buttonDown(1);
       break;
     default:
+      rt::sdl::gamePadEvent(event);
       break;
   }
 }

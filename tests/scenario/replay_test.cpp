@@ -127,7 +127,7 @@ TEST(Replay, ABadFileIsRefusedWithOneLine) {
       {"another version",
        {older.begin(), older.end()},
        {},
-       "was recorded by Glintbreaker 0.9; this is 1.0"},
+       "was recorded by Glintbreaker 0.9; this is 1.1"},
       {"another level file",
        good,
        {"--game-dir", otherLevels.path()},

@@ -1,4 +1,4 @@
-// Live keyboard and mouse input collected between frames.
+// Live keyboard, mouse and gamepad input collected between frames.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -60,6 +60,59 @@ TEST(LiveInput, LosingFocusReleasesHeldKeys) {
   take(input);
   input.releaseAll();
   EXPECT_FALSE(take(input).down[203]);
+}
+
+TEST(LiveInput, SeveralPadsPlayAsOneAndAPadPulledOutTakesWhatItHeld) {
+  constexpr std::uint32_t kA = 1u << kPadA, kLeft = 1u << kPadLeft;
+  rt::LiveInput input;
+  input.padAdded(7);
+  input.padAdded(9);
+  input.padButton(7, kPadA, true);
+  input.padAxis(7, kPadLeftX, -20000);
+  input.padAxis(9, kPadLeftX, 30000);
+  auto frame = take(input);
+  EXPECT_EQ(frame.padDown, kA);
+  EXPECT_EQ(frame.padClicked, kA);
+  EXPECT_EQ(frame.padAxes[kPadLeftX], 30000) << "the stick pushed farthest";
+
+  // The second pad presses A too: a click of its own; the first's A is still held.
+  input.padButton(9, kPadA, true);
+  input.padButton(9, kPadLeft, true);
+  frame = take(input);
+  EXPECT_EQ(frame.padDown, kA | kLeft);
+  EXPECT_EQ(frame.padClicked, kA | kLeft);
+
+  input.padRemoved(9);
+  frame = take(input);
+  EXPECT_EQ(frame.padDown, kA) << "the first pad holds A still";
+  EXPECT_EQ(frame.padClicked, 0u);
+  EXPECT_EQ(frame.padAxes[kPadLeftX], -20000);
+  input.padRemoved(7);
+  frame = take(input);
+  EXPECT_EQ(frame.padDown, 0u);
+  EXPECT_EQ(frame.padAxes[kPadLeftX], 0);
+
+  // Buttons and axes outside the engine's are ignored; values are kept within an axis' range.
+  input.padAdded(1);
+  input.padButton(1, kPadButtons, true);
+  input.padButton(1, -1, true);
+  input.padAxis(1, kPadAxes, 5);
+  input.padAxis(1, kPadLeftY, -99999);
+  frame = take(input);
+  EXPECT_EQ(frame.padDown, 0u);
+  EXPECT_EQ(frame.padAxes[kPadLeftY], -32768);
+}
+
+TEST(LiveInput, LosingFocusLetsGoOfThePads) {
+  rt::LiveInput input;
+  input.padAdded(3);
+  input.padButton(3, kPadRight, true);
+  input.padAxis(3, kPadLeftX, 32767);
+  take(input);
+  input.releaseAll();
+  const auto frame = take(input);
+  EXPECT_EQ(frame.padDown, 0u);
+  EXPECT_EQ(frame.padAxes[kPadLeftX], 0);
 }
 
 TEST(LiveInput, PointerIsMeasuredOnTheLetterboxedPicture) {

@@ -21,7 +21,8 @@ namespace {
 
 using testing::HasSubstr;
 
-// Frames as a player makes them: mostly steady, now and then a key, a click, a move, a late frame.
+// Frames as a player makes them: mostly steady, now and then a key, a click, a move, a pad's
+// button or stick, a late frame.
 std::vector<TFrameInput> PlayedFrames(int count, unsigned seed) {
   std::mt19937 random(seed);
   const auto chance = [&random](double p) {
@@ -36,6 +37,7 @@ std::vector<TFrameInput> PlayedFrames(int count, unsigned seed) {
   for (int i = 0; i < count; ++i) {
     frame.clicked.fill(false);
     frame.leftClick = frame.rightClick = false;
+    frame.padClicked = 0;
     frame.stepMs = chance(0.02) ? 14 + static_cast<int>(random() % 30) : 13;
     frame.tick += static_cast<std::uint32_t>(frame.stepMs);
     if (chance(0.01)) {
@@ -44,6 +46,15 @@ std::vector<TFrameInput> PlayedFrames(int count, unsigned seed) {
       frame.clicked[code] = frame.down[code];
     }
     if (chance(0.01)) frame.leftClick = true;
+    if (chance(0.01)) {
+      const std::uint32_t button = 1u << (random() % 15);
+      frame.padDown ^= button;
+      frame.padClicked = frame.padDown & button;
+    }
+    // A button pressed and let go between two frames: clicked, not held.
+    if (chance(0.002)) frame.padClicked |= 1u << (random() % 15);
+    if (chance(0.05))
+      frame.padStick = static_cast<std::int8_t>(static_cast<int>(random() % 255) - 127);
     if (chance(0.05)) {
       frame.mouseX = static_cast<float>(random() % 6401) / 6400.0f;
       frame.pointerX = 112 + static_cast<int>(random() % 800);
@@ -58,7 +69,9 @@ std::vector<TFrameInput> PlayedFrames(int count, unsigned seed) {
 std::string Kept(const TFrameInput& f, TPointerSource source) {
   std::string text = std::to_string(f.tick) + " " + std::to_string(f.stepMs) + " ";
   for (int code = 0; code < 256; ++code) text += f.down[code] ? 'd' : (f.clicked[code] ? 'c' : '.');
-  text += std::to_string(f.leftClick) + std::to_string(f.rightClick);
+  text += std::to_string(f.leftClick) + std::to_string(f.rightClick) + " pad " +
+          std::to_string(f.padDown) + "," + std::to_string(f.padClicked) + "," +
+          std::to_string(f.padStick);
   if (source == TPointerSource::EngineMouse) {
     return text + " " + std::to_string(f.mouseX) + "," + std::to_string(f.mouseY);
   }
@@ -142,7 +155,10 @@ TEST(ReplayFile, EveryBadFileIsRefusedWithItsReason) {
   std::vector<std::uint8_t> huge = good;
   huge.resize(kMaxReplayBytes + 1);
   std::vector<std::uint8_t> future = good;
-  future[4] = 2;
+  future[4] = 3;
+  // Format 1 had no gamepad in its frames.
+  std::vector<std::uint8_t> older = good;
+  older[4] = 1;
   std::vector<std::uint8_t> noise = good;
   for (std::size_t i = good.size() - 8 - replay.FrameBits.size(); i < good.size() - 8; ++i) {
     noise[i] = 0;  // no frame can be read from zero bits
@@ -158,7 +174,8 @@ TEST(ReplayFile, EveryBadFileIsRefusedWithItsReason) {
       {"its head only", {good.begin(), good.begin() + 20}, "is cut short"},
       {"a bit changed", flipped, "checksum does not match"},
       {"a byte more", longer, "has bytes after its end"},
-      {"a newer format", future, "is of replay format 2"},
+      {"a newer format", future, "is of replay format 3"},
+      {"the format before the pads", older, "is of replay format 1; this game reads format 2"},
       {"frames that cannot be read", withChecksum(noise), "holds frames that cannot be read"},
       {"too large", huge, "is larger than any replay"},
   };

@@ -17,10 +17,12 @@ TEST(ScriptParser, AcceptsEveryCommandAndNamesTheLineOfAnError) {
   const auto commands = rt::ParseScript(
       "# comment\nperiod 16\nframes 3\nkey 1 28\nhold 203\nrelease 203\nmouse 0.5 0.25\n"
       "click left\nmessage hotkey 200\nmessage activate\nuntil 4 400\n"
-      "until bat.size >= 2 50\ndump\nexpect printed contains 02:05\nshot a.png  # trailing\n",
+      "until bat.size >= 2 50\ndump\nexpect printed contains 02:05\n"
+      "pad plug\npad button a dpup\npad hold start\npad release start\npad axis leftx -0.5\n"
+      "pad unplug\nshot a.png  # trailing\n",
       error);
   EXPECT_EQ(error, "");
-  EXPECT_EQ(commands.size(), 14u);
+  EXPECT_EQ(commands.size(), 20u);
   EXPECT_EQ(commands.back().words, std::vector<std::string>{"a.png"});
 
   const struct {
@@ -32,6 +34,12 @@ TEST(ScriptParser, AcceptsEveryCommandAndNamesTheLineOfAnError) {
              {"message minimise\n", "script line 1"},
              {"until GameState == 4 0\n", "script line 1: bad MAX"},
              {"dump now\n", "script line 1"},
+             {"pad button\n", "script line 1: expects button names"},
+             {"pad hold a b\n", "script line 1: expects button names"},
+             {"pad button a z\n", "script line 1: unknown pad button \"z\""},
+             {"pad axis leftx 1.5\n", "script line 1: expects axis NAME VALUE from -1 to 1"},
+             {"pad axis sidewaysx 0\n", "script line 1: unknown pad axis \"sidewaysx\""},
+             {"pad shake\n", "script line 1: expects plug, unplug, button, hold, release or axis"},
              {"frobnicate\n", "script line 1: unknown command \"frobnicate\""}};
   for (const auto& c : bad) {
     error.clear();
