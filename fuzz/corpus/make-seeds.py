@@ -177,7 +177,9 @@ write("fuzz_settings_records", "short.dat", bytes(17))
 write("fuzz_script", "every-command.txt",
       "# comment\nperiod 16\nframes 3\nkey 1 28\nhold 203\nrelease 203\nmouse 0.5 0.25\n"
       "click left\nmessage hotkey 200\nmessage activate\nuntil 4 400\n"
-      "until bat.size >= 2 50\ndump\nexpect printed contains 02:05\nshot a.png  # trailing\n")
+      "until bat.size >= 2 50\ndump\nexpect printed contains 02:05\npad plug\n"
+      "pad button a dpup\npad hold start\npad release start\npad axis leftx -0.5\npad unplug\n"
+      "shot a.png  # trailing\n")
 write("fuzz_script", "names.txt", "until gsMainMenu 5\nexpect GameState == gsMainMenu\n"
       "expect settings.AddText == \\x82\\xA0\nmessage deactivate\nframes 2\nmessage close\n")
 write("fuzz_script", "failing-expect.txt", "frames 1\nexpect frame > 100\n")
@@ -185,7 +187,9 @@ write("fuzz_script", "numbers.txt", "key 0x1F 2.55e2\nframes 1e1\nuntil frame !=
 write("fuzz_script", "bad-line.txt", "frames 1\nuntil gsPlayng\n")
 
 # fuzz_replay_file's seeds are replays the game itself recorded (copied from replays/ of a user
-# folder): their frames can only come from the game's frame encoder.
+# folder): their frames can only come from the game's frame encoder. A short game given up
+# through the quit question, in a window and in full screen, and one played with a gamepad
+# (its stick, d-pad, A, Start and B); record them again when the replay format changes.
 
 # ---- the score server --------------------------------------------------------------------------
 
