@@ -40,6 +40,7 @@ int engineCodeOf(const Code (&codes)[N], int sdlCode) {
 }
 
 bool started = false;
+bool refused = false;  // SDL could not start them: not asked again
 // The open pads by SDL's instance id, which stays a pad's own until it is removed.
 std::map<SDL_JoystickID, SDL_GameController*> openPads;
 
@@ -69,9 +70,10 @@ void padLeft(SDL_JoystickID id) {
 }  // namespace
 
 bool startGamePads() {
-  if (started) return true;
+  if (started || refused) return started;
   if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
     std::fprintf(stderr, "glintbreaker: gamepads are not available (%s)\n", SDL_GetError());
+    refused = true;
     return false;
   }
   started = true;

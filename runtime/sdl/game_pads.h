@@ -7,8 +7,8 @@
 
 namespace rt::sdl {
 
-// Starts SDL's game controllers; the pads already plugged in arrive as events. False, with a
-// line on stderr, where they cannot start (the game then plays without pads).
+// Starts SDL's game controllers, once; the pads already plugged in arrive as events. False
+// where they cannot start, said once on stderr (the game then plays without pads).
 bool startGamePads();
 void stopGamePads();
 // Hands a game controller's event to the live input; false for any other event.

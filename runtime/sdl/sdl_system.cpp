@@ -94,7 +94,7 @@ SdlSystem::SdlSystem() {
     if (window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS))
       SDL_WarpMouseInWindow(window, x, y);
   });
-  if (rt::sdl::startGamePads()) rt::liveInput().setRumble(rt::sdl::rumbleGamePads);
+  rt::liveInput().setRumble(rt::sdl::rumbleGamePads);
 }
 
 SdlSystem::~SdlSystem() {
@@ -246,6 +246,10 @@ bool SdlSystem::mainWindowIdle() const {
 
 void SdlSystem::Pump() {
   if (!videoReady_) return;
+  // The pads start once the window is up: looking for them costs some 3 ms, which the first
+  // picture does not wait for. The pads plugged in already arrive then as events.
+  SDL_Window* window = rt::sdl::sdlWindowOf(MainWindow());
+  if (window && (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN)) rt::sdl::startGamePads();
   if (mainWindowIdle()) SDL_WaitEventTimeout(nullptr, kIdleWaitMs);
   drain();
 }

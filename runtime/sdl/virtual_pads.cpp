@@ -32,7 +32,7 @@ class VirtualPads final : public ScriptPads {
   ~VirtualPads() override { unplug(); }
 
   void plug() override {
-    if (joystick_) return;
+    if (joystick_ || !sdl::startGamePads()) return;
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
