@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/record_game.h"
 #include "tests/e2e/shot_image.h"
 #include "tests/e2e/window_game.h"
 #include "tests/scenario/level_fixture.h"
-#include "userdata/Records.h"
 
 namespace {
 
@@ -23,35 +23,9 @@ using e2e::Rgb;
 using e2e::Shot;
 using testing_support::Field;
 using testing_support::GameDirWithLevels;
-using testing_support::Level;
 using testing_support::Member;
 using testing_support::TempDir;
 using testing_support::WriteFile;
-
-// One level. The only brick that counts (row 17) sits right above the ball held on the bat in the
-// middle, under an indestructible roof (row 16): a ball falling from above never reaches it, and
-// a ball launched from the middle breaks it at once, whatever its angle. Indestructible bricks in
-// row 3 give the ball something to bounce off.
-std::vector<std::string> LevelRows() {
-  std::vector<std::string> rows(17);
-  rows[2] = "..####....####.....";
-  rows[15] = ".........#";
-  rows[16] = ".........1";
-  return rows;
-}
-
-// Scores of 10 down to 1: any finished game is a new record.
-std::string LowRecords() {
-  TRecordsTable table = TRecordsTable::Defaults();
-  int score = 10;
-  for (TRecordEntry& entry : table.Entries) {
-    entry.NameLength = 3;
-    entry.Name = {'L', 'o', 'w'};
-    entry.Score = score--;
-  }
-  const auto bytes = table.Encode();
-  return std::string(bytes.begin(), bytes.end());
-}
 
 // The boxes of the status line's five numbers: lives, time, missiles, score, level.
 constexpr Box kStatusNumbers[] = {
@@ -98,8 +72,8 @@ class Journey : public ::testing::Test {
 };
 
 TEST_F(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
-  GameDirWithLevels(game_.path(), {Level(LevelRows())});
-  WriteFile(user_.file("data/records.dat"), LowRecords());
+  GameDirWithLevels(game_.path(), {e2e::RoofedBrickLevel()});
+  WriteFile(user_.file("data/records.dat"), e2e::LowRecordsFile());
   const auto shoot = [this](const char* name) { return e2e::ShotCommand(folder_, name); };
   const std::string script =
       testing_support::kMenuReady + "frames 20\n" + shoot("menu") +

@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/e2e/record_game.h"
 #include "tests/e2e/shot_image.h"
 #include "tests/e2e/window_game.h"
 #include "tests/scenario/level_fixture.h"
-#include "userdata/Records.h"
 
 namespace {
 
@@ -21,34 +21,9 @@ using e2e::Box;
 using e2e::Rgb;
 using testing_support::Field;
 using testing_support::GameDirWithLevels;
-using testing_support::Level;
 using testing_support::Member;
 using testing_support::TempDir;
 using testing_support::WriteFile;
-
-// The only brick that counts sits right above the ball held on the bat in the middle, under an
-// indestructible roof: a ball launched from the middle breaks it at once, one launched from the
-// side never does.
-std::vector<std::string> LevelRows() {
-  std::vector<std::string> rows(17);
-  rows[2] = "..####....####.....";
-  rows[15] = ".........#";
-  rows[16] = ".........1";
-  return rows;
-}
-
-// Scores of 10 down to 1: any finished game is a new record.
-std::string LowRecords() {
-  TRecordsTable table = TRecordsTable::Defaults();
-  int score = 10;
-  for (TRecordEntry& entry : table.Entries) {
-    entry.NameLength = 3;
-    entry.Name = {'L', 'o', 'w'};
-    entry.Score = score--;
-  }
-  const auto bytes = table.Encode();
-  return std::string(bytes.begin(), bytes.end());
-}
 
 double BatX(const std::string& dump) {
   return Field(Member(dump, "bat"), "x");
@@ -68,8 +43,8 @@ TEST(PadWindow, APlayerWithAGamepadAloneGoesFromTheMenuThroughAGameToTheRecordsT
   const e2e::PrivateDisplay display;
   ASSERT_FALSE(display.name().empty()) << "Xvfb did not start";
   const TempDir user, game;
-  GameDirWithLevels(game.path(), {Level(LevelRows())});
-  WriteFile(user.file("data/records.dat"), LowRecords());
+  GameDirWithLevels(game.path(), {e2e::RoofedBrickLevel()});
+  WriteFile(user.file("data/records.dat"), e2e::LowRecordsFile());
   const std::string folder = e2e::ShotsFolder("gamepad");
   const auto shoot = [&folder](const char* name) { return e2e::ShotCommand(folder, name); };
   const std::string script =

@@ -19,6 +19,7 @@ using testing_support::Level;
 using testing_support::Member;
 using testing_support::RunScript;
 using testing_support::TempDir;
+using testing_support::WalledLevel;
 
 // From the main menu into the first level's play, past its banner.
 const std::string kStartGame =
@@ -31,14 +32,6 @@ LevelCells ClosedBoxLevel() {
   rows[7] = "." + std::string(18, '1');
   for (int row = 16; row < 19; ++row) rows[row] = "#" + std::string(18, '.') + "#";
   rows[19] = std::string(20, '#');
-  return Level(rows);
-}
-
-// A hard wall down the middle keeps the launched ball on the right; one brick waits on the left.
-LevelCells WalledLevel() {
-  std::vector<std::string> rows(16, ".........#");
-  rows[0] = "";
-  rows[4] = "...1......#";
   return Level(rows);
 }
 

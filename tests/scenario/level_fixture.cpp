@@ -28,6 +28,13 @@ LevelCells Level(const std::vector<std::string>& rows) {
   return cells;
 }
 
+LevelCells WalledLevel() {
+  std::vector<std::string> rows(16, ".........#");
+  rows[0] = "";
+  rows[4] = "...1......#";
+  return Level(rows);
+}
+
 std::string GameDirWithLevels(const std::string& dir, const std::vector<LevelCells>& levels,
                               const std::string& levelFile) {
   namespace fs = std::filesystem;

@@ -23,14 +23,7 @@ using testing_support::Member;
 using testing_support::RunGame;
 using testing_support::RunScript;
 using testing_support::TempDir;
-
-// A hard wall down the middle keeps the launched ball on the right; one brick waits on the left.
-LevelCells WalledLevel() {
-  std::vector<std::string> rows(16, ".........#");
-  rows[0] = "";
-  rows[4] = "...1......#";
-  return Level(rows);
-}
+using testing_support::WalledLevel;
 
 // From the main menu into the first level's play with the pad alone, past the level's banner.
 const std::string kPadStartsGame = testing_support::kMenuReady +
