@@ -170,7 +170,7 @@ TEST_F(VerifiedRecords, AReplayIsTakenOnlyWithinItsBounds) {
     const char* reason;
     std::size_t claimed = 0;
   } cases[] = {
-      {"no replay", "127.0.0.1", token, "GLRP\x01", 400, "the replay is cut short"},
+      {"no replay", "127.0.0.1", token, "GLRP\x02", 400, "the replay is cut short"},
       {"not this token's address", "127.0.0.2", token, replay, 403, "no record of this token"},
       {"an unknown token", "127.0.0.1", "0123456789abcdef", replay, 403, "no record of this token"},
       {"larger than any replay", "127.0.0.1", token, "", 413, "longer than", 300000},

@@ -1,10 +1,10 @@
 // The whole game in this process on the headless engine, played by a seeded monkey: random
-// keys, pointer moves and clicks on every screen, most of them in play. After every frame the
-// state must make sense: no NaN or infinite value, every ball, capsule and enemy where its rules
-// let it be, the counters in range, GameState one of its values, and the memory flat. Five
-// simulated minutes by default; GLINT_SOAK_MINUTES asks for more (make soak: an hour). Every game
-// it played was recorded: each replay it left plays again, in a program of its own, to the
-// state its game ended in.
+// keys, pointer moves, clicks and a gamepad's buttons and stick on every screen, most of them in
+// play. After every frame the state must make sense: no NaN or infinite value, every ball,
+// capsule and enemy where its rules let it be, the counters in range, GameState one of its
+// values, and the memory flat. Five simulated minutes by default; GLINT_SOAK_MINUTES asks for
+// more (make soak: an hour). Every game it played was recorded: each replay it left plays again,
+// in a program of its own, to the state its game ended in.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -153,6 +153,7 @@ class Monkey final : public rt::InputSource {
       sys::system().MovePointerTo(frame.mouseX, frame.mouseY);
     }
     if (Chance(0.0004)) Press(frame, 88);  // the boss key now and then
+    MashPad(frame);
   }
   void resetMouse(float, float) override {}
 
@@ -188,6 +189,28 @@ class Monkey final : public rt::InputSource {
         true;
   }
   void Hold(int code) { held_.insert(code); }
+  // A pad mashed as well, by a generator of its own, so the keys' run goes as it went without:
+  // its buttons pressed and now and then held (Back, the boss key, seldom), its stick pushed.
+  void MashPad(rt::InputFrame& frame) {
+    static constexpr int kButtons[] = {kPadA,  kPadA,    kPadB,    kPadStart,
+                                       kPadUp, kPadDown, kPadLeft, kPadRight};
+    const auto chance = [this](double p) {
+      return std::uniform_real_distribution<double>(0, 1)(padRandom_) < p;
+    };
+    if (chance(0.05)) {
+      const std::uint32_t bit = 1u << kButtons[std::uniform_int_distribution<std::size_t>(
+                                    0, std::size(kButtons) - 1)(padRandom_)];
+      frame.padClicked |= bit;
+      if (chance(0.3)) padHeld_ |= bit;
+    }
+    if (chance(0.0004)) frame.padClicked |= 1u << kPadBack;
+    if (chance(0.04)) padHeld_ = 0;
+    if (chance(0.05))
+      stick_ =
+          static_cast<std::int16_t>(std::uniform_int_distribution<int>(-32768, 32767)(padRandom_));
+    frame.padDown = padHeld_ | frame.padClicked;
+    frame.padAxes[kPadLeftX] = stick_;
+  }
   void SampleHeap(long framesRun) {
     const std::size_t heap = HeapInUse();
     if (framesRun < frames_ / 2) heapMaxFirstHalf = std::max(heapMaxFirstHalf, heap);
@@ -198,6 +221,9 @@ class Monkey final : public rt::InputSource {
   rt::VirtualClock& clock_;
   long frames_;
   std::mt19937 random_;
+  std::mt19937 padRandom_{20261211};
+  std::uint32_t padHeld_ = 0;
+  std::int16_t stick_ = 0;
   std::set<int> held_;
   bool closed_ = false;
 };
