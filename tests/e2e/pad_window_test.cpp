@@ -3,7 +3,8 @@
 // choose in the main menu, the stick steers, A launches, Start pauses, a lost life shakes the
 // pad, A walks the record's name entry to OK and B goes on to the records table. Pulled out
 // mid-game with a button held, the pad leaves nothing held and the keys steer on; plugged in
-// again it plays. The pictures are kept in e2e-shots/gamepad/ of the build folder.
+// again it plays. A watched replay takes the pad too. The pictures are kept in e2e-shots/gamepad/
+// of the build folder.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -104,6 +105,23 @@ TEST(PadWindow, APlayerWithAGamepadAloneGoesFromTheMenuThroughAGameToTheRecordsT
   for (int i = 0; i < 10; ++i) {
     share("records", "record line", {480, 203 + 26 * i, 640, 224 + 26 * i}, Red, 0.04);
   }
+}
+
+TEST(PadWindow, AWatchedReplayPausesOnAAndLeavesOnB) {
+  const e2e::PrivateDisplay display;
+  ASSERT_FALSE(display.name().empty()) << "Xvfb did not start";
+  const TempDir viewer;
+  const std::string folder = e2e::ShotsFolder("gamepad-replay");
+  const auto run = e2e::PlayInWindow(
+      display,
+      "pad plug\nframes 60\npad button a\nframes 2\nexpect printed contains replay, paused\n" +
+          e2e::ShotCommand(folder, "paused") +
+          "pad button a\nframes 2\nexpect printed contains replay\n"
+          // B leaves the viewer, and the program with it: the lines after it never run.
+          "pad button b\nframes 100\nexpect frame < 0\n",
+      viewer.path(), GLINT_GAME_DIR,
+      {"--replay", std::string(GLINT_GAME_DIR) + "/demos/gamepad.glr"});
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
 }
 
 }  // namespace
