@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
   const TStartupFiles startup = LoadStartupFiles();
   TProgram program(startup.Settings, startup.Records,
                    line->server.empty() ? kDefaultServer : line->server);
+  program.Preferences = startup.Preferences;
   program.FixedSeed = line->seed;
   program.HttpTimeouts = line->httpTimeouts;
 

@@ -11,15 +11,18 @@
 #include "menus/RecordInputMenu.h"
 #include "menus/RecordsMenu.h"
 #include "menus/ScreenHost.h"
+#include "userdata/Preferences.h"
 #include "userdata/Records.h"
 #include "userdata/Settings.h"
 
 class TScreens {
  public:
-  TScreens(const TScreenHost& host, TSettings& settings, TRecordsTable& records)
+  TScreens(const TScreenHost& host, TSettings& settings, TRecordsTable& records,
+           TPreferences& preferences)
       : Host(host),
         Settings(settings),
         Records(records),
+        Preferences(preferences),
         Kit(settings),
         Main(*this),
         Help(*this),
@@ -36,8 +39,9 @@ class TScreens {
   void Build();
 
   const TScreenHost& Host;
-  TSettings& Settings;     // the live settings
-  TRecordsTable& Records;  // the records table, as in its file
+  TSettings& Settings;        // the live settings
+  TRecordsTable& Records;     // the records table, as in its file
+  TPreferences& Preferences;  // the live volumes, as in their file
   TMenuKit Kit;
   TMainMenu Main;
   THelpMenu Help;

@@ -46,6 +46,8 @@ const std::vector<PrintedLine>& enginePrintedAtLastRender();
 // Sound files (as the game named them) started since the start of the current engine pass,
 // or, between passes, during the last one.
 const std::vector<std::string>& engineSoundsStarted();
+// The volume a sound is heard at now: its own times its kind's master volume; 0 for no sound.
+float engineHeardVolume(iHandle sound);
 // The red component of the light colour last set.
 float engineLightRed();
 // Particle bursts emitted since the engine was opened, and particles alive now.

@@ -18,7 +18,7 @@ TProgram::TProgram(const TSettings& settings, const TRecordsTable& records,
       ServerAddress(std::move(serverAddress)),
       Music(Settings),
       Host(MakeScreenHost()),
-      Screens(Host, Settings, Records),
+      Screens(Host, Settings, Records, Preferences),
       Game(Media, Music, Settings, Screens.Kit) {}
 
 TProgram::~TProgram() = default;

@@ -26,6 +26,7 @@
 #include "scene/ReplayViewer.h"
 #include "scene/SceneMedia.h"
 #include "scene/StateMachine.h"
+#include "userdata/Preferences.h"
 #include "userdata/Records.h"
 #include "userdata/Settings.h"
 
@@ -74,9 +75,12 @@ class TProgram {
   // True while the main menu background is on screen. Set by the first scene set-up and every
   // return to the main menu; cleared when a game starts.
   bool MenuMode = true;
-  TSettings Settings;         // the live settings: read at start-up, replaced by the options' Apply
-  TRecordsTable Records;      // as in the records file
-  std::string ServerAddress;  // "http://host:port" without a trailing "/"
+  TSettings Settings;     // the live settings: read at start-up, replaced by the options' Apply
+  TRecordsTable Records;  // as in the records file
+  // The volumes: read at start-up (the program body sets them before the first scene set-up),
+  // changed by the options panel.
+  TPreferences Preferences;
+  std::string ServerAddress;   // "http://host:port" without a trailing "/"
   THttpTimeouts HttpTimeouts;  // how long sending a record may take
   // Set by --seed: every scene set-up seeds the generator with it instead of the clock.
   std::optional<std::uint64_t> FixedSeed;

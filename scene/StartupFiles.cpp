@@ -8,7 +8,7 @@ constexpr const char* kSavedStateFile = "data\\boss.dat";
 }  // namespace
 
 TStartupFiles LoadStartupFiles() {
-  TStartupFiles loaded{LoadSettingsFile(), LoadRecordsFile()};
+  TStartupFiles loaded{LoadSettingsFile(), LoadRecordsFile(), LoadPreferencesFile()};
   const std::string savedState = files::userPath(kSavedStateFile);
   if (files::exists(savedState)) {
     // Read as far as it goes: a file shorter than its 8-byte record is no reason to stop.

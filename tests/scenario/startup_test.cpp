@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "tests/support/game_runner.h"
+#include "userdata/Preferences.h"
 
 namespace {
 
@@ -112,6 +113,55 @@ TEST(StartupFiles, LongerFilesKeepTheirFirstRecord) {
   EXPECT_EQ(run.err, "");
   EXPECT_FALSE(FileExists(user.file("data/settings.dat.bad")));
   EXPECT_FALSE(FileExists(user.file("data/records.dat.bad")));
+}
+
+TEST(StartupFiles, APreferencesFileThatHoldsNoRecordGivesTheDefaultVolumes) {
+  const std::vector<std::uint8_t> stored = TPreferences{30, 70}.Encode();
+  const std::string good(stored.begin(), stored.end());
+  std::string badChecksum = good;
+  badChecksum[4] = 40;
+  const std::vector<std::uint8_t> offScale = TPreferences{55, 100}.Encode();
+  const struct {
+    const char* name;
+    std::string contents;   // none: no file
+    const char* complaint;  // none: the file is used as it is
+  } cases[] = {
+      {"missing", "", nullptr},
+      {"truncated", good.substr(0, 7), "preferences.dat is too short"},
+      {"another file", "GIF89a and more", "preferences.dat is not a preferences file"},
+      {"a wrong checksum", badChecksum, "checksum does not match"},
+      {"a volume off the scale", std::string(offScale.begin(), offScale.end()),
+       "a volume off the scale"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir user;
+    if (!c.contents.empty()) WriteFile(user.file("data/preferences.dat"), c.contents);
+    const auto run = RunScript(
+        "frames 1\nexpect preferences.MusicVolume == 100\nexpect preferences.EffectsVolume == 100\n"
+        "expect volumes.menuMusic == 1\nexpect volumes.click == 1\n",
+        user.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::vector<std::uint8_t> defaults = TPreferences{}.Encode();
+    EXPECT_EQ(ReadFile(user.file("data/preferences.dat")),
+              std::string(defaults.begin(), defaults.end()));
+    if (c.complaint == nullptr) {
+      EXPECT_EQ(run.err, "");
+      continue;
+    }
+    EXPECT_THAT(run.err, HasSubstr(c.complaint));
+    EXPECT_THAT(run.err, HasSubstr("using the defaults"));
+    EXPECT_EQ(ReadFile(user.file("data/preferences.dat.bad")), c.contents);
+  }
+
+  TempDir user;
+  WriteFile(user.file("data/preferences.dat"), good);
+  const auto run = RunScript(
+      "frames 1\nexpect preferences.MusicVolume == 30\nexpect volumes.menuMusic == 0.3\n"
+      "expect preferences.EffectsVolume == 70\nexpect volumes.click == 0.7\n",
+      user.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
 }
 
 TEST(Script, FailedExpectExitsWithOneAndNamesTheLine) {

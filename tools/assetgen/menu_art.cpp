@@ -84,22 +84,28 @@ struct Band {
   double top, bottom;
 };
 constexpr Band kOptionRows[5] = {{41, 84}, {91, 129}, {136, 174}, {176, 254}, {261, 374}};
+// The mix panel above the options panel (500 x 100, its top-left at 325, 64): the music and the
+// effects volume.
+constexpr int kMixHeight = 100;
+constexpr Band kMixRows[2] = {{8, 48}, {52, 92}};
+
+// A row's name at the left of its band, clear of the buttons and boxes.
+void caption(Canvas& canvas, const char* text, double cy, double maxWidth) {
+  cairo_t* cr = canvas.cr();
+  const double width = std::min(maxWidth, textWidth(cr, Face::CondensedBold, 26, text));
+  drawLabel(cr, canvas.width(), canvas.height(), text, 34 + width / 2, cy, maxWidth, 26,
+            captionLabel());
+}
 
 Bytes optionsPanel() {
   Canvas canvas(500, 400);
   drawPanel(canvas, 6);
+  caption(canvas, "Экран", 62.5, 130);
+  caption(canvas, "Музыка", 110, 200);
+  caption(canvas, "Звук", 155, 200);
+  caption(canvas, "Страна", 191, 200);
+  caption(canvas, "Клавиша босса", 281, 260);
   cairo_t* cr = canvas.cr();
-  // Row names start at the left of their band, clear of the buttons and boxes.
-  auto caption = [&](const char* text, double cy, double maxWidth) {
-    const double width = std::min(maxWidth, textWidth(cr, Face::CondensedBold, 26, text));
-    drawLabel(cr, canvas.width(), canvas.height(), text, 34 + width / 2, cy, maxWidth, 26,
-              captionLabel());
-  };
-  caption("Экран", 62.5, 130);
-  caption("Музыка", 110, 200);
-  caption("Звук", 155, 200);
-  caption("Страна", 191, 200);
-  caption("Клавиша босса", 281, 260);
   // Thin separators between the rows.
   setColour(cr, kTrim, 0.25);
   for (double y : {87.5, 132.5, 175.0, 257.5}) cairo_rectangle(cr, 30, y, 440, 1);
@@ -107,20 +113,35 @@ Bytes optionsPanel() {
   return canvas.png();
 }
 
-Bytes rowMark(int row) {
-  Canvas canvas(500, 400);
-  const Band band = kOptionRows[row];
+// The glowing frame that lights a row of a panel of the given height.
+Bytes rowMark(int height, const Band& band) {
+  Canvas canvas(500, height);
   const Shape frame = [&](cairo_t* c) {
     roundedRect(c, 18, band.top, 464, band.bottom - band.top, 10);
     cairo_set_line_width(c, 3);
     cairo_stroke(c);
   };
-  paintGlow(canvas.cr(), 500, 400, frame, kHighlight, 8, 1.0);
+  paintGlow(canvas.cr(), 500, height, frame, kHighlight, 8, 1.0);
   roundedRect(canvas.cr(), 18, band.top, 464, band.bottom - band.top, 10);
   setColour(canvas.cr(), kHighlight, 0.12);
   cairo_fill(canvas.cr());
   setColour(canvas.cr(), {1, 0.85, 0.5}, 0.9);
   frame(canvas.cr());
+  return canvas.png();
+}
+
+// The volumes' rows: their names on the left, the value between two arrow buttons on the right.
+Bytes mixPanel() {
+  Canvas canvas(500, kMixHeight);
+  drawPanel(canvas, 4);
+  caption(canvas, "Громкость музыки", (kMixRows[0].top + kMixRows[0].bottom) / 2, 210);
+  caption(canvas, "Громкость звука", (kMixRows[1].top + kMixRows[1].bottom) / 2, 210);
+  cairo_t* cr = canvas.cr();
+  // The value's box between the arrow buttons (at 250 and 404 of the panel).
+  for (const Band& row : kMixRows) drawField(cr, 318, row.top + 6, 80, 28);
+  setColour(cr, kTrim, 0.25);
+  cairo_rectangle(cr, 30, (kMixRows[0].bottom + kMixRows[1].top) / 2, 440, 1);
+  cairo_fill(cr);
   return canvas.png();
 }
 
@@ -166,6 +187,13 @@ Bytes button(int w, int h, double px, double py, double pw, double ph, const cha
 Bytes arrowButton(double dir, bool lit) {
   Canvas canvas(300, 200);
   drawArrowButton(canvas, 85, 65, 130, 56, lit, dir);
+  return canvas.png();
+}
+
+// The volume steps' buttons, 64 x 40.
+Bytes smallArrowButton(double dir, bool lit) {
+  Canvas canvas(64, 40);
+  drawArrowButton(canvas, 6, 6, 52, 28, lit, dir);
   return canvas.png();
 }
 
@@ -220,7 +248,7 @@ Bytes recordEntryPanel() {
 }  // namespace
 
 std::vector<Bytes> formsArchive() {
-  std::vector<Bytes> pictures(55);
+  std::vector<Bytes> pictures(62);
   pictures[0] = optionsPanel();
   pictures[1] = helpPanel();
   pictures[2] = recordsPanel();
@@ -243,14 +271,21 @@ std::vector<Bytes> formsArchive() {
   pictures[39] = title("Настройки");
   pictures[40] = title("Рекорды");
   pictures[41] = title("Помощь");
-  pictures[43] = rowMark(0);
-  pictures[44] = rowMark(1);
-  pictures[45] = rowMark(2);
+  pictures[43] = rowMark(400, kOptionRows[0]);
+  pictures[44] = rowMark(400, kOptionRows[1]);
+  pictures[45] = rowMark(400, kOptionRows[2]);
   pictures[46] = inputBox(false);
   pictures[47] = inputBox(true);
-  pictures[52] = rowMark(3);
-  pictures[53] = rowMark(4);
+  pictures[52] = rowMark(400, kOptionRows[3]);
+  pictures[53] = rowMark(400, kOptionRows[4]);
   pictures[54] = recordEntryPanel();
+  pictures[55] = mixPanel();
+  pictures[56] = rowMark(kMixHeight, kMixRows[0]);
+  pictures[57] = rowMark(kMixHeight, kMixRows[1]);
+  for (int lit = 0; lit < 2; ++lit) {
+    pictures[58 + lit] = smallArrowButton(-1, lit == 1);
+    pictures[60 + lit] = smallArrowButton(1, lit == 1);
+  }
   return pictures;
 }
 
