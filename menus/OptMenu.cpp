@@ -30,23 +30,23 @@ constexpr TItemMark kMarks[] = {
     {{43, 1001904, 170, 325, 400, 500, 2}, 1}, {{44, 1001905, 170, 325, 400, 500, 2}, 2},
     {{45, 1001906, 170, 325, 400, 500, 2}, 3}, {{46, 1001907, 364, 351, 80, 450, 2}, 4},
     {{47, 1001909, 456, 350, 80, 450, 2}, 5},  {{52, 1001908, 170, 325, 400, 500, 2}, 4},
-    {{53, 1001910, 170, 325, 400, 500, 2}, 5}, {{56, 1001950, 64, 325, 100, 500, 2}, 6},
-    {{57, 1001951, 64, 325, 100, 500, 2}, 7},
+    {{53, 1001910, 170, 325, 400, 500, 2}, 5}, {{56, 1001950, 20, 325, 144, 500, 2}, 6},
+    {{57, 1001951, 20, 325, 144, 500, 2}, 7},  {{62, 1001957, 20, 325, 144, 500, 2}, 8},
 };
 
-// The volumes' panel above the options panel: a row for each volume, its value printed in a box
-// between two arrow buttons.
-constexpr TPictureSpec kMixBody = {55, 1001952, 64, 325, 100, 500, 1};
+// The panel above the options panel: a row for each volume, its value printed in a box between
+// two arrow buttons, and the language's row, its name printed in a wide box.
+constexpr TPictureSpec kMixBody = {55, 1001952, 20, 325, 144, 500, 1};
 struct TVolumeButton {
   TButtonSpec button;
   std::uint8_t item;
   bool up;
 };
 constexpr TVolumeButton kVolumeButtons[] = {
-    {{58, 59, 1001954, 1001953, 72, 575, 40, 64, 6, 6}, 6, false},
-    {{60, 61, 1001956, 1001955, 72, 729, 40, 64, 6, 6}, 6, true},
-    {{58, 59, 1001954, 1001953, 116, 575, 40, 64, 6, 6}, 7, false},
-    {{60, 61, 1001956, 1001955, 116, 729, 40, 64, 6, 6}, 7, true},
+    {{58, 59, 1001954, 1001953, 28, 575, 40, 64, 6, 6}, 6, false},
+    {{60, 61, 1001956, 1001955, 28, 729, 40, 64, 6, 6}, 6, true},
+    {{58, 59, 1001954, 1001953, 72, 575, 40, 64, 6, 6}, 7, false},
+    {{60, 61, 1001956, 1001955, 72, 729, 40, 64, 6, 6}, 7, true},
 };
 
 // The value buttons of items 1 to 3, each lit while it shows the working copy's value.
@@ -72,7 +72,7 @@ struct TItemBand {
 constexpr int kBandsLeft = 401, kBandsRight = 759;
 constexpr TItemBand kBands[] = {
     {211, 254, 1}, {261, 299, 2}, {306, 344, 3}, {346, 424, 4},
-    {431, 544, 5}, {72, 112, 6},  {116, 156, 7},
+    {431, 544, 5}, {28, 68, 6},   {72, 112, 7},  {116, 156, 8},
 };
 
 // The item of the band under a pixel; 0 outside the bands.
@@ -92,9 +92,11 @@ constexpr float kAddTextSize = 0.25f, kBossKeySize = 0.1f;
 // about centred in its box), and the heights of the name and key boxes' lines.
 constexpr long double kLinesRight = 7.5L, kAddTextY = -4.1L, kBossKeyY = -7.8L;
 // The volumes' values: the centre of their boxes (683 pixels across), each row's height, and
-// what a character of the value takes.
-constexpr long double kVolumeCentre = 11.32L, kVolumeCharWidth = 0.5L;
-constexpr long double kVolumeY[] = {8.32L, 6.56L};
+// what a character of a value takes. The language's name: the centre of its box (684 pixels
+// across) and its row's height.
+constexpr long double kVolumeCentre = 11.32L, kValueCharWidth = 0.5L;
+constexpr long double kVolumeY[] = {10.08L, 8.32L};
+constexpr long double kLanguageCentre = 11.36L, kLanguageY = 6.56L;
 
 bool IsVolumeItem(std::uint8_t item) {
   return item == TOptMenu::kMusicVolumeItem || item == TOptMenu::kEffectsVolumeItem;
@@ -204,6 +206,9 @@ void TOptMenu::ToggleItem(std::uint8_t item) {
     case 3:
       flip(Working.SoundOn);
       break;
+    case kLanguageItem:
+      SwitchLanguage();
+      return;
     default:
       return;
   }
@@ -229,6 +234,14 @@ void TOptMenu::StepVolume(std::uint8_t item, bool up) {
   ApplySoundVolumes(preferences);
   // A failed write has said so on stderr; the volume is heard as chosen all the same.
   SavePreferencesFile(preferences);
+}
+
+void TOptMenu::SwitchLanguage() {
+  TLanguage& language = screens_.Language;
+  language = language == TLanguage::English ? TLanguage::Russian : TLanguage::English;
+  screens_.Preferences.Language = static_cast<std::uint8_t>(language);
+  // A failed write has said so on stderr; the game speaks the new language all the same.
+  SavePreferencesFile(screens_.Preferences);
 }
 
 void TOptMenu::Hover(int x, int y) {
@@ -273,6 +286,7 @@ void TOptMenu::FrameUpdate(const TFrameInput& input) {
   PrintAddText(input.engineTime);
   PrintBossKey(input);
   PrintVolumes();
+  PrintLanguage();
 }
 
 void TOptMenu::LightValues() {
@@ -319,7 +333,13 @@ void TOptMenu::PrintVolumes() const {
   const std::uint8_t items[] = {kMusicVolumeItem, kEffectsVolumeItem};
   for (std::size_t row = 0; row < std::size(items); ++row) {
     const std::string text = std::to_string(volumes[row]) + "%";
-    const long double x = kVolumeCentre - kVolumeCharWidth * text.size() / 2 + Panel.TextShift();
+    const long double x = kVolumeCentre - kValueCharWidth * text.size() / 2 + Panel.TextShift();
     PrintLine(text, x, kVolumeY[row], Selected == items[row] ? kWhite : kUnselected, kAddTextSize);
   }
+}
+
+void TOptMenu::PrintLanguage() const {
+  const std::string text(screens_.Kit.Texts().languageName);
+  const long double x = kLanguageCentre - kValueCharWidth * text.size() / 2 + Panel.TextShift();
+  PrintLine(text, x, kLanguageY, Selected == kLanguageItem ? kWhite : kUnselected, kAddTextSize);
 }

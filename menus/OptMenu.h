@@ -1,7 +1,8 @@
 // The options panel: it slides in beside the main menu and edits a working copy of the settings,
 // which Apply saves and makes the live settings. Its five items: window or full screen, music,
-// sound effects, the player's second name and the boss key; on a small panel above them, two
-// more: the music and the effects volume, which change the live preferences at once.
+// sound effects, the player's second name and the boss key; on a small panel above them, three
+// more: the music and the effects volume and the language, which change the live preferences at
+// once.
 #pragma once
 
 #include <array>
@@ -20,12 +21,14 @@ class TScreens;
 
 class TOptMenu {
  public:
-  static constexpr int kItems = 7;
+  static constexpr int kItems = 8;
   // Items 1 to 3 switch a value; these two edit the second name and the boss key.
   static constexpr std::uint8_t kNameItem = 4, kBossKeyItem = 5;
   // Left and Right step these volumes; their rows stand above the others, so Down from the boss
   // key reaches them and Down from the last of them the first item.
   static constexpr std::uint8_t kMusicVolumeItem = 6, kEffectsVolumeItem = 7;
+  // Left, Right, Enter and a click switch between Russian and English.
+  static constexpr std::uint8_t kLanguageItem = 8;
 
   explicit TOptMenu(TScreens& screens) : screens_(screens) {}
   // Lets its pictures go without engine calls (the engine is closed by then).
@@ -58,7 +61,7 @@ class TOptMenu {
   // prints the second name and the boss key.
   void FrameUpdate(const TFrameInput& input);
 
-  std::uint8_t Selected = 1;  // 1..7
+  std::uint8_t Selected = 1;  // 1..8
   TSlidingPanel Panel;
   TSettings Working;                // the copy the controls edit; Apply makes it the live settings
   bool DisplayModeChanged = false;  // toggled with Windowed; read and cleared by the main loop
@@ -66,9 +69,10 @@ class TOptMenu {
 
  private:
   void MoveSelection(bool down);
-  // Items 1 to 3 switch their value and apply; the others do nothing.
+  // Items 1 to 3 switch their value and apply; item 8 switches the language; the others do
+  // nothing.
   void ToggleItem(std::uint8_t item);
-  // Items 1 to 3 toggle, item 4 starts typing the name, item 5 waits for a key.
+  // Items 1 to 3 and 8 switch, item 4 starts typing the name, item 5 waits for a key.
   void ActivateItem(std::uint8_t item);
   // A volume one step up or down, heard at once and saved; the other items do nothing.
   void StepVolume(std::uint8_t item, bool up);
@@ -80,12 +84,15 @@ class TOptMenu {
   void PrintAddText(long double now);
   void PrintBossKey(const TFrameInput& input) const;
   void PrintVolumes() const;
+  void PrintLanguage() const;
+  // The other language, spoken at once and kept as the player's choice.
+  void SwitchLanguage();
   void PrintLine(const std::string& text, long double x, long double y, iColor4 colour,
                  float size) const;
 
   TScreens& screens_;
   std::array<TMeshButton*, 6> buttons_{};        // window, full screen, music on/off, sound on/off
-  std::array<TMeshSprite*, 9> marks_{};          // the pictures that light up with their item
+  std::array<TMeshSprite*, 10> marks_{};         // the pictures that light up with their item
   TMeshSprite* mixBody_ = nullptr;               // the volumes' panel
   std::array<TMeshButton*, 4> volumeButtons_{};  // music down/up, effects down/up
 };

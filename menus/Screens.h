@@ -18,12 +18,13 @@
 class TScreens {
  public:
   TScreens(const TScreenHost& host, TSettings& settings, TRecordsTable& records,
-           TPreferences& preferences)
+           TPreferences& preferences, TLanguage& language)
       : Host(host),
         Settings(settings),
         Records(records),
         Preferences(preferences),
-        Kit(settings),
+        Language(language),
+        Kit(settings, language),
         Main(*this),
         Help(*this),
         Dialog(*this),
@@ -41,7 +42,8 @@ class TScreens {
   const TScreenHost& Host;
   TSettings& Settings;        // the live settings
   TRecordsTable& Records;     // the records table, as in its file
-  TPreferences& Preferences;  // the live volumes, as in their file
+  TPreferences& Preferences;  // the live volumes and language choice, as in their file
+  TLanguage& Language;        // the language the game speaks now
   TMenuKit Kit;
   TMainMenu Main;
   THelpMenu Help;

@@ -18,7 +18,7 @@ TProgram::TProgram(const TSettings& settings, const TRecordsTable& records,
       ServerAddress(std::move(serverAddress)),
       Music(Settings),
       Host(MakeScreenHost()),
-      Screens(Host, Settings, Records, Preferences),
+      Screens(Host, Settings, Records, Preferences, Language),
       Game(Media, Music, Settings, Screens.Kit) {}
 
 TProgram::~TProgram() = default;

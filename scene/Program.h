@@ -80,6 +80,9 @@ class TProgram {
   // The volumes: read at start-up (the program body sets them before the first scene set-up),
   // changed by the options panel.
   TPreferences Preferences;
+  // The language the game speaks: set by the program body before the first scene set-up (the
+  // command line's, the stored choice or the locale's), changed by the options panel.
+  TLanguage Language = TLanguage::Russian;
   std::string ServerAddress;   // "http://host:port" without a trailing "/"
   THttpTimeouts HttpTimeouts;  // how long sending a record may take
   // Set by --seed: every scene set-up seeds the generator with it instead of the clock.

@@ -33,6 +33,7 @@ rt::Json PreferencesJson(const TPreferences& preferences) {
   rt::Json json = rt::Json::object();
   json.set("MusicVolume", preferences.MusicVolume);
   json.set("EffectsVolume", preferences.EffectsVolume);
+  json.set("Language", preferences.Language);
   return json;
 }
 
@@ -139,6 +140,7 @@ rt::Json DumpState(const TProgram& program) {
   state.set("fade", program.FadeLevel);
   state.set("settings", SettingsJson(program.Settings));
   state.set("preferences", PreferencesJson(program.Preferences));
+  state.set("language", LanguageCode(program.Language));
   state.set("volumes", HeardVolumesJson(program));
   state.set("records", RecordsJson(program.Records));
   state.set("screens", program.SetUpBefore ? DumpScreens(program.Screens) : rt::Json::object());

@@ -4,12 +4,13 @@
 
 #include "platform/files.h"
 #include "platform/fnv1a.h"
+#include "userdata/Language.h"
 #include "userdata/UserFile.h"
 
 namespace {
 
 constexpr char kSignature[4] = {'G', 'B', 'P', 'F'};
-constexpr std::size_t kChecked = 6;  // the bytes the checksum covers
+constexpr std::size_t kChecked = 7;  // the bytes the checksum covers
 
 std::uint32_t Checksum(const std::uint8_t* bytes) {
   return static_cast<std::uint32_t>(rt::fnv1a(bytes, kChecked));
@@ -33,6 +34,7 @@ std::vector<std::uint8_t> TPreferences::Encode() const {
   std::copy(std::begin(kSignature), std::end(kSignature), bytes.begin());
   bytes[4] = MusicVolume;
   bytes[5] = EffectsVolume;
+  bytes[6] = Language;
   const std::uint32_t sum = Checksum(bytes.data());
   for (std::size_t i = 0; i < 4; ++i) bytes[kChecked + i] = (sum >> (8 * i)) & 0xFF;
   return bytes;
@@ -48,8 +50,10 @@ std::optional<TPreferences> TPreferences::Decode(const std::vector<std::uint8_t>
     problem = "damaged (its checksum does not match)";
   } else if (!OnTheScale(bytes[4]) || !OnTheScale(bytes[5])) {
     problem = "damaged (a volume off the scale)";
+  } else if (bytes[6] > static_cast<std::uint8_t>(TLanguage::English)) {
+    problem = "damaged (an unknown language)";
   } else {
-    return TPreferences{bytes[4], bytes[5]};
+    return TPreferences{bytes[4], bytes[5], bytes[6]};
   }
   return std::nullopt;
 }

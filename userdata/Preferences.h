@@ -1,7 +1,8 @@
 // What the player chose beyond the settings record, whose 18 bytes stay as they are: the music
-// and effects volumes. Kept in "data\preferences.dat" of the per-user folder, 10 bytes: "GBPF",
-// the music volume, the effects volume (each a percentage in steps of 10) and the low 32 bits of
-// the FNV-1a hash of the six bytes before them, little-endian.
+// and effects volumes and the language. Kept in "data\preferences.dat" of the per-user folder,
+// 11 bytes: "GBPF", the music volume, the effects volume (each a percentage in steps of 10), the
+// language chosen (0 none, 1 Russian, 2 English) and the low 32 bits of the FNV-1a hash of the
+// seven bytes before them, little-endian.
 #pragma once
 
 #include <cstdint>
@@ -14,12 +15,14 @@ struct TPreferences {
 
   std::uint8_t MusicVolume = kFullVolume;    // percent, 0..100 in steps of 10
   std::uint8_t EffectsVolume = kFullVolume;  // percent, 0..100 in steps of 10
+  std::uint8_t Language = 0;  // the player's choice in the options: 0 none, else a TLanguage
 
-  static constexpr std::size_t kFileSize = 10;
+  static constexpr std::size_t kFileSize = 11;
 
   std::vector<std::uint8_t> Encode() const;
-  // The record of the first 10 bytes; nothing, with the reason in `problem`, when they are not
-  // one (another signature, a wrong checksum, a volume that is no step of the scale).
+  // The record of the first 11 bytes; nothing, with the reason in `problem`, when they are not
+  // one (another signature, a wrong checksum, a volume that is no step of the scale, an unknown
+  // language).
   static std::optional<TPreferences> Decode(const std::vector<std::uint8_t>& bytes,
                                             std::string& problem);
 

@@ -42,12 +42,12 @@ constexpr const char* kMusicOff =
     "key 208\nframes 1\nkey 205\nframes 1\nkey 1\nframes 1\nexpect GameState == gsMainMenu\n"
     "expect settings.MusicOn == 0\n";
 
-// The effects volume (the panel's item above the first) turned down, which saves the
+// The effects volume (two items above the panel's first) turned down, which saves the
 // preferences at once, and the panel left, which saves the settings.
 constexpr const char* kEffectsDown =
     "key 208\nframes 1\nkey 28\nframes 1\nuntil screens.options.Slide == 100 40\n"
-    "key 200\nframes 1\nkey 203\nframes 1\nkey 1\nframes 1\nexpect GameState == gsMainMenu\n"
-    "expect preferences.EffectsVolume == 90\n";
+    "key 200\nframes 1\nkey 200\nframes 1\nkey 203\nframes 1\nkey 1\nframes 1\n"
+    "expect GameState == gsMainMenu\nexpect preferences.EffectsVolume == 90\n";
 
 // The records panel, the main menu's third item.
 constexpr const char* kOpenRecords =

@@ -65,12 +65,13 @@ struct RunInFolder {
   std::string SettingsFile() const { return ReadFile(user.file("data/settings.dat")); }
 };
 
-TEST(Options, UpAndDownGoRoundTheSevenItems) {
-  // The volumes' rows stand above the first item: Up from it reaches the effects volume.
+TEST(Options, UpAndDownGoRoundTheEightItems) {
+  // The volumes' and the language's rows stand above the first item: Up from it reaches the
+  // language.
   RunStories({{"round both ways with the move sound",
                kInOptions +
                    "expect screens.options.Selected == 1\nkey 200\nframes 1\n"
-                   "expect screens.options.Selected == 7\n"
+                   "expect screens.options.Selected == 8\n"
                    "expect sounds.0 == sound\\mainmenuchg.WAV\n"
                    "key 208\nframes 1\nexpect screens.options.Selected == 1\n" +
                    Down(4) + "expect screens.options.Selected == 5\n" + Down(1) +
@@ -145,7 +146,7 @@ TEST(Options, TypingTheSecondName) {
       {"a selection the pointer moved while typing stays among the items",
        kTyping + PointerAt(420, 230) +
            "frames 1\nexpect screens.options.Selected == 1\nkey 200\nframes 1\n"
-           "expect GameState == gsOptions\nexpect screens.options.Selected == 7\n"},
+           "expect GameState == gsOptions\nexpect screens.options.Selected == 8\n"},
       {"the caret blinks every half second",
        // It shows on the first frame of typing and turns at the first frame past 0.5 s
        // (39 frames of 13 ms).
@@ -276,9 +277,9 @@ TEST(Options, ThePointerSelectsByRowsAndButtonsAndClicksTheRows) {
   });
 }
 
-// The preferences file as the game writes it for these volumes.
-std::string PreferencesBytes(std::uint8_t music, std::uint8_t effects) {
-  const std::vector<std::uint8_t> bytes = TPreferences{music, effects}.Encode();
+// The preferences file as the game writes it.
+std::string PreferencesBytes(const TPreferences& preferences) {
+  const std::vector<std::uint8_t> bytes = preferences.Encode();
   return std::string(bytes.begin(), bytes.end());
 }
 
@@ -287,7 +288,7 @@ TEST(Options, LeftAndRightStepAVolumeThatIsHeardAtOnceAndKept) {
   std::string tenLeft;
   for (int i = 0; i < 10; ++i) tenLeft += left;
   const RunInFolder run(
-      kInOptions + "expect printed contains 100%\n" + up +
+      kInOptions + "expect printed contains 100%\n" + up + up +
       "expect screens.options.Selected == 7\n" + left +
       "expect preferences.EffectsVolume == 90\nexpect volumes.click == 0.9\n"
       "expect volumes.menuMusic == 1\nexpect sounds.0 == sound/btn_clk.wav\n"
@@ -299,10 +300,10 @@ TEST(Options, LeftAndRightStepAVolumeThatIsHeardAtOnceAndKept) {
       "expect preferences.MusicVolume == 90\nexpect volumes.menuMusic == 0.9\n"
       "expect volumes.gameMusic == 0.9\nexpect volumes.click == 0.1\n"
       // Enter leaves a volume as it is.
-      "key 28\nframes 1\nexpect GameState == gsOptions\nexpect preferences.MusicVolume == 90\n"
-      "key 208\nframes 1\nkey 208\nframes 1\nexpect screens.options.Selected == 1\n");
+      "key 28\nframes 1\nexpect GameState == gsOptions\nexpect preferences.MusicVolume == 90\n" +
+      Down(3) + "expect screens.options.Selected == 1\n");
   ASSERT_EQ(run.game.status, 0) << run.game.err;
-  EXPECT_EQ(ReadFile(run.user.file("data/preferences.dat")), PreferencesBytes(90, 10));
+  EXPECT_EQ(ReadFile(run.user.file("data/preferences.dat")), PreferencesBytes({90, 10, 0}));
   EXPECT_EQ(run.SettingsFile(), SettingsBytes()) << "the settings record is not touched";
 
   const GameRun again = RunScript(
@@ -314,27 +315,50 @@ TEST(Options, LeftAndRightStepAVolumeThatIsHeardAtOnceAndKept) {
 
 TEST(Options, ThePointerSelectsTheVolumesAndItsArrowsStepThem) {
   RunStories({
-      {"hover", kInOptions + PointerAt(450, 92) +
+      {"hover", kInOptions + PointerAt(450, 48) +
                     "frames 1\nexpect screens.options.Selected == 6\n"
                     "expect sounds.0 == sound\\mainmenuchg.WAV\n" +
-                    PointerAt(450, 136) + "frames 1\nexpect screens.options.Selected == 7\n" +
-                    PointerAt(450, 60) + "frames 1\nexpect screens.options.Selected == 7\n"},
+                    PointerAt(450, 92) + "frames 1\nexpect screens.options.Selected == 7\n" +
+                    PointerAt(450, 136) + "frames 1\nexpect screens.options.Selected == 8\n" +
+                    PointerAt(450, 20) + "frames 1\nexpect screens.options.Selected == 8\n"},
       {"clicks",
-       kInOptions + PointerAt(607, 92) +
+       kInOptions + PointerAt(607, 48) +
            "click left\nframes 1\nexpect preferences.MusicVolume == 90\n"
            "expect sounds.1 == sound/btn_clk.wav\n" +
-           PointerAt(761, 92) +
+           PointerAt(761, 48) +
            "click left\nframes 1\nclick left\nframes 1\n"
            "expect preferences.MusicVolume == 100\n" +
-           PointerAt(607, 136) +
+           PointerAt(607, 92) +
            "click left\nframes 1\nexpect preferences.EffectsVolume == 90\n"
            "expect volumes.click == 0.9\n" +
            // Off the arrows a click only selects.
-           PointerAt(450, 136) +
+           PointerAt(450, 92) +
            "click left\nframes 1\nclick left\nframes 1\n"
            "expect preferences.EffectsVolume == 90\nexpect preferences.MusicVolume == 100\n"
            "expect GameState == gsOptions\nexpect settings.MusicOn == 1\n"},
   });
+}
+
+TEST(Options, TheLanguageRowSwitchesTheGamesTextsAtOnceAndKeepsTheChoice) {
+  // Russian by default; Right, Enter and a click on the row each switch.
+  const std::string leaveQuestion = "key 1\nframes 1\nkey 1\nframes 1\nexpect GameState == 10\n";
+  const RunInFolder run(
+      kInOptions +
+      "key 200\nframes 1\nexpect screens.options.Selected == 8\n"
+      "expect language == ru\nexpect printed contains \\x90\\xB3\\xB1\\xB1\\xAA\\xA8\\xA9\n"
+      "key 205\nframes 1\nexpect language == en\nexpect preferences.Language == 2\n"
+      "expect printed contains English\nexpect sounds.0 == sound/btn_clk.wav\n"
+      "key 28\nframes 1\nexpect language == ru\n" +
+      PointerAt(600, 136) + "click left\nframes 1\nexpect language == en\n" + leaveQuestion +
+      "expect printed contains Leave the game?\n");
+  ASSERT_EQ(run.game.status, 0) << run.game.err;
+  EXPECT_EQ(ReadFile(run.user.file("data/preferences.dat")), PreferencesBytes({100, 100, 2}));
+  const GameRun again = RunScript(testing_support::kMenuReady +
+                                      "expect language == en\nkey 1\nframes 1\n"
+                                      "expect GameState == 10\n"
+                                      "expect printed contains Leave the game?\n",
+                                  run.user.path());
+  EXPECT_EQ(again.status, 0) << again.err;
 }
 
 // A settings file that cannot be written is reported and the game plays on with what was chosen.

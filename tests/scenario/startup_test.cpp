@@ -164,6 +164,48 @@ TEST(StartupFiles, APreferencesFileThatHoldsNoRecordGivesTheDefaultVolumes) {
   EXPECT_EQ(run.err, "");
 }
 
+TEST(StartupFiles, TheLanguageIsTheCommandLinesElseTheChosenOneElseTheLocales) {
+  const std::vector<std::uint8_t> choseEnglish = TPreferences{100, 100, 2}.Encode();
+  const struct {
+    const char* name;
+    const char *lcAll, *lcMessages, *lang;  // empty: unset
+    std::vector<std::string> args;
+    bool storedEnglish;
+    const char* expected;
+  } cases[] = {
+      {"no locale", "", "", "", {}, false, "ru"},
+      {"an English LANG", "", "", "en_US.UTF-8", {}, false, "en"},
+      {"LC_ALL over LANG", "ru_RU.UTF-8", "", "en_US.UTF-8", {}, false, "ru"},
+      {"LC_MESSAGES over LANG", "", "en_GB.UTF-8", "ru_RU.UTF-8", {}, false, "en"},
+      {"the C locale", "", "", "C.UTF-8", {}, false, "ru"},
+      {"the choice over the locale", "", "", "ru_RU.UTF-8", {}, true, "en"},
+      {"--lang over the locale", "", "", "ru_RU.UTF-8", {"--lang", "en"}, false, "en"},
+      {"--lang over the choice", "", "", "en_US.UTF-8", {"--lang", "ru"}, true, "ru"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing_support::SetEnvironment("LC_ALL", c.lcAll);
+    testing_support::SetEnvironment("LC_MESSAGES", c.lcMessages);
+    testing_support::SetEnvironment("LANG", c.lang);
+    TempDir user;
+    if (c.storedEnglish) {
+      WriteFile(user.file("data/preferences.dat"),
+                std::string(choseEnglish.begin(), choseEnglish.end()));
+    }
+    const auto run = RunScript(std::string("frames 1\nexpect language == ") + c.expected + "\n",
+                               user.path(), c.args);
+    EXPECT_EQ(run.status, 0) << run.err;
+  }
+  // The records a first start writes carry the default name of its language.
+  TempDir user;
+  const auto english =
+      RunScript("frames 1\nexpect records.0.name == Johnny\n", user.path(), {"--lang", "en"});
+  EXPECT_EQ(english.status, 0) << english.err;
+  const auto unknown = RunScript("frames 1\n", user.path(), {"--lang", "de"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_THAT(unknown.err, HasSubstr("--lang needs ru or en, not de"));
+}
+
 TEST(Script, FailedExpectExitsWithOneAndNamesTheLine) {
   TempDir user;
   const auto run = RunScript("frames 2\n# a comment\nexpect GameState == 5\n", user.path());

@@ -84,10 +84,10 @@ struct Band {
   double top, bottom;
 };
 constexpr Band kOptionRows[5] = {{41, 84}, {91, 129}, {136, 174}, {176, 254}, {261, 374}};
-// The mix panel above the options panel (500 x 100, its top-left at 325, 64): the music and the
-// effects volume.
-constexpr int kMixHeight = 100;
-constexpr Band kMixRows[2] = {{8, 48}, {52, 92}};
+// The panel above the options panel (500 x 144, its top-left at 325, 20): the music and the
+// effects volume, and the language.
+constexpr int kMixHeight = 144;
+constexpr Band kMixRows[3] = {{8, 48}, {52, 92}, {96, 136}};
 
 // A row's name at the left of its band, clear of the buttons and boxes.
 void caption(Canvas& canvas, const char* text, double cy, double maxWidth) {
@@ -130,17 +130,23 @@ Bytes rowMark(int height, const Band& band) {
   return canvas.png();
 }
 
-// The volumes' rows: their names on the left, the value between two arrow buttons on the right.
+// The volumes' rows, their names on the left and the value between two arrow buttons (at 250
+// and 404 of the panel) on the right, and the language's row, its name in both languages so a
+// player who reads only one finds it, and the language in a wide box.
 Bytes mixPanel() {
   Canvas canvas(500, kMixHeight);
   drawPanel(canvas, 4);
-  caption(canvas, "Громкость музыки", (kMixRows[0].top + kMixRows[0].bottom) / 2, 210);
-  caption(canvas, "Громкость звука", (kMixRows[1].top + kMixRows[1].bottom) / 2, 210);
+  const auto middle = [](const Band& row) { return (row.top + row.bottom) / 2; };
+  caption(canvas, "Громкость музыки", middle(kMixRows[0]), 210);
+  caption(canvas, "Громкость звука", middle(kMixRows[1]), 210);
+  caption(canvas, "Язык / Language", middle(kMixRows[2]), 210);
   cairo_t* cr = canvas.cr();
-  // The value's box between the arrow buttons (at 250 and 404 of the panel).
-  for (const Band& row : kMixRows) drawField(cr, 318, row.top + 6, 80, 28);
+  for (const Band& row : {kMixRows[0], kMixRows[1]}) drawField(cr, 318, row.top + 6, 80, 28);
+  drawField(cr, 256, kMixRows[2].top + 6, 206, 28);
   setColour(cr, kTrim, 0.25);
-  cairo_rectangle(cr, 30, (kMixRows[0].bottom + kMixRows[1].top) / 2, 440, 1);
+  for (int row = 1; row < 3; ++row) {
+    cairo_rectangle(cr, 30, (kMixRows[row - 1].bottom + kMixRows[row].top) / 2, 440, 1);
+  }
   cairo_fill(cr);
   return canvas.png();
 }
@@ -248,7 +254,7 @@ Bytes recordEntryPanel() {
 }  // namespace
 
 std::vector<Bytes> formsArchive() {
-  std::vector<Bytes> pictures(62);
+  std::vector<Bytes> pictures(63);
   pictures[0] = optionsPanel();
   pictures[1] = helpPanel();
   pictures[2] = recordsPanel();
@@ -282,6 +288,7 @@ std::vector<Bytes> formsArchive() {
   pictures[55] = mixPanel();
   pictures[56] = rowMark(kMixHeight, kMixRows[0]);
   pictures[57] = rowMark(kMixHeight, kMixRows[1]);
+  pictures[62] = rowMark(kMixHeight, kMixRows[2]);
   for (int lit = 0; lit < 2; ++lit) {
     pictures[58 + lit] = smallArrowButton(-1, lit == 1);
     pictures[60 + lit] = smallArrowButton(1, lit == 1);
