@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
   TProgram program(startup.Settings, startup.Records,
                    line->server.empty() ? kDefaultServer : line->server);
   program.Preferences = startup.Preferences;
-  program.Language = startup.Language;
+  program.SpeakLanguage(startup.Language);
   program.FixedSeed = line->seed;
   program.HttpTimeouts = line->httpTimeouts;
 

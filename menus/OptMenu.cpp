@@ -237,11 +237,12 @@ void TOptMenu::StepVolume(std::uint8_t item, bool up) {
 }
 
 void TOptMenu::SwitchLanguage() {
-  TLanguage& language = screens_.Language;
-  language = language == TLanguage::English ? TLanguage::Russian : TLanguage::English;
+  const TLanguage language =
+      screens_.Language == TLanguage::English ? TLanguage::Russian : TLanguage::English;
   screens_.Preferences.Language = static_cast<std::uint8_t>(language);
   // A failed write has said so on stderr; the game speaks the new language all the same.
   SavePreferencesFile(screens_.Preferences);
+  screens_.Host.SwitchLanguage(language);
 }
 
 void TOptMenu::Hover(int x, int y) {

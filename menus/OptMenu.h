@@ -85,7 +85,8 @@ class TOptMenu {
   void PrintBossKey(const TFrameInput& input) const;
   void PrintVolumes() const;
   void PrintLanguage() const;
-  // The other language, spoken at once and kept as the player's choice.
+  // The other language, kept as the player's choice and spoken from the new scene on, which
+  // starts at the main menu.
   void SwitchLanguage();
   void PrintLine(const std::string& text, long double x, long double y, iColor4 colour,
                  float size) const;
