@@ -42,9 +42,9 @@ float FieldX(const std::string& text) {
 }
 
 // The score line moves left as the score gains thousands.
-float ScoreLineX(std::int32_t score) {
+float ScoreLineX(std::int32_t score, long double left) {
   const auto thousands = std::to_string(score / 1000).size();
-  return static_cast<float>(-6.1L - 0.3L * static_cast<long double>(thousands));
+  return static_cast<float>(left - 0.3L * static_cast<long double>(thousands));
 }
 
 }  // namespace
@@ -249,8 +249,10 @@ void TRecordInputMenu::PrintTexts(long double now) {
   const iColor4 nameColour = editingName || Selected == kNameItem ? kWhite : kRed;
   const iColor4 secondColour = editingSecond || Selected == kSecondItem ? kWhite : kRed;
   const TPanelLine lines[] = {
-      {scoreLine, ScoreLineX(Score), 4.0f, kTextScale, kRed},          texts.namePrompt,
-      {name, FieldX(NameField), -0.15f, kTextScale, nameColour},       texts.secondPrompt,
+      {scoreLine, ScoreLineX(Score, texts.scoreLineLeft), 4.0f, kTextScale, kRed},
+      texts.namePrompt,
+      {name, FieldX(NameField), -0.15f, kTextScale, nameColour},
+      texts.secondPrompt,
       {second, FieldX(SecondField), -3.65f, kTextScale, secondColour},
   };
   screens_.Kit.PrintLines(lines, kTextSize);

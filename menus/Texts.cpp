@@ -43,6 +43,7 @@ constexpr TTexts kTexts = {
     kRetry,
     // "Ваш результат "
     "\x82\xA0\xB8\x20\xB0\xA5\xA7\xB3\xAB\xBD\xB2\xA0\xB2\x20",
+    -6.1L,
     // "Введите свое имя:", "Ваша страна:"
     {"\x82\xA2\xA5\xA4\xA8\xB2\xA5\x20\xB1\xA2\xAE\xA5\x20\xA8\xAC\xC0\x3A",
      -6.0f,
@@ -80,6 +81,7 @@ constexpr TTexts kTexts = {
     kWait,
     kRetry,
     "Your score ",
+    -4.75L,
     {"Enter your name:", -5.5f, 1.5f, 0.6f, {1, 0.2f, 0.2f, 1}},
     {"Your country:", -3.7f, -2.0f, 0.6f, {1, 0.2f, 0.2f, 1}},
     "Level",

@@ -12,8 +12,10 @@ struct TTexts {
   // The yes/no dialog's questions.
   std::span<const TPanelLine> leaveQuestion, quitQuestion, resetQuestion, submitQuestion, waitLine,
       retryQuestion;
-  // The name entry: the label before the score, and the prompts over its two fields.
+  // The name entry: the label before the score and where it starts for a score below 10000
+  // (about centred on the panel), and the prompts over its two fields.
   std::string_view scoreLabel;
+  long double scoreLineLeft;
   TPanelLine namePrompt, secondPrompt;
   // The banners over the game: the level's title (its number follows), the time out and the
   // level complete.
