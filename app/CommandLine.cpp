@@ -39,7 +39,7 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
     }
     if (option != "--script" && option != "--seed" && option != "--game-dir" &&
         option != "--user-dir" && option != "--server" && option != "--http-timeouts" &&
-        option != "--replay") {
+        option != "--replay" && option != "--lang") {
       error = "unknown option " + option;
       return std::nullopt;
     }
@@ -70,6 +70,13 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
         return std::nullopt;
       }
       line.httpTimeouts = *timeouts;
+    }
+    if (option == "--lang") {
+      line.language = LanguageOfCode(value);
+      if (!line.language) {
+        error = "--lang needs ru or en, not " + value;
+        return std::nullopt;
+      }
     }
     if (option == "--seed") {
       char* end = nullptr;

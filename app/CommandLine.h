@@ -6,6 +6,7 @@
 #include <string>
 
 #include "online/HttpClient.h"
+#include "userdata/Language.h"
 
 struct CommandLine {
   bool headless = false;              // no window: the recording engine
@@ -19,6 +20,8 @@ struct CommandLine {
   std::string server;
   // How long sending a record may take to connect and in all, in milliseconds.
   THttpTimeouts httpTimeouts;
+  // --lang ru|en: the language of this run, over the one chosen in the options and the locale's.
+  std::optional<TLanguage> language;
   bool help = false;  // --help or -h: the usage on stdout, and nothing else
 };
 
@@ -27,7 +30,7 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
 
 inline constexpr const char* kUsage =
     "usage: glintbreaker [--headless] [--script FILE] [--seed N] [--game-dir DIR] "
-    "[--user-dir DIR] [--server URL] [--http-timeouts CONNECT_MS,TOTAL_MS]\n"
+    "[--user-dir DIR] [--server URL] [--http-timeouts CONNECT_MS,TOTAL_MS] [--lang ru|en]\n"
     "       glintbreaker [--headless] --replay FILE [--script FILE] [--game-dir DIR] "
     "[--user-dir DIR]\n";
 
@@ -44,4 +47,6 @@ inline constexpr const char* kHelp =
     "  --server URL      the score server (default: http://127.0.0.1:8642)\n"
     "  --http-timeouts CONNECT_MS,TOTAL_MS\n"
     "                    how long sending a record may take (default: 5000,15000)\n"
+    "  --lang ru|en      the language of the game (default: the one chosen in the options, else\n"
+    "                    English where the locale's language is, else Russian)\n"
     "  --help            this text\n";

@@ -180,10 +180,11 @@ void RunMainLoop(TCoreConfig& config, TProgram& program) {
                               config.Top, config.Right - config.Left, config.Bottom - config.Top);
     if (program.RestartRequested != 0) {
       TOptMenu& options = program.Screens.Options;
-      if (options.DisplayModeChanged) {
+      if (options.DisplayModeChanged || program.LanguageChanged) {
         program.RestartRequested = 0;
         config.DisplaySelector = DisplaySelectorFromSettings(program);
         options.DisplayModeChanged = false;
+        program.LanguageChanged = false;
       } else {
         const WaitOutcome outcome = WaitHidden(window, program);
         if (outcome == WaitOutcome::NewWindow) continue;

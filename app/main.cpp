@@ -1,6 +1,7 @@
 // The program body: reads the start-up files, fills the window configuration and runs the main
 // loop on the engine and system chosen by the command line.
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -103,9 +104,15 @@ int main(int argc, char** argv) {
   if (!line->replay.empty()) replay = LoadReplay(line->replay);
 
   // The program's state for this run, from the start-up files, before any window exists.
-  const TStartupFiles startup = LoadStartupFiles();
+  const TLanguage locale =
+      LanguageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+  const TStartupFiles startup = LoadStartupFiles([&line, locale](const TPreferences& stored) {
+    return StartLanguage(line->language, stored.Language, locale);
+  });
   TProgram program(startup.Settings, startup.Records,
                    line->server.empty() ? kDefaultServer : line->server);
+  program.Preferences = startup.Preferences;
+  program.SpeakLanguage(startup.Language);
   program.FixedSeed = line->seed;
   program.HttpTimeouts = line->httpTimeouts;
 

@@ -133,7 +133,15 @@ void iSoundPlayNow(iHandle sound, int loop);
 // Starts unless the sound is already playing.
 void iSoundPlay(iHandle sound, int loop);
 void iSoundStop(iHandle sound);
+// The sound's own volume, 0..1 (1 at its creation).
 void iSoundVolumeSet(iHandle sound, float volume);
+// The two shares of the mix, each with a master volume: a sound is an effect until it is marked
+// as music.
+enum iSoundKind { iSoundEffect = 0, iSoundMusic = 1 };
+void iSoundKindSet(iHandle sound, iSoundKind kind);
+// The master volume of a kind of sound, 0..1 (1 until set), multiplying each sound's own volume;
+// it applies at once to what plays and lasts across engine restarts.
+void iSoundMasterVolumeSet(iSoundKind kind, float volume);
 
 // ---- Text ------------------------------------------------------------------------------------
 // A bitmap font (.wid). An unreadable font prints nothing.

@@ -1,14 +1,16 @@
-// Any bytes as the two per-user files, settings.dat and records.dat: a record the reader accepts
-// writes back as the bytes it came from (a name length above ten read as ten), its texts keep to
-// ten bytes, and what the screens do with it (the boss key's name, a new record's rank and
-// insertion) stays within the table.
+// Any bytes as the three per-user files, settings.dat, records.dat and preferences.dat: a record
+// the reader accepts writes back as the bytes it came from (a name length above ten read as
+// ten), its texts keep to ten bytes, its volumes to the scale, and what the screens do with it
+// (the boss key's name, a new record's rank and insertion, a volume's step) stays within bounds.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "menus/KeyNames.h"
+#include "userdata/Preferences.h"
 #include "userdata/Records.h"
 #include "userdata/Settings.h"
 
@@ -52,11 +54,26 @@ void CheckRecords(const std::vector<std::uint8_t>& bytes) {
   }
 }
 
+void CheckPreferences(const std::vector<std::uint8_t>& bytes) {
+  std::string problem;
+  const auto preferences = TPreferences::Decode(bytes, problem);
+  if (preferences.has_value() == !problem.empty()) __builtin_trap();
+  if (!preferences) return;
+  if (preferences->Encode() !=
+      std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + TPreferences::kFileSize)) {
+    __builtin_trap();
+  }
+  for (const bool up : {false, true}) {
+    if (SteppedVolume(preferences->MusicVolume, up) > TPreferences::kFullVolume) __builtin_trap();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint8_t> bytes(data, data + size);
   CheckSettings(bytes);
   CheckRecords(bytes);
+  CheckPreferences(bytes);
   return 0;
 }

@@ -6,12 +6,13 @@
 #include <span>
 
 #include "menus/PanelText.h"
+#include "menus/Texts.h"
 
 class TScreens;
 
 struct TDialogQuestion {
   std::uint8_t state;
-  std::span<const TPanelLine> lines;
+  std::span<const TPanelLine> TTexts::*lines;  // in the texts of the language of the moment
   void (*accept)(TScreens&);  // null where the dialog only waits (no key or click is taken)
   void (*refuse)(TScreens&);
 };

@@ -64,7 +64,7 @@ void TExitMenu::FrameUpdate() {
 
 void TExitMenu::DialogTexts() const {
   if (const TDialogQuestion* question = FindDialogQuestion(screens_.Host.State())) {
-    screens_.Kit.PrintLines(question->lines, kDialogTextSize);
+    screens_.Kit.PrintLines(screens_.Kit.Texts().*(question->lines), kDialogTextSize);
   }
 }
 

@@ -1,16 +1,20 @@
-// What every screen draws and sounds with: the menu font and the menu sounds, which play only
-// while sound effects are on in the live settings. Scene set-up creates the engine objects.
+// What every screen draws and sounds with: the menu font, the menu sounds, which play only
+// while sound effects are on in the live settings, and the texts of the language of the moment.
+// Scene set-up creates the engine objects.
 #pragma once
 
 #include <span>
 
 #include "engine/impact.h"
 #include "menus/PanelText.h"
+#include "menus/Texts.h"
+#include "userdata/Language.h"
 #include "userdata/Settings.h"
 
 class TMenuKit {
  public:
-  explicit TMenuKit(const TSettings& settings) : settings_(settings) {}
+  TMenuKit(const TSettings& settings, const TLanguage& language)
+      : settings_(settings), language_(language) {}
 
   // Starts the sound from its beginning now.
   void Play(iHandle sound) const {
@@ -20,6 +24,8 @@ class TMenuKit {
   void PlayKeyMove() const {
     if (settings_.SoundOn) iSoundPlay(MoveSound, 0);
   }
+  // The texts in the language the game speaks now.
+  const TTexts& Texts() const { return TextsIn(language_); }
   // Clears every text printed so far this frame, then prints the lines with the menu font.
   void PrintLines(std::span<const TPanelLine> lines, float size) const;
   // Prints the lines with the menu font after what was printed so far this frame.
@@ -31,4 +37,5 @@ class TMenuKit {
 
  private:
   const TSettings& settings_;
+  const TLanguage& language_;
 };

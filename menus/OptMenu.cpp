@@ -10,6 +10,7 @@
 #include "menus/Panels.h"
 #include "menus/ScreenParts.h"
 #include "menus/Screens.h"
+#include "menus/SoundVolumes.h"
 
 namespace {
 
@@ -29,7 +30,23 @@ constexpr TItemMark kMarks[] = {
     {{43, 1001904, 170, 325, 400, 500, 2}, 1}, {{44, 1001905, 170, 325, 400, 500, 2}, 2},
     {{45, 1001906, 170, 325, 400, 500, 2}, 3}, {{46, 1001907, 364, 351, 80, 450, 2}, 4},
     {{47, 1001909, 456, 350, 80, 450, 2}, 5},  {{52, 1001908, 170, 325, 400, 500, 2}, 4},
-    {{53, 1001910, 170, 325, 400, 500, 2}, 5},
+    {{53, 1001910, 170, 325, 400, 500, 2}, 5}, {{56, 1001950, 20, 325, 144, 500, 2}, 6},
+    {{57, 1001951, 20, 325, 144, 500, 2}, 7},  {{62, 1001957, 20, 325, 144, 500, 2}, 8},
+};
+
+// The panel above the options panel: a row for each volume, its value printed in a box between
+// two arrow buttons, and the language's row, its name printed in a wide box.
+constexpr TPictureSpec kMixBody = {55, 1001952, 20, 325, 144, 500, 1};
+struct TVolumeButton {
+  TButtonSpec button;
+  std::uint8_t item;
+  bool up;
+};
+constexpr TVolumeButton kVolumeButtons[] = {
+    {{58, 59, 1001954, 1001953, 28, 575, 40, 64, 6, 6}, 6, false},
+    {{60, 61, 1001956, 1001955, 28, 729, 40, 64, 6, 6}, 6, true},
+    {{58, 59, 1001954, 1001953, 72, 575, 40, 64, 6, 6}, 7, false},
+    {{60, 61, 1001956, 1001955, 72, 729, 40, 64, 6, 6}, 7, true},
 };
 
 // The value buttons of items 1 to 3, each lit while it shows the working copy's value.
@@ -54,7 +71,8 @@ struct TItemBand {
 };
 constexpr int kBandsLeft = 401, kBandsRight = 759;
 constexpr TItemBand kBands[] = {
-    {211, 254, 1}, {261, 299, 2}, {306, 344, 3}, {346, 424, 4}, {431, 544, 5},
+    {211, 254, 1}, {261, 299, 2}, {306, 344, 3}, {346, 424, 4},
+    {431, 544, 5}, {28, 68, 6},   {72, 112, 7},  {116, 156, 8},
 };
 
 // The item of the band under a pixel; 0 outside the bands.
@@ -73,6 +91,16 @@ constexpr float kAddTextSize = 0.25f, kBossKeySize = 0.1f;
 // In print units: where an empty line would start (each byte moves it left, so the text stays
 // about centred in its box), and the heights of the name and key boxes' lines.
 constexpr long double kLinesRight = 7.5L, kAddTextY = -4.1L, kBossKeyY = -7.8L;
+// The volumes' values: the centre of their boxes (683 pixels across), each row's height, and
+// what a character of a value takes. The language's name: the centre of its box (684 pixels
+// across) and its row's height.
+constexpr long double kVolumeCentre = 11.32L, kValueCharWidth = 0.5L;
+constexpr long double kVolumeY[] = {10.08L, 8.32L};
+constexpr long double kLanguageCentre = 11.36L, kLanguageY = 6.56L;
+
+bool IsVolumeItem(std::uint8_t item) {
+  return item == TOptMenu::kMusicVolumeItem || item == TOptMenu::kEffectsVolumeItem;
+}
 
 bool OnPanelScreen(std::uint8_t state) {
   return state == gsOptions || state == gsOptionsName || state == gsOptionsKey;
@@ -88,13 +116,20 @@ void TOptMenu::PrintLine(const std::string& text, long double x, long double y, 
 
 TOptMenu::~TOptMenu() {
   for (TMeshSprite*& mark : marks_) Discard(mark);
+  Discard(mixBody_);
   for (TMeshButton*& button : buttons_) Discard(button);
+  for (TMeshButton*& button : volumeButtons_) Discard(button);
 }
 
 void TOptMenu::Build() {
   static_assert(std::size(kMarks) == std::tuple_size_v<decltype(marks_)>);
   static_assert(std::size(kValueButtons) == std::tuple_size_v<decltype(buttons_)>);
+  static_assert(std::size(kVolumeButtons) == std::tuple_size_v<decltype(volumeButtons_)>);
   Panel.Build(kArchive, kBody, kTitle);
+  Discard(mixBody_);
+  mixBody_ = CreatePicture(kArchive, kMixBody);
+  mixBody_->Show();
+  Panel.AddToBody(mixBody_);
   for (std::size_t i = 0; i < marks_.size(); ++i) {
     Discard(marks_[i]);
     marks_[i] = CreatePicture(kArchive, kMarks[i].picture);
@@ -106,6 +141,12 @@ void TOptMenu::Build() {
     buttons_[i] = CreateButton(kArchive, kValueButtons[i].button, kButtonPriority);
     buttons_[i]->Show();
     Panel.AddToBody(buttons_[i]);
+  }
+  for (std::size_t i = 0; i < volumeButtons_.size(); ++i) {
+    Discard(volumeButtons_[i]);
+    volumeButtons_[i] = CreateButton(kArchive, kVolumeButtons[i].button, kButtonPriority);
+    volumeButtons_[i]->Show();
+    Panel.AddToBody(volumeButtons_[i]);
   }
 }
 
@@ -165,6 +206,9 @@ void TOptMenu::ToggleItem(std::uint8_t item) {
     case 3:
       flip(Working.SoundOn);
       break;
+    case kLanguageItem:
+      SwitchLanguage();
+      return;
     default:
       return;
   }
@@ -181,24 +225,56 @@ void TOptMenu::ActivateItem(std::uint8_t item) {
   }
 }
 
+void TOptMenu::StepVolume(std::uint8_t item, bool up) {
+  if (!IsVolumeItem(item)) return;
+  TPreferences& preferences = screens_.Preferences;
+  std::uint8_t& volume =
+      item == kMusicVolumeItem ? preferences.MusicVolume : preferences.EffectsVolume;
+  volume = SteppedVolume(volume, up);
+  ApplySoundVolumes(preferences);
+  // A failed write has said so on stderr; the volume is heard as chosen all the same.
+  SavePreferencesFile(preferences);
+}
+
+void TOptMenu::SwitchLanguage() {
+  const TLanguage language =
+      screens_.Language == TLanguage::English ? TLanguage::Russian : TLanguage::English;
+  screens_.Preferences.Language = static_cast<std::uint8_t>(language);
+  // A failed write has said so on stderr; the game speaks the new language all the same.
+  SavePreferencesFile(screens_.Preferences);
+  screens_.Host.SwitchLanguage(language);
+}
+
 void TOptMenu::Hover(int x, int y) {
   const std::uint8_t before = Selected;
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    if (buttons_[i]->HitTest(x, y)) {
-      buttons_[i]->Highlight();
-      Selected = kValueButtons[i].item;
+  const auto light = [&](TMeshButton* button, std::uint8_t item) {
+    if (button->HitTest(x, y)) {
+      button->Highlight();
+      Selected = item;
     } else {
-      buttons_[i]->Unhighlight();
+      button->Unhighlight();
     }
+  };
+  for (std::size_t i = 0; i < buttons_.size(); ++i) light(buttons_[i], kValueButtons[i].item);
+  for (std::size_t i = 0; i < volumeButtons_.size(); ++i) {
+    light(volumeButtons_[i], kVolumeButtons[i].item);
   }
   if (const std::uint8_t item = BandAt(x, y)) Selected = item;
   if (Selected != before) screens_.Kit.Play(screens_.Kit.MoveSound);
 }
 
 void TOptMenu::Click(int x, int y) {
+  // The right arrows reach past the bands' right end.
+  bool stepped = false;
+  for (std::size_t i = 0; i < volumeButtons_.size(); ++i) {
+    if (!volumeButtons_[i]->HitTest(x, y)) continue;
+    StepVolume(kVolumeButtons[i].item, kVolumeButtons[i].up);
+    stepped = true;
+  }
   const std::uint8_t item = BandAt(x, y);
-  if (item == 0) return;
-  ActivateItem(item);
+  if (item == 0 && !stepped) return;
+  if (item != 0) ActivateItem(item);
+  // After the step, so the click is heard at the new effects volume.
   screens_.Kit.Play(screens_.Kit.ClickSound);
 }
 
@@ -210,6 +286,8 @@ void TOptMenu::FrameUpdate(const TFrameInput& input) {
   LightSelectedItem();
   PrintAddText(input.engineTime);
   PrintBossKey(input);
+  PrintVolumes();
+  PrintLanguage();
 }
 
 void TOptMenu::LightValues() {
@@ -221,6 +299,8 @@ void TOptMenu::LightValues() {
   FadeButton(buttons_[kMusicOff], Working.MusicOn == 0);
   FadeButton(buttons_[kSoundOn], Working.SoundOn != 0);
   FadeButton(buttons_[kSoundOff], Working.SoundOn == 0);
+  // The arrows are lit only while the pointer is on them.
+  for (TMeshButton* button : volumeButtons_) button->UpdateFade();
 }
 
 void TOptMenu::LightSelectedItem() const {
@@ -246,4 +326,21 @@ void TOptMenu::PrintBossKey(const TFrameInput& input) const {
                                : BossKeyText(Working);
   const long double x = kLinesRight - 0.25L * text.size() + Panel.TextShift();
   PrintLine(text, x, kBossKeyY, Selected == kBossKeyItem ? kWhite : kUnselected, kBossKeySize);
+}
+
+void TOptMenu::PrintVolumes() const {
+  const std::uint8_t volumes[] = {screens_.Preferences.MusicVolume,
+                                  screens_.Preferences.EffectsVolume};
+  const std::uint8_t items[] = {kMusicVolumeItem, kEffectsVolumeItem};
+  for (std::size_t row = 0; row < std::size(items); ++row) {
+    const std::string text = std::to_string(volumes[row]) + "%";
+    const long double x = kVolumeCentre - kValueCharWidth * text.size() / 2 + Panel.TextShift();
+    PrintLine(text, x, kVolumeY[row], Selected == items[row] ? kWhite : kUnselected, kAddTextSize);
+  }
+}
+
+void TOptMenu::PrintLanguage() const {
+  const std::string text(screens_.Kit.Texts().languageName);
+  const long double x = kLanguageCentre - kValueCharWidth * text.size() / 2 + Panel.TextShift();
+  PrintLine(text, x, kLanguageY, Selected == kLanguageItem ? kWhite : kUnselected, kAddTextSize);
 }

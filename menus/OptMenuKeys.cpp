@@ -13,7 +13,7 @@
 namespace {
 
 // Up from the first item reaches the last and Down from the last the first, so a selection that
-// the pointer moved while typing stays among the five items.
+// the pointer moved while typing stays among the items.
 std::uint8_t Neighbour(std::uint8_t selected, bool down) {
   if (down) return selected >= TOptMenu::kItems ? 1 : selected + 1;
   return selected <= 1 ? TOptMenu::kItems : selected - 1;
@@ -52,7 +52,11 @@ void TOptMenu::ChoosingKeys(const TFrameInput& input) {
   if (input.Clicked(kKeyDown)) MoveSelection(true);
   if (input.Clicked(kKeyLeft) || input.Clicked(kKeyRight)) {
     ToggleItem(Selected);
-    if (Selected < kNameItem) screens_.Kit.Play(screens_.Kit.ClickSound);
+    // Right wins over Left pressed in the same frame, as with the toggles either one does.
+    StepVolume(Selected, input.Clicked(kKeyRight));
+    if (Selected != kNameItem && Selected != kBossKeyItem) {
+      screens_.Kit.Play(screens_.Kit.ClickSound);
+    }
     // A new display mode has gone back to the main menu: no second toggle undoes it.
     if (screens_.Host.State() != gsOptions) return;
   }

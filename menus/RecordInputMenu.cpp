@@ -25,14 +25,6 @@ constexpr TButtonSpec kCancelButton = {50, 51, 1001915, 1001914, 400, 400, 100, 
 
 constexpr std::uint8_t kNameItem = 1, kSecondItem = 2, kOkItem = 3, kCancelItem = 4;
 
-// "Ваш результат ", followed by the score.
-constexpr std::string_view kScoreLabel = "\x82\xA0\xB8\x20\xB0\xA5\xA7\xB3\xAB\xBD\xB2\xA0\xB2\x20";
-// "Введите свое имя:"
-constexpr std::string_view kNamePrompt =
-    "\x82\xA2\xA5\xA4\xA8\xB2\xA5\x20\xB1\xA2\xAE\xA5\x20\xA8\xAC\xC0\x3A";
-// "Ваша страна:"
-constexpr std::string_view kSecondPrompt = "\x82\xA0\xB8\xA0\x20\xB1\xB2\xB0\xA0\xAD\xA0\x3A";
-
 constexpr iColor4 kRed = {1, 0.2f, 0.2f, 1};
 constexpr iColor4 kWhite = {1, 1, 1, 1};
 constexpr float kTextScale = 0.6f, kTextSize = 0.1f;
@@ -50,9 +42,9 @@ float FieldX(const std::string& text) {
 }
 
 // The score line moves left as the score gains thousands.
-float ScoreLineX(std::int32_t score) {
+float ScoreLineX(std::int32_t score, long double left) {
   const auto thousands = std::to_string(score / 1000).size();
-  return static_cast<float>(-6.1L - 0.3L * static_cast<long double>(thousands));
+  return static_cast<float>(left - 0.3L * static_cast<long double>(thousands));
 }
 
 }  // namespace
@@ -246,7 +238,8 @@ void TRecordInputMenu::FrameUpdate(const TFrameInput& input) {
 }
 
 void TRecordInputMenu::PrintTexts(long double now) {
-  const std::string scoreLine = std::string(kScoreLabel) + std::to_string(Score);
+  const TTexts& texts = screens_.Kit.Texts();
+  const std::string scoreLine = std::string(texts.scoreLabel) + std::to_string(Score);
   // The edited field is white with its caret; the other is white only while it is selected.
   const std::uint8_t state = screens_.Host.State();
   const bool editingName = state == gsRecordEntryName;
@@ -256,10 +249,10 @@ void TRecordInputMenu::PrintTexts(long double now) {
   const iColor4 nameColour = editingName || Selected == kNameItem ? kWhite : kRed;
   const iColor4 secondColour = editingSecond || Selected == kSecondItem ? kWhite : kRed;
   const TPanelLine lines[] = {
-      {scoreLine, ScoreLineX(Score), 4.0f, kTextScale, kRed},
-      {kNamePrompt, -6.0f, 1.5f, kTextScale, kRed},
+      {scoreLine, ScoreLineX(Score, texts.scoreLineLeft), 4.0f, kTextScale, kRed},
+      texts.namePrompt,
       {name, FieldX(NameField), -0.15f, kTextScale, nameColour},
-      {kSecondPrompt, -3.8f, -2.0f, kTextScale, kRed},
+      texts.secondPrompt,
       {second, FieldX(SecondField), -3.65f, kTextScale, secondColour},
   };
   screens_.Kit.PrintLines(lines, kTextSize);

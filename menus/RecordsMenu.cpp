@@ -141,7 +141,7 @@ void TRecordsMenu::AskReset() {
 
 void TRecordsMenu::Reset() {
   // The file is replaced whole and atomically: a write that fails leaves the old table on disk.
-  screens_.Records.ResetToDefaults();
+  screens_.Records.ResetToDefaults(screens_.Language);
   SaveRecordsFile(screens_.Records);
   ReturnFromResetQuestion();
 }

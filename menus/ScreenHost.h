@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "userdata/Language.h"
+
 struct TScreenHost {
   // The current screen, a gs* value of menus/GameStates.h.
   std::function<std::uint8_t()> State;
@@ -37,6 +39,9 @@ struct TScreenHost {
   std::function<void()> MinimizeWindow;
   // Once this frame ends, a new window in the display mode of the live settings.
   std::function<void()> RequestNewWindow;
+  // The game speaks another language from now on; its pictures come with a new scene (a new
+  // window, as for a new display mode), which starts at the main menu.
+  std::function<void(TLanguage language)> SwitchLanguage;
   // The menu track from its start, when music is on.
   std::function<void()> PlayMenuMusic;
   // Every track stopped.

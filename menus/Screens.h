@@ -11,16 +11,20 @@
 #include "menus/RecordInputMenu.h"
 #include "menus/RecordsMenu.h"
 #include "menus/ScreenHost.h"
+#include "userdata/Preferences.h"
 #include "userdata/Records.h"
 #include "userdata/Settings.h"
 
 class TScreens {
  public:
-  TScreens(const TScreenHost& host, TSettings& settings, TRecordsTable& records)
+  TScreens(const TScreenHost& host, TSettings& settings, TRecordsTable& records,
+           TPreferences& preferences, TLanguage& language)
       : Host(host),
         Settings(settings),
         Records(records),
-        Kit(settings),
+        Preferences(preferences),
+        Language(language),
+        Kit(settings, language),
         Main(*this),
         Help(*this),
         Dialog(*this),
@@ -36,8 +40,10 @@ class TScreens {
   void Build();
 
   const TScreenHost& Host;
-  TSettings& Settings;     // the live settings
-  TRecordsTable& Records;  // the records table, as in its file
+  TSettings& Settings;        // the live settings
+  TRecordsTable& Records;     // the records table, as in its file
+  TPreferences& Preferences;  // the live volumes and language choice, as in their file
+  TLanguage& Language;        // the language the game speaks now
   TMenuKit Kit;
   TMainMenu Main;
   THelpMenu Help;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 
 #include "platform/os.h"
@@ -16,6 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string theGameDir = ".";
+std::string theLanguageFolder;  // under the game's data/, empty for none
 std::string theUserDir = ".";
 
 std::string withSlashes(std::string name) {
@@ -105,7 +107,20 @@ std::string resolve(const std::string& dir, const std::string& name) {
   return os::textOf(found);
 }
 
+void setLanguageFolder(const std::string& folder) {
+  theLanguageFolder = folder;
+}
+
 std::string gamePath(const std::string& name) {
+  const std::string path = withSlashes(name);
+  constexpr std::string_view kData = "data/";
+  if (!theLanguageFolder.empty() && path.size() > kData.size() &&
+      std::equal(kData.begin(), kData.end(), path.begin(),
+                 [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); })) {
+    const std::string translated =
+        resolve(theGameDir, "data/" + theLanguageFolder + "/" + path.substr(kData.size()));
+    if (exists(translated)) return translated;
+  }
   return resolve(theGameDir, name);
 }
 std::string userPath(const std::string& name) {

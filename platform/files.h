@@ -17,6 +17,10 @@ void setUserDir(const std::string& dir);
 const std::string& gameDir();
 const std::string& userDir();
 
+// The pictures of another language: a file under data/FOLDER/ of the game folder stands in for
+// the one of the same name under data/ ("data/en/Forms.dat" for "data\Forms.dat"); files it
+// lacks are the usual ones. Empty (the default): none.
+void setLanguageFolder(const std::string& folder);
 // The path of a game file (read-only assets); the normalised path when nothing matches.
 std::string gamePath(const std::string& name);
 // The path of a file the game writes, in the per-user folder.

@@ -48,6 +48,8 @@ const std::vector<PrintedLine>& enginePrintedAtLastRender();
 const std::vector<std::string>& engineSoundsStarted();
 // The strength (0..1) of the pads' rumble asked for in the same span; 0 when none was.
 float engineRumbleAsked();
+// The volume a sound is heard at now: its own times its kind's master volume; 0 for no sound.
+float engineHeardVolume(iHandle sound);
 // The red component of the light colour last set.
 float engineLightRed();
 // Particle bursts emitted since the engine was opened, and particles alive now.

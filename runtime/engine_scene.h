@@ -4,6 +4,7 @@
 // handle from before a close never names a new object.
 #pragma once
 
+#include <array>
 #include <map>
 #include <memory>
 #include <random>
@@ -92,6 +93,8 @@ struct EmitterRec {
 struct SoundRec {
   int backendRef = 0;  // 0: silent
   std::string name;
+  float volume = 1;  // its own, before the master volume of its kind
+  iSoundKind kind = iSoundEffect;
 };
 
 struct EngineState {
@@ -113,6 +116,8 @@ struct EngineState {
   HandleTable<ParticleSetRec> particleSets;
   HandleTable<EmitterRec> emitters;
   HandleTable<SoundRec> sounds;
+  // By iSoundKind; kept when the engine closes, as the game sets them once.
+  std::array<float, 2> masterVolumes{1, 1};
   HandleTable<bool> cameras;
   HandleTable<bool> bodies;
   // Models by the game's file name, read once per open; null when the file could not be read.

@@ -5,6 +5,7 @@
 #include "engine/impact.h"
 #include "platform/files.h"
 #include "runtime/engine_assets.h"
+#include "runtime/engine_core.h"
 #include "runtime/engine_scene.h"
 #include "runtime/runtime.h"
 #include "runtime/wave_bytes.h"
@@ -40,12 +41,27 @@ int loadSound(const std::string& name) {
   return sound;
 }
 
+// A kind from the game, as an index of the master volumes: anything but music is an effect.
+iSoundKind knownKind(iSoundKind kind) {
+  return kind == iSoundMusic ? iSoundMusic : iSoundEffect;
+}
+
+float heardVolume(const rt::SoundRec& sound) {
+  return sound.volume * engineState().masterVolumes[sound.kind];
+}
+
+// Hands the backend what the sound is heard at.
+void applyVolume(const rt::SoundRec& sound) {
+  if (sound.backendRef) rt::backend().setSoundVolume(sound.backendRef, heardVolume(sound));
+}
+
 }  // namespace
 
 iHandle iSoundCreate(const char* waveFile, int) {
   rt::SoundRec rec;
   rec.name = waveFile ? waveFile : "";
   if (waveFile) rec.backendRef = loadSound(rec.name);
+  applyVolume(rec);
   return engineState().sounds.add(std::move(rec));
 }
 
@@ -72,8 +88,29 @@ void iSoundStop(iHandle handle) {
 }
 
 void iSoundVolumeSet(iHandle handle, float volume) {
-  const auto* sound = engineState().sounds.find(handle);
-  if (sound && sound->backendRef) {
-    rt::backend().setSoundVolume(sound->backendRef, std::clamp(volume, 0.0f, 1.0f));
+  auto* sound = engineState().sounds.find(handle);
+  if (!sound) return;
+  sound->volume = std::clamp(volume, 0.0f, 1.0f);
+  applyVolume(*sound);
+}
+
+void iSoundKindSet(iHandle handle, iSoundKind kind) {
+  auto* sound = engineState().sounds.find(handle);
+  if (!sound) return;
+  sound->kind = knownKind(kind);
+  applyVolume(*sound);
+}
+
+void iSoundMasterVolumeSet(iSoundKind kind, float volume) {
+  auto& s = engineState();
+  kind = knownKind(kind);
+  s.masterVolumes[kind] = std::clamp(volume, 0.0f, 1.0f);
+  for (const auto& [handle, sound] : s.sounds) {
+    if (sound.kind == kind) applyVolume(sound);
   }
+}
+
+float rt::engineHeardVolume(iHandle handle) {
+  const auto* sound = engineState().sounds.find(handle);
+  return sound ? heardVolume(*sound) : 0.0f;
 }

@@ -24,11 +24,6 @@ constexpr BannerLook kLevelLook{4 * kPi, false, 3, -5, 0.2f};
 constexpr BannerLook kTimeOutLook{8 * kPi, true, 7, -10, 0.1f};
 constexpr BannerLook kCompleteLook{8 * kPi, true, 7, -10, 0.2f};
 
-// Screen-font texts: "Уровень", "Время вышло!", "Уровень пройден!".
-constexpr const char* kLevelTitle = "\x93\xB0\xAE\xA2\xA5\xAD\xBD";
-constexpr const char* kTimeOutText = "\x82\xB0\xA5\xAC\xC0 \xA2\xBB\xB8\xAB\xAE!";
-constexpr const char* kCompleteText = "\x93\xB0\xAE\xA2\xA5\xAD\xBD \xAF\xB0\xAE\xA9\xA4\xA5\xAD!";
-
 // Grows in, pulses until its limit (and, with `hold`, for as long as that lasts), then shrinks;
 // its life ends once it has shrunk away.
 void Animate(TBanner& banner, const BannerLook& look, long double k, bool hold) {
@@ -88,8 +83,8 @@ TGameOutcome TGame::UpdateFrame(const TFrameInput& input, std::uint8_t pointerCl
   if (LevelBanner.Active) {
     Animate(LevelBanner, kLevelLook, step.k, false);
     if (LevelBanner.Life > 0) {
-      Draw(LevelBanner, kLevelLook, std::string(kLevelTitle) + " " + std::to_string(GetLevel()),
-           kit_.Font);
+      Draw(LevelBanner, kLevelLook,
+           std::string(kit_.Texts().levelTitle) + " " + std::to_string(GetLevel()), kit_.Font);
     } else {
       LevelBanner.Active = false;
     }
@@ -99,7 +94,7 @@ TGameOutcome TGame::UpdateFrame(const TFrameInput& input, std::uint8_t pointerCl
   if (TimeOutBanner.Active) {
     Animate(TimeOutBanner, kTimeOutLook, step.k, false);
     if (TimeOutBanner.Life > 0) {
-      Draw(TimeOutBanner, kTimeOutLook, kTimeOutText, kit_.Font);
+      Draw(TimeOutBanner, kTimeOutLook, kit_.Texts().timeOut, kit_.Font);
       UpdateObjects(step);
       return {};
     }
@@ -124,7 +119,7 @@ TGameOutcome TGame::UpdateFrame(const TFrameInput& input, std::uint8_t pointerCl
       Counters.AddScore(1);
     }
     if (CompleteBanner.Life > 0) {
-      Draw(CompleteBanner, kCompleteLook, kCompleteText, kit_.Font);
+      Draw(CompleteBanner, kCompleteLook, kit_.Texts().levelComplete, kit_.Font);
       UpdateObjects(step);
       return {};
     }

@@ -6,6 +6,7 @@
 #include "gameplay/Random.h"
 #include "menus/RecordsMenu.h"
 #include "online/HttpClient.h"
+#include "platform/files.h"
 #include "runtime/system.h"
 #include "scene/GameFingerprint.h"
 #include "scene/Random.h"
@@ -18,7 +19,7 @@ TProgram::TProgram(const TSettings& settings, const TRecordsTable& records,
       ServerAddress(std::move(serverAddress)),
       Music(Settings),
       Host(MakeScreenHost()),
-      Screens(Host, Settings, Records),
+      Screens(Host, Settings, Records, Preferences, Language),
       Game(Media, Music, Settings, Screens.Kit) {}
 
 TProgram::~TProgram() = default;
@@ -86,9 +87,20 @@ TScreenHost TProgram::MakeScreenHost() {
     system.SendMessage(system.FindWindow(kGameTitle), sys::WM_SYSCOMMAND, sys::SC_MINIMIZE, 0);
     RestartRequested = -1;
   };
+  host.SwitchLanguage = [this](TLanguage language) {
+    SpeakLanguage(language);
+    States.Change(gsMainMenu);
+    LanguageChanged = true;
+    Host.RequestNewWindow();
+  };
   host.PlayMenuMusic = [this] { Music.Play("1"); };
   host.StopMusic = [this] { Music.Stop(); };
   return host;
+}
+
+void TProgram::SpeakLanguage(TLanguage language) {
+  Language = language;
+  files::setLanguageFolder(language == TLanguage::English ? LanguageCode(language) : "");
 }
 
 void TProgram::MinimizeGameWindow() {

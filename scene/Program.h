@@ -26,6 +26,7 @@
 #include "scene/ReplayViewer.h"
 #include "scene/SceneMedia.h"
 #include "scene/StateMachine.h"
+#include "userdata/Preferences.h"
 #include "userdata/Records.h"
 #include "userdata/Settings.h"
 
@@ -66,6 +67,9 @@ class TProgram {
   // The replay of the game being recorded, finished where the game stands, goes to the shelf
   // (also for a game cut short when the program ends).
   void KeepReplay();
+  // Prints the language's texts and takes the pictures of its folder of the game folder from now
+  // on (the scene set-up that follows loads them).
+  void SpeakLanguage(TLanguage language);
   // The engine was reopened: a new seed for the generator, which a game being recorded notes.
   // A replayed game draws only from its recorded seeds.
   void ReseedAfterRestart();
@@ -74,9 +78,16 @@ class TProgram {
   // True while the main menu background is on screen. Set by the first scene set-up and every
   // return to the main menu; cleared when a game starts.
   bool MenuMode = true;
-  TSettings Settings;         // the live settings: read at start-up, replaced by the options' Apply
-  TRecordsTable Records;      // as in the records file
-  std::string ServerAddress;  // "http://host:port" without a trailing "/"
+  TSettings Settings;     // the live settings: read at start-up, replaced by the options' Apply
+  TRecordsTable Records;  // as in the records file
+  // The volumes: read at start-up (the program body sets them before the first scene set-up),
+  // changed by the options panel.
+  TPreferences Preferences;
+  // The language the game speaks: set (with SpeakLanguage) by the program body before the first
+  // scene set-up (the command line's, the stored choice or the locale's), changed by the options
+  // panel.
+  TLanguage Language = TLanguage::Russian;
+  std::string ServerAddress;   // "http://host:port" without a trailing "/"
   THttpTimeouts HttpTimeouts;  // how long sending a record may take
   // Set by --seed: every scene set-up seeds the generator with it instead of the clock.
   std::optional<std::uint64_t> FixedSeed;
@@ -98,6 +109,9 @@ class TProgram {
   // Non-zero asks the main loop to close the engine after this run phase and start over with a
   // new window; writers set -1, the main loop writes 0.
   std::int32_t RestartRequested = 0;
+  // The restart asked for is for a new language's pictures: the new window opens at once, as for
+  // a new display mode. Set by the options' language row, cleared by the main loop.
+  bool LanguageChanged = false;
   // The hidden window is to wait minimised on the task bar and come back when activated. Set by
   // MinimizeGameWindow and by the main loop when a full-screen game loses the screen; cleared
   // by the main loop at every engine open.

@@ -4,6 +4,7 @@
 #include "menus/DialogQuestions.h"
 #include "menus/Panels.h"
 #include "menus/RecordInputMenu.h"
+#include "menus/SoundVolumes.h"
 #include "runtime/system.h"
 #include "scene/Cursor.h"
 #include "scene/FadeIn.h"
@@ -43,6 +44,9 @@ void CreateBackgroundAndMusic(TSceneMedia& media, TMusic& music) {
       TMeshSprite::CreateFromArchive("data\\Background.dat", 3, 1000005, 800, 600, 0, 0, 0, false);
   music.MenuTrack = iSoundCreate("sound\\musmenu.wav", 0);
   music.GameTrack = iSoundCreate("sound\\musgame.wav", 0);
+  // The player's music volume reaches these two alone.
+  iSoundKindSet(music.MenuTrack, iSoundMusic);
+  iSoundKindSet(music.GameTrack, iSoundMusic);
 }
 
 void CreateGameOverPicture(TSceneMedia& media) {
@@ -165,6 +169,8 @@ void Rebuild(TProgram& program) {
 
 void SetupScene(TProgram& program) {
   StartTimingAndBody(program);
+  // The engine keeps them across its restarts, but not from one program's state to the next.
+  ApplySoundVolumes(program.Preferences);
   if (program.SetUpBefore) {
     Rebuild(program);
   } else {

@@ -7,8 +7,12 @@ namespace {
 constexpr const char* kSavedStateFile = "data\\boss.dat";
 }  // namespace
 
-TStartupFiles LoadStartupFiles() {
-  TStartupFiles loaded{LoadSettingsFile(), LoadRecordsFile()};
+TStartupFiles LoadStartupFiles(const std::function<TLanguage(const TPreferences&)>& languageOf) {
+  TStartupFiles loaded;
+  loaded.Settings = LoadSettingsFile();
+  loaded.Preferences = LoadPreferencesFile();
+  loaded.Language = languageOf(loaded.Preferences);
+  loaded.Records = LoadRecordsFile(loaded.Language);
   const std::string savedState = files::userPath(kSavedStateFile);
   if (files::exists(savedState)) {
     // Read as far as it goes: a file shorter than its 8-byte record is no reason to stop.

@@ -29,6 +29,24 @@ rt::Json SettingsJson(const TSettings& settings) {
   return json;
 }
 
+rt::Json PreferencesJson(const TPreferences& preferences) {
+  rt::Json json = rt::Json::object();
+  json.set("MusicVolume", preferences.MusicVolume);
+  json.set("EffectsVolume", preferences.EffectsVolume);
+  json.set("Language", preferences.Language);
+  return json;
+}
+
+// What the engine plays the two tracks and the menu click at: their own volumes times the
+// master volume of their kind.
+rt::Json HeardVolumesJson(const TProgram& program) {
+  rt::Json json = rt::Json::object();
+  json.set("menuMusic", static_cast<double>(rt::engineHeardVolume(program.Music.MenuTrack)));
+  json.set("gameMusic", static_cast<double>(rt::engineHeardVolume(program.Music.GameTrack)));
+  json.set("click", static_cast<double>(rt::engineHeardVolume(program.Screens.Kit.ClickSound)));
+  return json;
+}
+
 rt::Json RecordsJson(const TRecordsTable& table) {
   rt::Json json = rt::Json::array();
   for (const TRecordEntry& entry : table.Entries) {
@@ -122,6 +140,9 @@ rt::Json DumpState(const TProgram& program) {
   state = EngineJson(std::move(state), program.Media.CursorSprite);
   state.set("fade", program.FadeLevel);
   state.set("settings", SettingsJson(program.Settings));
+  state.set("preferences", PreferencesJson(program.Preferences));
+  state.set("language", LanguageCode(program.Language));
+  state.set("volumes", HeardVolumesJson(program));
   state.set("records", RecordsJson(program.Records));
   state.set("screens", program.SetUpBefore ? DumpScreens(program.Screens) : rt::Json::object());
   state.set("window", WindowJson());

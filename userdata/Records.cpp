@@ -6,7 +6,9 @@
 
 namespace {
 constexpr std::size_t kEntrySize = 16;
-constexpr std::array<std::uint8_t, 4> kDefaultName{0x82, 0xA0, 0xAD, 0xC0};
+// "Ваня" in the screen font, and its English counterpart.
+constexpr std::string_view kRussianDefaultName = "\x82\xA0\xAD\xC0";
+constexpr std::string_view kEnglishDefaultName = "Johnny";
 
 // Entry i (from 0) scores 10000 - 1000 i.
 constexpr std::int32_t DefaultScore(std::size_t i) {
@@ -14,17 +16,19 @@ constexpr std::int32_t DefaultScore(std::size_t i) {
 }
 }  // namespace
 
-TRecordsTable TRecordsTable::Defaults() {
+TRecordsTable TRecordsTable::Defaults(TLanguage language) {
   TRecordsTable table;
-  table.ResetToDefaults();
+  table.ResetToDefaults(language);
   return table;
 }
 
-void TRecordsTable::ResetToDefaults() {
+void TRecordsTable::ResetToDefaults(TLanguage language) {
+  const std::string_view name =
+      language == TLanguage::English ? kEnglishDefaultName : kRussianDefaultName;
   for (std::size_t i = 0; i < Entries.size(); ++i) {
     TRecordEntry& entry = Entries[i];
-    entry.NameLength = kDefaultName.size();
-    std::copy(kDefaultName.begin(), kDefaultName.end(), entry.Name.begin());
+    entry.NameLength = static_cast<std::uint8_t>(name.size());
+    std::copy(name.begin(), name.end(), entry.Name.begin());
     entry.Score = DefaultScore(i);
   }
 }
@@ -75,9 +79,9 @@ std::optional<TRecordsTable> TRecordsTable::Decode(const std::vector<std::uint8_
   return table;
 }
 
-TRecordsTable LoadRecordsFile() {
+TRecordsTable LoadRecordsFile(TLanguage language) {
   return LoadUserRecord<TRecordsTable>(kRecordsFile, TRecordsTable::kFileSize,
-                                       TRecordsTable::Defaults());
+                                       TRecordsTable::Defaults(language));
 }
 
 bool SaveRecordsFile(const TRecordsTable& table) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "userdata/Language.h"
 #include "userdata/ShortText.h"
 
 struct TRecordEntry {
@@ -27,11 +28,12 @@ struct TRecordsTable {
 
   static constexpr std::size_t kFileSize = 160;
 
-  // Every name "Ваня" (04 82 A0 AD C0), scores 10000, 9000, ... 1000.
-  static TRecordsTable Defaults();
-  // Back to the default names and scores. Only the length and the four bytes of the default
-  // name are written; a longer name's other bytes stay as they were.
-  void ResetToDefaults();
+  // Every name the language's default ("Ваня", 04 82 A0 AD C0, in Russian; "Johnny" in
+  // English), scores 10000, 9000, ... 1000.
+  static TRecordsTable Defaults(TLanguage language = TLanguage::Russian);
+  // Back to the default names and scores. Only the length and the bytes of the default name are
+  // written; a longer name's other bytes stay as they were.
+  void ResetToDefaults(TLanguage language = TLanguage::Russian);
 
   // The best place (1..10) whose score `score` beats strictly, 0 when it beats none. The table
   // is taken as it is, sorted or not: the place is the first entry with a lower score.
@@ -48,8 +50,9 @@ struct TRecordsTable {
 
 inline constexpr const char* kRecordsFile = "data\\records.dat";
 
-// Reads the records file with the same fallbacks as the settings file ("records.dat.bad").
-TRecordsTable LoadRecordsFile();
+// Reads the records file with the same fallbacks as the settings file ("records.dat.bad"); new
+// defaults take the language's default name.
+TRecordsTable LoadRecordsFile(TLanguage language = TLanguage::Russian);
 // Replaces the records file atomically; false (with a line on stderr, the old file left as it
 // was) when it cannot be written.
 bool SaveRecordsFile(const TRecordsTable& table);

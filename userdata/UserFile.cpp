@@ -14,12 +14,15 @@ std::optional<std::vector<std::uint8_t>> ReadUserRecord(const std::string& name,
   // Only the record is read: a longer file (whatever was appended) still holds it.
   auto bytes = files::readAt(path, 0, size);
   if (bytes && bytes->size() == size) return bytes;
+  SetAsideUserFile(path, bytes ? "too short" : "unreadable");
+  return std::nullopt;
+}
 
+void SetAsideUserFile(const std::string& path, const std::string& why) {
   const std::string kept = path + ".bad";
   std::fprintf(stderr, "glintbreaker: %s is %s; using the defaults (the old file is kept as %s)\n",
-               path.c_str(), bytes ? "too short" : "unreadable", kept.c_str());
+               path.c_str(), why.c_str(), kept.c_str());
   files::rename(path, kept);
-  return std::nullopt;
 }
 
 bool SaveUserRecord(const std::string& name, const std::vector<std::uint8_t>& bytes) {

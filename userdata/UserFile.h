@@ -1,5 +1,5 @@
 // Reading and writing the small fixed-size records the game keeps in the per-user folder
-// ("data\settings.dat", "data\records.dat").
+// ("data\settings.dat", "data\records.dat", "data\preferences.dat").
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,9 @@
 // NAME.bad, a line on stderr says so, and nothing is returned, so the caller falls back to its
 // defaults. Temporary files that a save cut short left beside the file are removed first.
 std::optional<std::vector<std::uint8_t>> ReadUserRecord(const std::string& name, std::size_t size);
+// A per-user file that holds no record: it is kept beside as NAME.bad and a line on stderr says
+// why, so the caller can fall back to its defaults.
+void SetAsideUserFile(const std::string& path, const std::string& why);
 // Replaces a per-user file atomically; when it cannot be written, the old file stays as it was
 // and one line on stderr says why.
 bool SaveUserRecord(const std::string& name, const std::vector<std::uint8_t>& bytes);

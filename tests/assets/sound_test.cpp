@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/assets/asset_bytes.h"
+#include "userdata/Preferences.h"
 
 namespace asset_checks {
 namespace {
@@ -122,8 +123,14 @@ double LoudestTenth(const Wave& wave) {
   return Dbfs(loudest);
 }
 
-// The music sits under the effects heard with it: a loop's RMS is at least 8 dB below the
-// loudest tenth of a second of every effect, so no hit is masked. Prints the figures.
+// The gain of a volume of the player's preferences (a percentage), in decibels.
+double VolumeGain(std::uint8_t percent) {
+  return 20 * std::log10(percent / 100.0);
+}
+
+// The music sits under the effects heard with it, at the volumes a player starts with: a loop's
+// RMS is at least 8 dB below the loudest tenth of a second of every effect, so no hit is masked.
+// Prints the figures.
 TEST(SoundMix, EachLoopSitsAtLeast8DbUnderEveryEffectHeardWithIt) {
   const struct {
     const char* music;
@@ -139,13 +146,15 @@ TEST(SoundMix, EachLoopSitsAtLeast8DbUnderEveryEffectHeardWithIt) {
     EXPECT_TRUE(wave) << name;
     return wave.value_or(Wave{1, 44100, {0}});
   };
+  const TPreferences defaults;
   for (const auto& mix : mixes) {
     const Wave music = load(mix.music);
-    const double musicDb = Dbfs(rms(music.samples, 0, music.samples.size()));
+    const double musicDb =
+        Dbfs(rms(music.samples, 0, music.samples.size())) + VolumeGain(defaults.MusicVolume);
     std::printf("%-16s RMS %6.1f dBFS\n", mix.music, musicDb);
     for (const char* effect : mix.effects) {
       const Wave wave = load(effect);
-      const double loudest = LoudestTenth(wave);
+      const double loudest = LoudestTenth(wave) + VolumeGain(defaults.EffectsVolume);
       int peak = 0;
       for (int16_t s : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
       std::printf("  %-16s RMS %6.1f, loudest 100 ms %6.1f, peak %5.1f dBFS: %4.1f dB over\n",

@@ -10,6 +10,7 @@
 #include "tests/safety/failing_data_folder.h"
 #include "tests/scenario/level_fixture.h"
 #include "tests/support/game_runner.h"
+#include "userdata/Preferences.h"
 #include "userdata/Records.h"
 #include "userdata/Settings.h"
 
@@ -41,6 +42,13 @@ constexpr const char* kMusicOff =
     "key 208\nframes 1\nkey 205\nframes 1\nkey 1\nframes 1\nexpect GameState == gsMainMenu\n"
     "expect settings.MusicOn == 0\n";
 
+// The effects volume (two items above the panel's first) turned down, which saves the
+// preferences at once, and the panel left, which saves the settings.
+constexpr const char* kEffectsDown =
+    "key 208\nframes 1\nkey 28\nframes 1\nuntil screens.options.Slide == 100 40\n"
+    "key 200\nframes 1\nkey 200\nframes 1\nkey 203\nframes 1\nkey 1\nframes 1\n"
+    "expect GameState == gsMainMenu\nexpect preferences.EffectsVolume == 90\n";
+
 // The records panel, the main menu's third item.
 constexpr const char* kOpenRecords =
     "key 208\nframes 1\nkey 208\nframes 1\nkey 28\nframes 1\nexpect GameState == gsRecords\n";
@@ -69,8 +77,10 @@ constexpr const char* kNewRecord =
 TEST(FailedSave, FullDiskOrReadOnlyFolderKeepsTheOldFilesAndTheGamePlaysOn) {
   TempDir oneLevel;
   GameDirWithLevels(oneLevel.path(), {Level({"", "..###"})});
-  const std::map<std::string, std::string> before = {{"settings.dat", Bytes(TSettings{}.Encode())},
-                                                     {"records.dat", LowRecords()}};
+  const std::map<std::string, std::string> before = {
+      {"settings.dat", Bytes(TSettings{}.Encode())},
+      {"records.dat", LowRecords()},
+      {"preferences.dat", Bytes(TPreferences{}.Encode())}};
   // Each save that fails says so in one line. The options save each change and again when the
   // panel closes, as it does when a game starts.
   const struct {
@@ -82,6 +92,10 @@ TEST(FailedSave, FullDiskOrReadOnlyFolderKeepsTheOldFilesAndTheGamePlaysOn) {
       {"an options change",
        kMusicOff + PlayFrom(2),
        {"settings.dat", "settings.dat", "settings.dat"},
+       {}},
+      {"a volume change",
+       kEffectsDown + PlayFrom(2),
+       {"preferences.dat", "settings.dat", "settings.dat"},
        {}},
       {"a reset of the records",
        std::string(kOpenRecords) + kReset + PlayFrom(3),

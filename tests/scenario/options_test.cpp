@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/support/game_runner.h"
+#include "userdata/Preferences.h"
 
 namespace {
 
@@ -64,12 +65,17 @@ struct RunInFolder {
   std::string SettingsFile() const { return ReadFile(user.file("data/settings.dat")); }
 };
 
-TEST(Options, UpAndDownGoRoundTheFiveItems) {
+TEST(Options, UpAndDownGoRoundTheEightItems) {
+  // The volumes' and the language's rows stand above the first item: Up from it reaches the
+  // language.
   RunStories({{"round both ways with the move sound",
-               kInOptions + "expect screens.options.Selected == 1\nkey 200\nframes 1\n"
-                            "expect screens.options.Selected == 5\n"
-                            "expect sounds.0 == sound\\mainmenuchg.WAV\n"
-                            "key 208\nframes 1\nexpect screens.options.Selected == 1\n"},
+               kInOptions +
+                   "expect screens.options.Selected == 1\nkey 200\nframes 1\n"
+                   "expect screens.options.Selected == 8\n"
+                   "expect sounds.0 == sound\\mainmenuchg.WAV\n"
+                   "key 208\nframes 1\nexpect screens.options.Selected == 1\n" +
+                   Down(4) + "expect screens.options.Selected == 5\n" + Down(1) +
+                   "expect screens.options.Selected == 6\n"},
               {"Left and Right leave the second name and the boss key alone",
                kInOptions + Down(3) + "key 203\nframes 1\nkey 205\nframes 1\n" + Down(1) +
                    "key 205\nframes 1\nexpect GameState == gsOptions\n"
@@ -137,10 +143,10 @@ TEST(Options, TypingTheSecondName) {
            Down(1) +
            "key 28\nframes 1\nkey 208\nframes 1\nexpect GameState == gsOptions\n"
            "expect screens.options.Selected == 5\n"},
-      {"a selection the pointer moved while typing stays among the five items",
+      {"a selection the pointer moved while typing stays among the items",
        kTyping + PointerAt(420, 230) +
            "frames 1\nexpect screens.options.Selected == 1\nkey 200\nframes 1\n"
-           "expect GameState == gsOptions\nexpect screens.options.Selected == 5\n"},
+           "expect GameState == gsOptions\nexpect screens.options.Selected == 8\n"},
       {"the caret blinks every half second",
        // It shows on the first frame of typing and turns at the first frame past 0.5 s
        // (39 frames of 13 ms).
@@ -269,6 +275,92 @@ TEST(Options, ThePointerSelectsByRowsAndButtonsAndClicksTheRows) {
                      PointerAt(600, 320) +
                      "click left\nframes 1\nexpect settings.SoundOn == 0\nexpect GameState == 9\n"},
   });
+}
+
+// The preferences file as the game writes it.
+std::string PreferencesBytes(const TPreferences& preferences) {
+  const std::vector<std::uint8_t> bytes = preferences.Encode();
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(Options, LeftAndRightStepAVolumeThatIsHeardAtOnceAndKept) {
+  const std::string up = "key 200\nframes 1\n", left = "key 203\nframes 1\n";
+  std::string tenLeft;
+  for (int i = 0; i < 10; ++i) tenLeft += left;
+  const RunInFolder run(
+      kInOptions + "expect printed contains 100%\n" + up + up +
+      "expect screens.options.Selected == 7\n" + left +
+      "expect preferences.EffectsVolume == 90\nexpect volumes.click == 0.9\n"
+      "expect volumes.menuMusic == 1\nexpect sounds.0 == sound/btn_clk.wav\n"
+      "expect printed contains 90%\n" +
+      tenLeft +
+      "expect preferences.EffectsVolume == 0\nexpect volumes.click == 0\n"
+      "key 205\nframes 1\nexpect preferences.EffectsVolume == 10\n" +
+      up + left +
+      "expect preferences.MusicVolume == 90\nexpect volumes.menuMusic == 0.9\n"
+      "expect volumes.gameMusic == 0.9\nexpect volumes.click == 0.1\n"
+      // Enter leaves a volume as it is.
+      "key 28\nframes 1\nexpect GameState == gsOptions\nexpect preferences.MusicVolume == 90\n" +
+      Down(3) + "expect screens.options.Selected == 1\n");
+  ASSERT_EQ(run.game.status, 0) << run.game.err;
+  EXPECT_EQ(ReadFile(run.user.file("data/preferences.dat")), PreferencesBytes({90, 10, 0}));
+  EXPECT_EQ(run.SettingsFile(), SettingsBytes()) << "the settings record is not touched";
+
+  const GameRun again = RunScript(
+      "frames 1\nexpect preferences.MusicVolume == 90\nexpect volumes.menuMusic == 0.9\n"
+      "expect volumes.click == 0.1\n",
+      run.user.path());
+  EXPECT_EQ(again.status, 0) << again.err;
+}
+
+TEST(Options, ThePointerSelectsTheVolumesAndItsArrowsStepThem) {
+  RunStories({
+      {"hover", kInOptions + PointerAt(450, 48) +
+                    "frames 1\nexpect screens.options.Selected == 6\n"
+                    "expect sounds.0 == sound\\mainmenuchg.WAV\n" +
+                    PointerAt(450, 92) + "frames 1\nexpect screens.options.Selected == 7\n" +
+                    PointerAt(450, 136) + "frames 1\nexpect screens.options.Selected == 8\n" +
+                    PointerAt(450, 20) + "frames 1\nexpect screens.options.Selected == 8\n"},
+      {"clicks",
+       kInOptions + PointerAt(607, 48) +
+           "click left\nframes 1\nexpect preferences.MusicVolume == 90\n"
+           "expect sounds.1 == sound/btn_clk.wav\n" +
+           PointerAt(761, 48) +
+           "click left\nframes 1\nclick left\nframes 1\n"
+           "expect preferences.MusicVolume == 100\n" +
+           PointerAt(607, 92) +
+           "click left\nframes 1\nexpect preferences.EffectsVolume == 90\n"
+           "expect volumes.click == 0.9\n" +
+           // Off the arrows a click only selects.
+           PointerAt(450, 92) +
+           "click left\nframes 1\nclick left\nframes 1\n"
+           "expect preferences.EffectsVolume == 90\nexpect preferences.MusicVolume == 100\n"
+           "expect GameState == gsOptions\nexpect settings.MusicOn == 1\n"},
+  });
+}
+
+TEST(Options, TheLanguageRowSwitchesTheLanguageAndKeepsTheChoice) {
+  // Russian by default. A switch brings the new language's pictures with a new scene, which
+  // starts at the main menu; its selection is still on the options, so Enter opens them again.
+  const std::string reopen = "key 28\nframes 1\nuntil screens.options.Slide == 100 40\n";
+  const std::string leaveQuestion = "key 1\nframes 1\nkey 1\nframes 1\nexpect GameState == 10\n";
+  const RunInFolder run(
+      kInOptions +
+      "key 200\nframes 1\nexpect screens.options.Selected == 8\nexpect language == ru\n"
+      "expect printed contains \\x90\\xB3\\xB1\\xB1\\xAA\\xA8\\xA9\n"
+      "key 205\nframes 2\nexpect language == en\nexpect GameState == gsMainMenu\n"
+      "expect window.visible == 1\nexpect preferences.Language == 2\n" +
+      reopen + "expect printed contains English\nkey 28\nframes 2\nexpect language == ru\n" +
+      reopen + PointerAt(600, 136) + "click left\nframes 2\nexpect language == en\n" + reopen +
+      leaveQuestion + "expect printed contains Leave the game?\n");
+  ASSERT_EQ(run.game.status, 0) << run.game.err;
+  EXPECT_EQ(ReadFile(run.user.file("data/preferences.dat")), PreferencesBytes({100, 100, 2}));
+  const GameRun again = RunScript(testing_support::kMenuReady +
+                                      "expect language == en\nkey 1\nframes 1\n"
+                                      "expect GameState == 10\n"
+                                      "expect printed contains Leave the game?\n",
+                                  run.user.path());
+  EXPECT_EQ(again.status, 0) << again.err;
 }
 
 // A settings file that cannot be written is reported and the game plays on with what was chosen.

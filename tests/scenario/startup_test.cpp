@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "tests/support/game_runner.h"
+#include "userdata/Preferences.h"
 
 namespace {
 
@@ -112,6 +113,97 @@ TEST(StartupFiles, LongerFilesKeepTheirFirstRecord) {
   EXPECT_EQ(run.err, "");
   EXPECT_FALSE(FileExists(user.file("data/settings.dat.bad")));
   EXPECT_FALSE(FileExists(user.file("data/records.dat.bad")));
+}
+
+TEST(StartupFiles, APreferencesFileThatHoldsNoRecordGivesTheDefaultVolumes) {
+  const std::vector<std::uint8_t> stored = TPreferences{30, 70}.Encode();
+  const std::string good(stored.begin(), stored.end());
+  std::string badChecksum = good;
+  badChecksum[4] = 40;
+  const std::vector<std::uint8_t> offScale = TPreferences{55, 100}.Encode();
+  const struct {
+    const char* name;
+    std::string contents;   // none: no file
+    const char* complaint;  // none: the file is used as it is
+  } cases[] = {
+      {"missing", "", nullptr},
+      {"truncated", good.substr(0, 7), "preferences.dat is too short"},
+      {"another file", "GIF89a and more", "preferences.dat is not a preferences file"},
+      {"a wrong checksum", badChecksum, "checksum does not match"},
+      {"a volume off the scale", std::string(offScale.begin(), offScale.end()),
+       "a volume off the scale"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir user;
+    if (!c.contents.empty()) WriteFile(user.file("data/preferences.dat"), c.contents);
+    const auto run = RunScript(
+        "frames 1\nexpect preferences.MusicVolume == 100\nexpect preferences.EffectsVolume == 100\n"
+        "expect volumes.menuMusic == 1\nexpect volumes.click == 1\n",
+        user.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::vector<std::uint8_t> defaults = TPreferences{}.Encode();
+    EXPECT_EQ(ReadFile(user.file("data/preferences.dat")),
+              std::string(defaults.begin(), defaults.end()));
+    if (c.complaint == nullptr) {
+      EXPECT_EQ(run.err, "");
+      continue;
+    }
+    EXPECT_THAT(run.err, HasSubstr(c.complaint));
+    EXPECT_THAT(run.err, HasSubstr("using the defaults"));
+    EXPECT_EQ(ReadFile(user.file("data/preferences.dat.bad")), c.contents);
+  }
+
+  TempDir user;
+  WriteFile(user.file("data/preferences.dat"), good);
+  const auto run = RunScript(
+      "frames 1\nexpect preferences.MusicVolume == 30\nexpect volumes.menuMusic == 0.3\n"
+      "expect preferences.EffectsVolume == 70\nexpect volumes.click == 0.7\n",
+      user.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(StartupFiles, TheLanguageIsTheCommandLinesElseTheChosenOneElseTheLocales) {
+  const std::vector<std::uint8_t> choseEnglish = TPreferences{100, 100, 2}.Encode();
+  const struct {
+    const char* name;
+    const char *lcAll, *lcMessages, *lang;  // empty: unset
+    std::vector<std::string> args;
+    bool storedEnglish;
+    const char* expected;
+  } cases[] = {
+      {"no locale", "", "", "", {}, false, "ru"},
+      {"an English LANG", "", "", "en_US.UTF-8", {}, false, "en"},
+      {"LC_ALL over LANG", "ru_RU.UTF-8", "", "en_US.UTF-8", {}, false, "ru"},
+      {"LC_MESSAGES over LANG", "", "en_GB.UTF-8", "ru_RU.UTF-8", {}, false, "en"},
+      {"the C locale", "", "", "C.UTF-8", {}, false, "ru"},
+      {"the choice over the locale", "", "", "ru_RU.UTF-8", {}, true, "en"},
+      {"--lang over the locale", "", "", "ru_RU.UTF-8", {"--lang", "en"}, false, "en"},
+      {"--lang over the choice", "", "", "en_US.UTF-8", {"--lang", "ru"}, true, "ru"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing_support::SetEnvironment("LC_ALL", c.lcAll);
+    testing_support::SetEnvironment("LC_MESSAGES", c.lcMessages);
+    testing_support::SetEnvironment("LANG", c.lang);
+    TempDir user;
+    if (c.storedEnglish) {
+      WriteFile(user.file("data/preferences.dat"),
+                std::string(choseEnglish.begin(), choseEnglish.end()));
+    }
+    const auto run = RunScript(std::string("frames 1\nexpect language == ") + c.expected + "\n",
+                               user.path(), c.args);
+    EXPECT_EQ(run.status, 0) << run.err;
+  }
+  // The records a first start writes carry the default name of its language.
+  TempDir user;
+  const auto english =
+      RunScript("frames 1\nexpect records.0.name == Johnny\n", user.path(), {"--lang", "en"});
+  EXPECT_EQ(english.status, 0) << english.err;
+  const auto unknown = RunScript("frames 1\n", user.path(), {"--lang", "de"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_THAT(unknown.err, HasSubstr("--lang needs ru or en, not de"));
 }
 
 TEST(Script, FailedExpectExitsWithOneAndNamesTheLine) {

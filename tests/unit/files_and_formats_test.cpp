@@ -63,6 +63,25 @@ TEST(Files, NamesAsTheGameWritesThemReachTheOneFile) {
   std::filesystem::remove_all(dir);
 }
 
+TEST(Files, ALanguageFolderStandsInForTheFilesItHolds) {
+  const auto dir = std::filesystem::temp_directory_path() / "glint_language_folder_test";
+  std::filesystem::create_directories(dir / "data" / "en");
+  std::ofstream(dir / "data" / "Forms.dat") << "russian";
+  std::ofstream(dir / "data" / "en" / "Forms.dat") << "english";
+  std::ofstream(dir / "data" / "Bita.dat") << "no words";
+  const std::string before = files::gameDir();
+  files::setGameDir(dir.string());
+  const auto at = [](const char* name) { return std::filesystem::path(files::gamePath(name)); };
+  files::setLanguageFolder("en");
+  EXPECT_EQ(at("data\\Forms.dat"), dir / "data" / "en" / "Forms.dat");
+  EXPECT_EQ(at("DATA/forms.DAT"), dir / "data" / "en" / "Forms.dat") << "in any spelling";
+  EXPECT_EQ(at("data\\Bita.dat"), dir / "data" / "Bita.dat") << "a file it lacks";
+  files::setLanguageFolder("");
+  EXPECT_EQ(at("data\\Forms.dat"), dir / "data" / "Forms.dat");
+  files::setGameDir(before);
+  std::filesystem::remove_all(dir);
+}
+
 TEST(Files, AtomicWritesReplaceWholeFilesAndCreateFolders) {
   const auto dir = std::filesystem::temp_directory_path() / "glint_atomic_test";
   std::filesystem::remove_all(dir);

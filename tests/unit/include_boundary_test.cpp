@@ -51,7 +51,7 @@ const std::vector<Rule>& Rules() {
       // The connection thread's lowest priority is the one call it makes to the system.
       {"online/ConnThread.", {"online/", "platform/os.h"}, {}},
       // The files the game keeps for its player: below scene and menus, over plain file access.
-      {"userdata/", {"userdata/", "platform/files.h"}, {}},
+      {"userdata/", {"userdata/", "platform/files.h", "platform/fnv1a.h"}, {}},
       // Replays: the frame's input in few bits, the file and the folder the game keeps them in.
       {"replay/",
        {"replay/", "engine/FrameInput.h", "platform/files.h", "platform/fnv1a.h", "platform/os.h"},

@@ -3,6 +3,7 @@
 // at a time.
 #include "runtime/sdl/mixer.h"
 #include "tests/support/game_runner.h"
+#include "tests/unit/square_wave.h"
 
 #include <gtest/gtest.h>
 
@@ -12,26 +13,9 @@
 
 namespace {
 
-// A mono 16-bit 22050 Hz WAVE file of `samples` samples of a quiet square wave.
+// A quiet square wave of `samples` samples.
 std::vector<std::uint8_t> Wave(std::uint32_t samples) {
-  std::vector<std::uint8_t> out;
-  const auto put = [&out](std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-  };
-  out.insert(out.end(), {'R', 'I', 'F', 'F'});
-  put(36 + samples * 2, 4);
-  out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-  put(16, 4);
-  put(1, 2);
-  put(1, 2);
-  put(22050, 4);
-  put(44100, 4);
-  put(2, 2);
-  put(16, 2);
-  out.insert(out.end(), {'d', 'a', 't', 'a'});
-  put(samples * 2, 4);
-  for (std::uint32_t i = 0; i < samples; ++i) put((i / 50) % 2 ? 0x0400 : 0xFC00, 2);
-  return out;
+  return testing_support::SquareWave(samples, 0x0400);
 }
 
 class MixerTest : public ::testing::Test {

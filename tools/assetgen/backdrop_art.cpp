@@ -141,7 +141,7 @@ std::vector<Bytes> backgroundArchive() {
           logoLayer(212, 47, 595, 562, 2), menuBackdrop()};
 }
 
-Bytes loadingPicture() {
+Bytes loadingPicture(Lang lang) {
   Canvas canvas(800, 600);
   cairo_t* cr = canvas.cr();
   drawSpace(cr, 800, 600, levelMood(0), 77);
@@ -149,7 +149,8 @@ Bytes loadingPicture() {
   drawLabel(cr, 800, 600, "GLINTBREAKER", 400, 355, 640, 80, logoLetters(false));
   LabelStyle caption = logoLetters(true);
   caption.glowAlpha = 0.5;
-  drawLabel(cr, 800, 600, "Загрузка…", 400, 470, 400, 34, caption, Face::CondensedBold);
+  drawLabel(cr, 800, 600, say(lang, "Загрузка…", "Loading…"), 400, 470, 400, 34, caption,
+            Face::CondensedBold);
   // An empty progress rail under the caption.
   roundedRect(cr, 250, 500, 300, 10, 5);
   setColour(cr, kLogoGlow, 0.8);

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "tools/assetgen/words.h"
+
 namespace assetgen {
 
 using Bytes = std::vector<uint8_t>;
 
 std::vector<Bytes> backgroundArchive();
-Bytes loadingPicture();  // JPEG
+Bytes loadingPicture(Lang lang);  // JPEG
 Bytes splashPicture();
 
 }  // namespace assetgen

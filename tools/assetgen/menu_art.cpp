@@ -65,15 +65,19 @@ Bytes cornerItem(const std::vector<std::string>& lines, bool lit) {
 
 }  // namespace
 
-std::vector<Bytes> mainMenuArchive() {
+std::vector<Bytes> mainMenuArchive(Lang lang) {
   std::vector<Bytes> pictures;
-  for (const char* label :
-       {"Новая игра", "Настройки", "Рекорды", "Помощь", "Другие игры", "Выход"}) {
+  for (const char* label : {say(lang, "Новая игра", "New game"), say(lang, "Настройки", "Options"),
+                            say(lang, "Рекорды", "Records"), say(lang, "Помощь", "Help"),
+                            say(lang, "Другие игры", "More games"), say(lang, "Выход", "Exit")}) {
     pictures.push_back(columnItem(label, false));
     pictures.push_back(columnItem(label, true));
   }
-  for (bool lit : {false, true}) pictures.push_back(cornerItem({"Рассказать", "другу"}, lit));
-  for (bool lit : {false, true}) pictures.push_back(cornerItem({"Подписаться"}, lit));
+  for (bool lit : {false, true})
+    pictures.push_back(
+        cornerItem({say(lang, "Рассказать", "Tell a"), say(lang, "другу", "friend")}, lit));
+  for (bool lit : {false, true})
+    pictures.push_back(cornerItem({say(lang, "Подписаться", "Subscribe")}, lit));
   return pictures;
 }
 
@@ -84,22 +88,28 @@ struct Band {
   double top, bottom;
 };
 constexpr Band kOptionRows[5] = {{41, 84}, {91, 129}, {136, 174}, {176, 254}, {261, 374}};
+// The panel above the options panel (500 x 144, its top-left at 325, 20): the music and the
+// effects volume, and the language.
+constexpr int kMixHeight = 144;
+constexpr Band kMixRows[3] = {{8, 48}, {52, 92}, {96, 136}};
 
-Bytes optionsPanel() {
+// A row's name at the left of its band, clear of the buttons and boxes.
+void caption(Canvas& canvas, const char* text, double cy, double maxWidth) {
+  cairo_t* cr = canvas.cr();
+  const double width = std::min(maxWidth, textWidth(cr, Face::CondensedBold, 26, text));
+  drawLabel(cr, canvas.width(), canvas.height(), text, 34 + width / 2, cy, maxWidth, 26,
+            captionLabel());
+}
+
+Bytes optionsPanel(Lang lang) {
   Canvas canvas(500, 400);
   drawPanel(canvas, 6);
+  caption(canvas, say(lang, "Экран", "Screen"), 62.5, 130);
+  caption(canvas, say(lang, "Музыка", "Music"), 110, 200);
+  caption(canvas, say(lang, "Звук", "Sound"), 155, 200);
+  caption(canvas, say(lang, "Страна", "Country"), 191, 200);
+  caption(canvas, say(lang, "Клавиша босса", "Boss key"), 281, 260);
   cairo_t* cr = canvas.cr();
-  // Row names start at the left of their band, clear of the buttons and boxes.
-  auto caption = [&](const char* text, double cy, double maxWidth) {
-    const double width = std::min(maxWidth, textWidth(cr, Face::CondensedBold, 26, text));
-    drawLabel(cr, canvas.width(), canvas.height(), text, 34 + width / 2, cy, maxWidth, 26,
-              captionLabel());
-  };
-  caption("Экран", 62.5, 130);
-  caption("Музыка", 110, 200);
-  caption("Звук", 155, 200);
-  caption("Страна", 191, 200);
-  caption("Клавиша босса", 281, 260);
   // Thin separators between the rows.
   setColour(cr, kTrim, 0.25);
   for (double y : {87.5, 132.5, 175.0, 257.5}) cairo_rectangle(cr, 30, y, 440, 1);
@@ -107,20 +117,41 @@ Bytes optionsPanel() {
   return canvas.png();
 }
 
-Bytes rowMark(int row) {
-  Canvas canvas(500, 400);
-  const Band band = kOptionRows[row];
+// The glowing frame that lights a row of a panel of the given height.
+Bytes rowMark(int height, const Band& band) {
+  Canvas canvas(500, height);
   const Shape frame = [&](cairo_t* c) {
     roundedRect(c, 18, band.top, 464, band.bottom - band.top, 10);
     cairo_set_line_width(c, 3);
     cairo_stroke(c);
   };
-  paintGlow(canvas.cr(), 500, 400, frame, kHighlight, 8, 1.0);
+  paintGlow(canvas.cr(), 500, height, frame, kHighlight, 8, 1.0);
   roundedRect(canvas.cr(), 18, band.top, 464, band.bottom - band.top, 10);
   setColour(canvas.cr(), kHighlight, 0.12);
   cairo_fill(canvas.cr());
   setColour(canvas.cr(), {1, 0.85, 0.5}, 0.9);
   frame(canvas.cr());
+  return canvas.png();
+}
+
+// The volumes' rows, their names on the left and the value between two arrow buttons (at 250
+// and 404 of the panel) on the right, and the language's row, its name in both languages so a
+// player who reads only one finds it, and the language in a wide box.
+Bytes mixPanel(Lang lang) {
+  Canvas canvas(500, kMixHeight);
+  drawPanel(canvas, 4);
+  const auto middle = [](const Band& row) { return (row.top + row.bottom) / 2; };
+  caption(canvas, say(lang, "Громкость музыки", "Music volume"), middle(kMixRows[0]), 210);
+  caption(canvas, say(lang, "Громкость звука", "Effects volume"), middle(kMixRows[1]), 210);
+  caption(canvas, "Язык / Language", middle(kMixRows[2]), 210);
+  cairo_t* cr = canvas.cr();
+  for (const Band& row : {kMixRows[0], kMixRows[1]}) drawField(cr, 318, row.top + 6, 80, 28);
+  drawField(cr, 256, kMixRows[2].top + 6, 206, 28);
+  setColour(cr, kTrim, 0.25);
+  for (int row = 1; row < 3; ++row) {
+    cairo_rectangle(cr, 30, (kMixRows[row - 1].bottom + kMixRows[row].top) / 2, 440, 1);
+  }
+  cairo_fill(cr);
   return canvas.png();
 }
 
@@ -169,6 +200,13 @@ Bytes arrowButton(double dir, bool lit) {
   return canvas.png();
 }
 
+// The volume steps' buttons, 64 x 40.
+Bytes smallArrowButton(double dir, bool lit) {
+  Canvas canvas(64, 40);
+  drawArrowButton(canvas, 6, 6, 52, 28, lit, dir);
+  return canvas.png();
+}
+
 Bytes title(const char* text) {
   Canvas canvas(400, 100);
   cairo_t* cr = canvas.cr();
@@ -206,51 +244,61 @@ Bytes inputBox(bool keyIcon) {
   return canvas.png();
 }
 
-Bytes recordEntryPanel() {
+Bytes recordEntryPanel(Lang lang) {
   Canvas canvas(500, 400);
   drawPanel(canvas, 6);
   LabelStyle gold = titleLabel();
   gold.bottom = {1, 0.75, 0.2};
   gold.glow = kHighlight;
-  drawLabel(canvas.cr(), 500, 400, "Новый рекорд!", 250, 40, 400, 40, gold);
+  drawLabel(canvas.cr(), 500, 400, say(lang, "Новый рекорд!", "New record!"), 250, 40, 400, 40,
+            gold);
   for (double x : {60.0, 440.0}) sparkle(canvas.cr(), x, 40, 16, kHighlight);
   return canvas.png();
 }
 
 }  // namespace
 
-std::vector<Bytes> formsArchive() {
-  std::vector<Bytes> pictures(55);
-  pictures[0] = optionsPanel();
+std::vector<Bytes> formsArchive(Lang lang) {
+  std::vector<Bytes> pictures(63);
+  pictures[0] = optionsPanel(lang);
   pictures[1] = helpPanel();
   pictures[2] = recordsPanel();
   pictures[3] = dialogPanel();
   for (int lit = 0; lit < 2; ++lit) {
     const bool on = lit == 1;
-    pictures[4 + lit] = button(200, 100, 34, 26, 132, 48, "Да", on, 28);
-    pictures[6 + lit] = button(200, 100, 34, 26, 132, 48, "Нет", on, 28);
-    pictures[8 + lit] = button(200, 50, 32, 9, 136, 32, "Окно", on, 20);
-    pictures[10 + lit] = button(200, 50, 32, 9, 136, 32, "Полный экран", on, 20);
-    pictures[12 + lit] = button(100, 50, 20, 10, 58, 30, "Вкл", on, 18);
-    pictures[14 + lit] = button(100, 50, 20, 10, 58, 30, "Выкл", on, 18);
+    pictures[4 + lit] = button(200, 100, 34, 26, 132, 48, say(lang, "Да", "Yes"), on, 28);
+    pictures[6 + lit] = button(200, 100, 34, 26, 132, 48, say(lang, "Нет", "No"), on, 28);
+    pictures[8 + lit] = button(200, 50, 32, 9, 136, 32, say(lang, "Окно", "Window"), on, 20);
+    pictures[10 + lit] =
+        button(200, 50, 32, 9, 136, 32, say(lang, "Полный экран", "Full screen"), on, 20);
+    pictures[12 + lit] = button(100, 50, 20, 10, 58, 30, say(lang, "Вкл", "On"), on, 18);
+    pictures[14 + lit] = button(100, 50, 20, 10, 58, 30, say(lang, "Выкл", "Off"), on, 18);
     pictures[16 + lit] = arrowButton(-1, on);
     pictures[18 + lit] = arrowButton(1, on);
-    pictures[20 + lit] = button(250, 150, 45, 50, 160, 50, "Сбросить", on, 26);
-    pictures[22 + lit] = button(250, 150, 45, 50, 160, 50, "Онлайн", on, 26);
-    pictures[48 + lit] = button(200, 100, 34, 26, 132, 48, "ОК", on, 28);
-    pictures[50 + lit] = button(200, 100, 34, 26, 132, 48, "Отмена", on, 28);
+    pictures[20 + lit] = button(250, 150, 45, 50, 160, 50, say(lang, "Сбросить", "Reset"), on, 26);
+    pictures[22 + lit] = button(250, 150, 45, 50, 160, 50, say(lang, "Онлайн", "Online"), on, 26);
+    pictures[48 + lit] = button(200, 100, 34, 26, 132, 48, say(lang, "ОК", "OK"), on, 28);
+    pictures[50 + lit] = button(200, 100, 34, 26, 132, 48, say(lang, "Отмена", "Cancel"), on, 28);
   }
-  pictures[39] = title("Настройки");
-  pictures[40] = title("Рекорды");
-  pictures[41] = title("Помощь");
-  pictures[43] = rowMark(0);
-  pictures[44] = rowMark(1);
-  pictures[45] = rowMark(2);
+  pictures[39] = title(say(lang, "Настройки", "Options"));
+  pictures[40] = title(say(lang, "Рекорды", "Records"));
+  pictures[41] = title(say(lang, "Помощь", "Help"));
+  pictures[43] = rowMark(400, kOptionRows[0]);
+  pictures[44] = rowMark(400, kOptionRows[1]);
+  pictures[45] = rowMark(400, kOptionRows[2]);
   pictures[46] = inputBox(false);
   pictures[47] = inputBox(true);
-  pictures[52] = rowMark(3);
-  pictures[53] = rowMark(4);
-  pictures[54] = recordEntryPanel();
+  pictures[52] = rowMark(400, kOptionRows[3]);
+  pictures[53] = rowMark(400, kOptionRows[4]);
+  pictures[54] = recordEntryPanel(lang);
+  pictures[55] = mixPanel(lang);
+  pictures[56] = rowMark(kMixHeight, kMixRows[0]);
+  pictures[57] = rowMark(kMixHeight, kMixRows[1]);
+  pictures[62] = rowMark(kMixHeight, kMixRows[2]);
+  for (int lit = 0; lit < 2; ++lit) {
+    pictures[58 + lit] = smallArrowButton(-1, lit == 1);
+    pictures[60 + lit] = smallArrowButton(1, lit == 1);
+  }
   return pictures;
 }
 

@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "tools/assetgen/words.h"
+
 namespace assetgen {
 
 using Bytes = std::vector<uint8_t>;
 
-std::vector<Bytes> mainMenuArchive();
-std::vector<Bytes> formsArchive();
+std::vector<Bytes> mainMenuArchive(Lang lang);
+std::vector<Bytes> formsArchive(Lang lang);
 
 }  // namespace assetgen

@@ -19,24 +19,31 @@ void writeFile(const std::filesystem::path& path, const void* data, size_t size)
   if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
+// Starts drawing the archives and pictures into `folder`, each on its own task: the drawing is
+// independent and the machine has cores.
+void drawInto(const std::filesystem::path& folder, const std::vector<ArchiveFile>& archives,
+              const std::vector<PictureFile>& pictures, std::vector<std::future<void>>& tasks) {
+  std::filesystem::create_directories(folder);
+  for (const ArchiveFile& archive : archives) {
+    tasks.push_back(std::async(std::launch::async, [folder, &archive] {
+      writeArchive((folder / archive.name).string(), archive.draw());
+    }));
+  }
+  for (const PictureFile& picture : pictures) {
+    tasks.push_back(std::async(std::launch::async, [folder, &picture] {
+      const Bytes bytes = picture.draw();
+      writeFile(folder / picture.name, bytes.data(), bytes.size());
+    }));
+  }
+}
+
 }  // namespace
 
 void generatePictures(const std::string& gameDir) {
   const std::filesystem::path data = std::filesystem::path(gameDir) / "data";
-  std::filesystem::create_directories(data);
-  // Each file is drawn on its own task: the drawing is independent and the machine has cores.
   std::vector<std::future<void>> tasks;
-  for (const ArchiveFile& archive : archiveFiles()) {
-    tasks.push_back(std::async(std::launch::async, [&data, &archive] {
-      writeArchive((data / archive.name).string(), archive.draw());
-    }));
-  }
-  for (const PictureFile& picture : pictureFiles()) {
-    tasks.push_back(std::async(std::launch::async, [&data, &picture] {
-      const Bytes bytes = picture.draw();
-      writeFile(data / picture.name, bytes.data(), bytes.size());
-    }));
-  }
+  drawInto(data, archiveFiles(), pictureFiles(), tasks);
+  drawInto(data / "en", englishArchiveFiles(), englishPictureFiles(), tasks);
   for (std::future<void>& task : tasks) task.get();
   const std::string model = squareModel(), body = ballBody();
   writeFile(data / "sprite.x", model.data(), model.size());

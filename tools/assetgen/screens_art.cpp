@@ -31,21 +31,22 @@ void band(cairo_t* cr, double top, double bottom) {
 
 }  // namespace
 
-Bytes gameOverPicture() {
+Bytes gameOverPicture(Lang lang) {
   Canvas canvas(800, 600);
   cairo_t* cr = canvas.cr();
   band(cr, 200, 400);
   const LabelStyle fire{{1, 1, 0.7}, {1, 0.3, 0.1}, {0.2, 0, 0}, 3, {1, 0.3, 0.05}, 1.0};
-  drawLabel(cr, 800, 600, "ИГРА ОКОНЧЕНА", 400, 300, 720, 88, fire);
+  drawLabel(cr, 800, 600, say(lang, "ИГРА ОКОНЧЕНА", "GAME OVER"), 400, 300, 720, 88, fire);
   return canvas.png();
 }
 
-Bytes pausePicture() {
+Bytes pausePicture(Lang lang) {
   Canvas canvas(800, 600);
   cairo_t* cr = canvas.cr();
   band(cr, 200, 420);
-  drawLabel(cr, 800, 600, "ПАУЗА", 400, 280, 600, 96, titleLabel());
-  drawLabel(cr, 800, 600, "P — продолжить", 400, 368, 500, 34, captionLabel());
+  drawLabel(cr, 800, 600, say(lang, "ПАУЗА", "PAUSED"), 400, 280, 600, 96, titleLabel());
+  drawLabel(cr, 800, 600, say(lang, "P — продолжить", "P: resume"), 400, 368, 500, 34,
+            captionLabel());
   return canvas.png();
 }
 
@@ -97,36 +98,41 @@ void keyCap(Page& page, double x, double y, double w, const char* label) {
   cairo_fill(page.cr());
 }
 
-Bytes controlsPage() {
-  Page page("Управление");
+Bytes controlsPage(Lang lang) {
+  Page page(say(lang, "Управление", "Controls"));
   page.picture(161, 62, 164, 48, 0.8,
                [](cairo_t* c) { drawBat(c, 82, 24, 156, BatShape::Plain, 0); });
   page.picture(161, 44, 100, 100, 0.6, [](cairo_t* c) { drawBall(c, 50, 50, 10, false); });
   keyCap(page, 12, 80, 24, "←");
   keyCap(page, 40, 80, 24, "→");
-  page.text("Мышь или стрелки — вести биту", 72, 95);
-  keyCap(page, 12, 108, 52, "Пробел");
-  page.text("или щелчок — запуск мяча, выстрел", 72, 123);
+  page.text(say(lang, "Мышь или стрелки — вести биту", "Mouse or arrows: steer the bat"), 72, 95);
+  keyCap(page, 12, 108, 52, say(lang, "Пробел", "Space"));
+  page.text(say(lang, "или щелчок — запуск мяча, выстрел", "or click: launch the ball, fire"), 72,
+            123);
   keyCap(page, 12, 136, 24, "P");
-  page.text("Пауза", 72, 151);
+  page.text(say(lang, "Пауза", "Pause"), 72, 151);
   keyCap(page, 12, 164, 40, "Esc");
-  page.text("Выйти из игры", 72, 179);
-  page.text("Разбейте все кирпичи, пока не вышло время.", 12, 205);
-  page.text("Упустите последний мяч — потеряете жизнь.", 12, 224);
+  page.text(say(lang, "Выйти из игры", "Leave the game"), 72, 179);
+  page.text(say(lang, "Разбейте все кирпичи, пока не вышло время.",
+                "Break every brick before the time runs out."),
+            12, 205);
+  page.text(say(lang, "Упустите последний мяч — потеряете жизнь.",
+                "Lose the last ball and you lose a life."),
+            12, 224);
   return page.png();
 }
 
-Bytes bricksPage() {
-  Page page("Кирпичи");
+Bytes bricksPage(Lang lang) {
+  Page page(say(lang, "Кирпичи", "Bricks"));
   const std::pair<Brick, const char*> rows[] = {
-      {Brick::RedOneHit, "1 удар"},
-      {Brick::TwoHit, "2 удара"},
-      {Brick::ThreeHit, "3 удара"},
-      {Brick::FourHit, "4 удара"},
-      {Brick::Sliding, "сдвигается от удара"},
-      {Brick::Spawner, "рождает кирпичи"},
-      {Brick::ArmouredSpawner, "в броне: 2 удара"},
-      {Brick::MetalStyle1, "не разбивается"},
+      {Brick::RedOneHit, say(lang, "1 удар", "1 hit")},
+      {Brick::TwoHit, say(lang, "2 удара", "2 hits")},
+      {Brick::ThreeHit, say(lang, "3 удара", "3 hits")},
+      {Brick::FourHit, say(lang, "4 удара", "4 hits")},
+      {Brick::Sliding, say(lang, "сдвигается от удара", "slides when hit")},
+      {Brick::Spawner, say(lang, "рождает кирпичи", "spawns bricks")},
+      {Brick::ArmouredSpawner, say(lang, "в броне: 2 удара", "armoured: 2 hits")},
+      {Brick::MetalStyle1, say(lang, "не разбивается", "unbreakable")},
   };
   for (int i = 0; i < 8; ++i) {
     const double x = i < 4 ? 30 : 178, y = 52 + (i % 4) * 46;
@@ -136,22 +142,23 @@ Bytes bricksPage() {
   return page.png();
 }
 
-Bytes capsulesPage(bool harmful) {
-  Page page(harmful ? "Вредные капсулы" : "Полезные капсулы");
+Bytes capsulesPage(bool harmful, Lang lang) {
+  Page page(harmful ? say(lang, "Вредные капсулы", "Harmful capsules")
+                    : say(lang, "Полезные капсулы", "Good capsules"));
   // Indexed by bonus kind.
   const char* label[13] = {"",
-                           "+1 жизнь",
-                           "+15 секунд",
-                           "−1 жизнь",
-                           "−15 секунд",
-                           "бронемячи",
-                           "широкая бита",
-                           "быстрые мячи",
-                           "липкая бита",
-                           "узкая бита",
-                           "медленные мячи",
-                           "+2 мяча",
-                           "бита-пушка"};
+                           say(lang, "+1 жизнь", "+1 life"),
+                           say(lang, "+15 секунд", "+15 seconds"),
+                           say(lang, "−1 жизнь", "−1 life"),
+                           say(lang, "−15 секунд", "−15 seconds"),
+                           say(lang, "бронемячи", "armoured balls"),
+                           say(lang, "широкая бита", "wide bat"),
+                           say(lang, "быстрые мячи", "fast balls"),
+                           say(lang, "липкая бита", "sticky bat"),
+                           say(lang, "узкая бита", "narrow bat"),
+                           say(lang, "медленные мячи", "slow balls"),
+                           say(lang, "+2 мяча", "+2 balls"),
+                           say(lang, "бита-пушка", "gun bat")};
   int shown = 0;
   for (int kind = 1; kind <= 12; ++kind) {
     if (isHarmfulBonus(kind) != harmful) continue;
@@ -161,8 +168,11 @@ Bytes capsulesPage(bool harmful) {
     ++shown;
   }
   if (harmful) {
-    const char* warning[] = {"Красные капсулы", "с полосатой каймой",
-                             "лучше не ловить:", "каждая ещё и", "−100 очков."};
+    const char* warning[] = {say(lang, "Красные капсулы", "Red capsules"),
+                             say(lang, "с полосатой каймой", "with a striped rim"),
+                             say(lang, "лучше не ловить:", "are best left alone:"),
+                             say(lang, "каждая ещё и", "each one also"),
+                             say(lang, "−100 очков.", "costs 100 points.")};
     for (int line = 0; line < 5; ++line) {
       page.text(warning[line], 165, 78 + line * 18, 13, {1, 0.75, 0.6});
     }
@@ -170,10 +180,12 @@ Bytes capsulesPage(bool harmful) {
   return page.png();
 }
 
-Bytes enemiesPage() {
-  Page page("Враги и пушка");
+Bytes enemiesPage(Lang lang) {
+  Page page(say(lang, "Враги и пушка", "Enemies and the gun"));
   const int sizes[3][2] = {{48, 58}, {47, 56}, {56, 49}};
-  const char* notes[3] = {"2 удара, 50 очков", "3 удара, 75 очков", "4 удара, 100 очков"};
+  const char* notes[3] = {say(lang, "2 удара, 50 очков", "2 hits, 50 points"),
+                          say(lang, "3 удара, 75 очков", "3 hits, 75 points"),
+                          say(lang, "4 удара, 100 очков", "4 hits, 100 points")};
   for (int kind = 1; kind <= 3; ++kind) {
     const double y = 52 + (kind - 1) * 42;
     page.picture(30, y, sizes[kind - 1][0], sizes[kind - 1][1], 0.7,
@@ -182,45 +194,50 @@ Bytes enemiesPage() {
   }
   page.picture(240, 66, 164, 67, 0.7,
                [](cairo_t* c) { drawBat(c, 82, 43, 156, BatShape::Gun, 1); });
-  page.text("Бита-пушка: +6 ракет,", 180, 112, 12.5);
-  page.text("огонь — пробел", 180, 129, 12.5);
-  page.text("или щелчок мыши", 180, 146, 12.5);
-  page.text("Враги вылетают из разбитых кирпичей. Пока", 12, 200, 12);
-  page.text("хоть один жив, уровень не пройден.", 12, 218, 12);
+  page.text(say(lang, "Бита-пушка: +6 ракет,", "Gun bat: +6 missiles,"), 180, 112, 12.5);
+  page.text(say(lang, "огонь — пробел", "fire: Space"), 180, 129, 12.5);
+  page.text(say(lang, "или щелчок мыши", "or a mouse click"), 180, 146, 12.5);
+  page.text(say(lang, "Враги вылетают из разбитых кирпичей. Пока",
+                "Enemies fly out of broken bricks. While"),
+            12, 200, 12);
+  page.text(say(lang, "хоть один жив, уровень не пройден.", "one is alive, the level is not done."),
+            12, 218, 12);
   return page.png();
 }
 
-Bytes scoringPage() {
-  Page page("Очки и рекорды");
+Bytes scoringPage(Lang lang) {
+  Page page(say(lang, "Очки и рекорды", "Points and records"));
   page.picture(34, 52, 40, 30, 0.9, [](cairo_t* c) { drawBrick(c, Brick::BlueOneHit); });
-  page.text("Удар по кирпичу — 10 очков", 64, 57);
+  page.text(say(lang, "Удар по кирпичу — 10 очков", "A brick hit: 10 points"), 64, 57);
   page.picture(34, 88, 44, 46, 0.7, [](cairo_t* c) { drawCapsule(c, 11); });
-  page.text("Капсула — 100 очков, бита-пушка — 500", 64, 93);
+  page.text(
+      say(lang, "Капсула — 100 очков, бита-пушка — 500", "A capsule: 100 points, the gun bat: 500"),
+      64, 93);
   page.picture(34, 124, 48, 58, 0.5, [](cairo_t* c) { drawEnemy(c, 3, 1); });
-  page.text("Враг — от 50 до 100 очков", 64, 129);
-  page.text("Оставшееся время после уровня:", 20, 162);
-  page.text("4 очка за каждую секунду.", 20, 178);
-  page.text("Десять лучших результатов попадают", 20, 204);
-  page.text("в таблицу рекордов.", 20, 220);
+  page.text(say(lang, "Враг — от 50 до 100 очков", "An enemy: 50 to 100 points"), 64, 129);
+  page.text(say(lang, "Оставшееся время после уровня:", "Time left after a level:"), 20, 162);
+  page.text(say(lang, "4 очка за каждую секунду.", "4 points for each second."), 20, 178);
+  page.text(say(lang, "Десять лучших результатов попадают", "The ten best results go"), 20, 204);
+  page.text(say(lang, "в таблицу рекордов.", "into the records table."), 20, 220);
   return page.png();
 }
 
 }  // namespace
 
-Bytes helpPage(int page) {
+Bytes helpPage(int page, Lang lang) {
   switch (page) {
     case 1:
-      return controlsPage();
+      return controlsPage(lang);
     case 2:
-      return bricksPage();
+      return bricksPage(lang);
     case 3:
-      return capsulesPage(false);
+      return capsulesPage(false, lang);
     case 4:
-      return capsulesPage(true);
+      return capsulesPage(true, lang);
     case 5:
-      return enemiesPage();
+      return enemiesPage(lang);
     default:
-      return scoringPage();
+      return scoringPage(lang);
   }
 }
 

@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "tools/assetgen/words.h"
+
 namespace assetgen {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes gameOverPicture();
-Bytes pausePicture();
+Bytes gameOverPicture(Lang lang);
+Bytes pausePicture(Lang lang);
 // Help page 1..6, 323 x 241.
-Bytes helpPage(int page);
+Bytes helpPage(int page, Lang lang);
 
 }  // namespace assetgen
