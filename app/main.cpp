@@ -104,8 +104,9 @@ int main(int argc, char** argv) {
   if (!line->replay.empty()) replay = LoadReplay(line->replay);
 
   // The program's state for this run, from the start-up files, before any window exists.
-  const TLanguage locale =
-      LanguageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+  const std::string systemLocale = os::systemLocale();
+  const TLanguage locale = LanguageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                            std::getenv("LANG"), systemLocale.c_str());
   const TStartupFiles startup = LoadStartupFiles([&line, locale](const TPreferences& stored) {
     return StartLanguage(line->language, stored.Language, locale);
   });

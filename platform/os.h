@@ -60,4 +60,8 @@ void useLowestThreadPriority();
 // The program's resident memory in KiB; 0 when the system does not tell.
 long residentMemoryKiB();
 
+// The user's language as the system keeps it beside the locale's variables ("en-US" on
+// Windows); empty where those variables are all there is.
+std::string systemLocale();
+
 }  // namespace os

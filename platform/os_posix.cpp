@@ -145,6 +145,10 @@ void useLowestThreadPriority() {
   setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
 }
 
+std::string systemLocale() {
+  return {};
+}
+
 long residentMemoryKiB() {
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {

@@ -170,6 +170,12 @@ void useLowestThreadPriority() {
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
 }
 
+std::string systemLocale() {
+  wchar_t name[LOCALE_NAME_MAX_LENGTH];
+  if (GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH) == 0) return {};
+  return textOf(std::filesystem::path(name));
+}
+
 long residentMemoryKiB() {
   PROCESS_MEMORY_COUNTERS counters{};
   if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;

@@ -10,8 +10,9 @@ std::optional<TLanguage> LanguageOfCode(std::string_view code) {
   return std::nullopt;
 }
 
-TLanguage LanguageOfLocale(const char* lcAll, const char* lcMessages, const char* lang) {
-  for (const char* value : {lcAll, lcMessages, lang}) {
+TLanguage LanguageOfLocale(const char* lcAll, const char* lcMessages, const char* lang,
+                           const char* system) {
+  for (const char* value : {lcAll, lcMessages, lang, system}) {
     if (value == nullptr || *value == '\0') continue;
     return std::string_view(value).starts_with("en") ? TLanguage::English : TLanguage::Russian;
   }
