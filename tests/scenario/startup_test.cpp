@@ -5,7 +5,9 @@
 
 #include <cmath>
 
+#include "platform/os.h"
 #include "tests/support/game_runner.h"
+#include "userdata/Language.h"
 #include "userdata/Preferences.h"
 
 namespace {
@@ -166,6 +168,11 @@ TEST(StartupFiles, APreferencesFileThatHoldsNoRecordGivesTheDefaultVolumes) {
 
 TEST(StartupFiles, TheLanguageIsTheCommandLinesElseTheChosenOneElseTheLocales) {
   const std::vector<std::uint8_t> choseEnglish = TPreferences{100, 100, 2}.Encode();
+  // Without the locale's variables, the system's own setting where it keeps one (Windows), else
+  // Russian.
+  const std::string systemLocale = os::systemLocale();
+  const char* kWithoutLocale =
+      LanguageCode(LanguageOfLocale(nullptr, nullptr, nullptr, systemLocale.c_str()));
   const struct {
     const char* name;
     const char *lcAll, *lcMessages, *lang;  // empty: unset
@@ -173,7 +180,7 @@ TEST(StartupFiles, TheLanguageIsTheCommandLinesElseTheChosenOneElseTheLocales) {
     bool storedEnglish;
     const char* expected;
   } cases[] = {
-      {"no locale", "", "", "", {}, false, "ru"},
+      {"no locale", "", "", "", {}, false, kWithoutLocale},
       {"an English LANG", "", "", "en_US.UTF-8", {}, false, "en"},
       {"LC_ALL over LANG", "ru_RU.UTF-8", "", "en_US.UTF-8", {}, false, "ru"},
       {"LC_MESSAGES over LANG", "", "en_GB.UTF-8", "ru_RU.UTF-8", {}, false, "en"},

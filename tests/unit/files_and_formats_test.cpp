@@ -74,7 +74,8 @@ TEST(Files, ALanguageFolderStandsInForTheFilesItHolds) {
   const auto at = [](const char* name) { return std::filesystem::path(files::gamePath(name)); };
   files::setLanguageFolder("en");
   EXPECT_EQ(at("data\\Forms.dat"), dir / "data" / "en" / "Forms.dat");
-  EXPECT_EQ(at("DATA/forms.DAT"), dir / "data" / "en" / "Forms.dat") << "in any spelling";
+  EXPECT_TRUE(std::filesystem::equivalent(at("DATA/forms.DAT"), dir / "data" / "en" / "Forms.dat"))
+      << "in any spelling";
   EXPECT_EQ(at("data\\Bita.dat"), dir / "data" / "Bita.dat") << "a file it lacks";
   files::setLanguageFolder("");
   EXPECT_EQ(at("data\\Forms.dat"), dir / "data" / "Forms.dat");

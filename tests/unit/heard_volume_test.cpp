@@ -1,6 +1,6 @@
 // The master volumes change what is heard: the engine's sounds played through the SDL backend on
 // SDL's dummy audio device, measured in the stream the mixer has mixed (its post-mix hook).
-#include <dlfcn.h>
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,6 +15,7 @@
 
 #include "engine/impact.h"
 #include "platform/files.h"
+#include "platform/os.h"
 #include "runtime/backend.h"
 #include "runtime/clock.h"
 #include "runtime/runtime.h"
@@ -66,7 +67,8 @@ class HeardVolume : public ::testing::Test {
  protected:
   void SetUp() override {
     testing_support::SetEnvironment("SDL_AUDIODRIVER", "dummy");
-    dir_ = std::filesystem::temp_directory_path() / ("glint_heard_" + std::to_string(::getpid()));
+    dir_ =
+        std::filesystem::temp_directory_path() / ("glint_heard_" + std::to_string(os::processId()));
     std::filesystem::create_directories(dir_ / "sound");
     Write("sound/effect.wav", testing_support::SquareWave(22050, 0x2000));
     // Long enough to be played from its file, as the music loops are.
@@ -76,10 +78,14 @@ class HeardVolume : public ::testing::Test {
     rt::setClock(std::make_unique<rt::VirtualClock>());
     i3ImpactOpen(1, 0);
     if (!rt::backend().soundAvailable()) GTEST_SKIP() << "no dummy audio driver";
-    // The backend opened the mixer's library; the same one is asked for its post-mix hook.
-    library_ = ::dlopen("libSDL2_mixer-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD);
+      // The backend opened the mixer's library; the same one is asked for its post-mix hook.
+#ifdef _WIN32
+    library_ = SDL_LoadObject("SDL2_mixer.dll");
+#else
+    library_ = SDL_LoadObject("libSDL2_mixer-2.0.so.0");
+#endif
     ASSERT_NE(library_, nullptr);
-    setPostMix_ = reinterpret_cast<PostMixHook>(::dlsym(library_, "Mix_SetPostMix"));
+    setPostMix_ = reinterpret_cast<PostMixHook>(SDL_LoadFunction(library_, "Mix_SetPostMix"));
     ASSERT_NE(setPostMix_, nullptr);
     setPostMix_(&MixTap::Hook, &tap_);
     effect_ = iSoundCreate("sound/effect.wav", 0);
@@ -89,7 +95,7 @@ class HeardVolume : public ::testing::Test {
 
   void TearDown() override {
     if (setPostMix_) setPostMix_(nullptr, nullptr);
-    if (library_) ::dlclose(library_);
+    if (library_) SDL_UnloadObject(library_);
     iSoundMasterVolumeSet(iSoundEffect, 1);
     iSoundMasterVolumeSet(iSoundMusic, 1);
     i3ImpactClose();
@@ -104,7 +110,9 @@ class HeardVolume : public ::testing::Test {
   }
 
   // The heard level against the level at full volume, in decibels.
-  static double Db(double rms, double full) { return 20 * std::log10(rms / full); }
+  static double Db(double rms, double full) {
+    return 20 * std::log10(rms / full);
+  }
 
   std::filesystem::path dir_;
   MixTap tap_;
