@@ -45,8 +45,8 @@ Bytes pausePicture(Lang lang) {
   cairo_t* cr = canvas.cr();
   band(cr, 200, 420);
   drawLabel(cr, 800, 600, say(lang, "ПАУЗА", "PAUSED"), 400, 280, 600, 96, titleLabel());
-  drawLabel(cr, 800, 600, say(lang, "P — продолжить", "P: resume"), 400, 368, 500, 34,
-            captionLabel());
+  drawLabel(cr, 800, 600, say(lang, "P или Start — продолжить", "P or Start: resume"), 400, 368,
+            560, 34, captionLabel());
   return canvas.png();
 }
 
@@ -105,14 +105,17 @@ Bytes controlsPage(Lang lang) {
   page.picture(161, 44, 100, 100, 0.6, [](cairo_t* c) { drawBall(c, 50, 50, 10, false); });
   keyCap(page, 12, 80, 24, "←");
   keyCap(page, 40, 80, 24, "→");
-  page.text(say(lang, "Мышь или стрелки — вести биту", "Mouse or arrows: steer the bat"), 72, 95);
+  page.text(
+      say(lang, "Мышь, стрелки или геймпад — вести биту", "Mouse, arrows or pad: steer the bat"),
+      72, 95);
   keyCap(page, 12, 108, 52, say(lang, "Пробел", "Space"));
-  page.text(say(lang, "или щелчок — запуск мяча, выстрел", "or click: launch the ball, fire"), 72,
-            123);
+  page.text(
+      say(lang, "или щелчок, A — запуск мяча, выстрел", "or click, pad A: launch the ball, fire"),
+      72, 123);
   keyCap(page, 12, 136, 24, "P");
-  page.text(say(lang, "Пауза", "Pause"), 72, 151);
+  page.text(say(lang, "Пауза (геймпад: Start)", "Pause (pad: Start)"), 72, 151);
   keyCap(page, 12, 164, 40, "Esc");
-  page.text(say(lang, "Выйти из игры", "Leave the game"), 72, 179);
+  page.text(say(lang, "Выйти из игры (геймпад: B)", "Leave the game (pad: B)"), 72, 179);
   page.text(say(lang, "Разбейте все кирпичи, пока не вышло время.",
                 "Break every brick before the time runs out."),
             12, 205);
