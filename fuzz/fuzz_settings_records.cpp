@@ -24,7 +24,7 @@ void CheckSettings(const std::vector<std::uint8_t>& bytes) {
   expected[3] = std::min<std::uint8_t>(expected[3], kShortTextBytes);
   if (settings->Encode() != expected) __builtin_trap();
   if (settings->AddTextString().size() > kShortTextBytes) __builtin_trap();
-  ScanCodeName(settings->BossKey, "");  // the options panel names the boss key
+  ScanCodeName(settings->BossKey, "", TLanguage::Russian);  // the options panel names the boss key
 }
 
 void CheckRecords(const std::vector<std::uint8_t>& bytes) {

@@ -19,6 +19,6 @@ std::string BossKeyText(const std::string& keyName, TModifiers modifiers) {
   return text + keyName;
 }
 
-std::string BossKeyText(const TSettings& settings) {
-  return BossKeyText(ScanCodeName(settings.BossKey, ""), BoundModifiers(settings));
+std::string BossKeyText(const TSettings& settings, TLanguage language) {
+  return BossKeyText(ScanCodeName(settings.BossKey, "", language), BoundModifiers(settings));
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "menus/Modifiers.h"
+#include "userdata/Language.h"
 #include "userdata/Settings.h"
 
 // The modifiers the boss key is bound with.
@@ -12,5 +13,5 @@ TModifiers BoundModifiers(const TSettings& settings);
 bool BindsAsBossKey(int code);
 // The modifiers in front of a key's name, in the order CTRL+, ALT+, SHIFT+.
 std::string BossKeyText(const std::string& keyName, TModifiers modifiers);
-// The bound boss key: its modifiers and its name (no name for a key without one).
-std::string BossKeyText(const TSettings& settings);
+// The bound boss key: its modifiers and its name in the language (no name for a key without one).
+std::string BossKeyText(const TSettings& settings, TLanguage language);

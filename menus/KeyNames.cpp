@@ -24,9 +24,22 @@ constexpr KeyName kKeyNames[] = {
     {66, "F8"},    {67, "F9"},        {68, "F10"},  {87, "F11"},  {88, "F12"},
 };
 
+// The same keys on an English keyboard: the 26 Latin letters and the signs beside them.
+constexpr KeyName kEnglishLetterKeys[] = {
+    {16, "Q"}, {17, "W"}, {18, "E"}, {19, "R"}, {20, "T"}, {21, "Y"}, {22, "U"}, {23, "I"},
+    {24, "O"}, {25, "P"}, {26, "["}, {27, "]"}, {30, "A"}, {31, "S"}, {32, "D"}, {33, "F"},
+    {34, "G"}, {35, "H"}, {36, "J"}, {37, "K"}, {38, "L"}, {39, ";"}, {40, "'"}, {44, "Z"},
+    {45, "X"}, {46, "C"}, {47, "V"}, {48, "B"}, {49, "N"}, {50, "M"}, {51, ","}, {52, "."},
+};
+
 }  // namespace
 
-std::string ScanCodeName(int code, std::string text) {
+std::string ScanCodeName(int code, std::string text, TLanguage language) {
+  if (language == TLanguage::English) {
+    for (const KeyName& key : kEnglishLetterKeys) {
+      if (key.code == code) return std::string(key.name);
+    }
+  }
   for (const KeyName& key : kKeyNames) {
     if (key.code == code) return std::string(key.name);
   }

@@ -323,7 +323,7 @@ void TOptMenu::PrintBossKey(const TFrameInput& input) const {
   // While a key is awaited, the modifiers held so far stand before a question mark.
   const std::string text = screens_.Host.State() == gsOptionsKey
                                ? BossKeyText("?", HeldModifiers(input))
-                               : BossKeyText(Working);
+                               : BossKeyText(Working, screens_.Language);
   const long double x = kLinesRight - 0.25L * text.size() + Panel.TextShift();
   PrintLine(text, x, kBossKeyY, Selected == kBossKeyItem ? kWhite : kUnselected, kBossKeySize);
 }

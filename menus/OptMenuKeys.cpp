@@ -72,7 +72,7 @@ void TOptMenu::NameKeys(const TFrameInput& input) {
   const int code = input.LowestClicked();
   if (code == 0) return;
   std::string text = Working.AddTextString();
-  if (const auto letter = TypedLetter(code, HeldModifiers(input).shift)) {
+  if (const auto letter = TypedLetter(code, HeldModifiers(input).shift, screens_.Language)) {
     // A full name takes no more letters, but the key still clicks.
     if (text.size() < Working.AddText.size()) Working.SetAddText(text + static_cast<char>(*letter));
   } else if (code == kKeyBackspace) {

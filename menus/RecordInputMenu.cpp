@@ -159,7 +159,7 @@ void TRecordInputMenu::TypeIntoField(const TFrameInput& input) {
   const bool editingName = screens_.Host.State() == gsRecordEntryName;
   std::string& field = editingName ? NameField : SecondField;
   const int key = input.LowestClicked();
-  if (const auto letter = TypedLetter(key, HeldModifiers(input).shift)) {
+  if (const auto letter = TypedLetter(key, HeldModifiers(input).shift, screens_.Language)) {
     if (field.size() < kShortTextBytes) field.push_back(static_cast<char>(*letter));
   } else if (key == kKeyBackspace) {
     if (!field.empty()) field.pop_back();

@@ -6,10 +6,13 @@
 #include <optional>
 #include <string>
 
-// The byte a letter key types: its capital (the key's one-byte name) with Shift held, else the
-// small letter, which lies 32 bytes up (33 from the capital 0x9B on, past the font's two forms
-// of one small letter at 0xBB and 0xBC). Nothing for any other key.
-std::optional<std::uint8_t> TypedLetter(int code, bool shift);
+#include "userdata/Language.h"
+
+// The byte a letter key types in the language: its capital (the key's one-byte name) with Shift
+// held, else the small letter. A Russian small letter lies 32 bytes up (33 from the capital 0x9B
+// on, past the font's two forms of one small letter at 0xBB and 0xBC), a Latin one 32 up as in
+// ASCII. Nothing for any other key.
+std::optional<std::uint8_t> TypedLetter(int code, bool shift, TLanguage language);
 
 // The blinking caret after the text being typed.
 struct TCaret {

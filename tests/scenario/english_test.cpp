@@ -176,6 +176,21 @@ TEST_F(EnglishScreens, EveryPrintedLineStaysInsideItsBox) {
   }
 }
 
+// An English player types a Latin name: Shift+J, O, H, N give "John", stored as typed.
+TEST_F(EnglishScreens, TheNameEntryTypesLatinLetters) {
+  TempDir user;
+  const GameRun run = RunScript(testing_support::kToNameEntry +
+                                    "hold 42\nkey 36\nframes 1\nrelease 42\nkey 24\nframes 1\n"
+                                    "key 35\nframes 1\nkey 49\nframes 1\n"
+                                    "key 28\nframes 1\nkey 28\nframes 1\nkey 28\nframes 1\n"
+                                    "expect GameState == gsSubmitAsk\nkey 1\nframes 1\n"
+                                    "dump\n",
+                                user.path(), {"--lang", "en", "--game-dir", game.path()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(testing_support::Member(run.Dumps().at(0), "records"),
+              testing::HasSubstr("\"name\":\"John\""));
+}
+
 // The banners run over the game at a size that grows to 1, each standing at its own place
 // there: the level's at x = -5, the time out's and the level complete's at x = -10.
 TEST(EnglishTexts, TheBannersAtTheirFullestStayOnTheField) {

@@ -20,18 +20,31 @@ TEST(ScanCodeName, NamesTheListedKeysAndKeepsTheTextForOthers) {
                {13, "="},     {14, "BACKSPACE"}, {15, "TAB"},  {16, "\x89"}, {27, "\x9A"},
                {30, "\x94"},  {40, "\x9D"},      {44, "\x9F"}, {52, "\x9E"}, {59, "F1"},
                {68, "F10"},   {87, "F11"},       {88, "F12"}};
-  for (const auto& key : named) EXPECT_EQ(ScanCodeName(key.code, "?"), key.name) << key.code;
+  for (const auto& key : named) {
+    EXPECT_EQ(ScanCodeName(key.code, "?", TLanguage::Russian), key.name) << key.code;
+  }
   for (const int code : {-1, 0, 28, 29, 41, 42, 43, 53, 57, 58, 69, 86, 89, 200, 255, 256}) {
-    EXPECT_EQ(ScanCodeName(code, "kept"), "kept") << code;
+    EXPECT_EQ(ScanCodeName(code, "kept", TLanguage::Russian), "kept") << code;
+    EXPECT_EQ(ScanCodeName(code, "kept", TLanguage::English), "kept") << code;
   }
 }
 
 // The letter keys name the 32 capitals of the screen font, each once, and nothing else has a
-// one-byte name from the font's letters: text entry relies on this to take letters only.
+// one-byte name from the font's letters: text entry relies on this to take letters only. In
+// English 26 of them name the Latin capitals instead, each once.
 TEST(ScanCodeName, LetterKeysAreExactlyTheCapitals) {
+  std::set<unsigned char> latin;
+  for (int code = 0; code < 256; ++code) {
+    const std::string name = ScanCodeName(code, "", TLanguage::English);
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') latin.insert(name[0]);
+    if (name.size() == 1) {
+      EXPECT_LT(static_cast<unsigned char>(name[0]), 0x80) << code;
+    }
+  }
+  EXPECT_EQ(latin.size(), 26u);
   std::set<unsigned char> capitals;
   for (int code = 0; code < 256; ++code) {
-    const std::string name = ScanCodeName(code, "");
+    const std::string name = ScanCodeName(code, "", TLanguage::Russian);
     const bool letterKey =
         (code >= 16 && code <= 27) || (code >= 30 && code <= 40) || (code >= 44 && code <= 52);
     const bool capital = name.size() == 1 && static_cast<unsigned char>(name[0]) >= 0x80;
