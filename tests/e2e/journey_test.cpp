@@ -1,12 +1,13 @@
 // A whole game in the real window, as a player sees it: the main menu, a level with its banner
 // and status line, the pause, a lost life, the level cleared, a new record with a typed name and
-// the records panel. Every picture is kept for people to look at, and each is checked for what
-// must be on it.
+// the records panel, in Russian and in English. Every picture is kept for people to look at, and
+// each is checked for what must be on it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,31 @@ bool Red(Rgb p) {
   return p.r > 150 && p.g < 100 && p.b < 100;
 }
 
-class Journey : public ::testing::Test {
+// The game's two languages: the name typed in each (Shift goes down a frame ahead: the entry takes
+// the lowest key pressed in a frame) and the bytes it is stored as.
+struct Language {
+  const char* code;
+  const char* typing;
+  const char* stored;
+};
+constexpr Language kLanguages[] = {
+    // Shift+B, U, H, J, R: "Игрок".
+    {"ru",
+     "hold 42\nframes 1\nkey 48\nframes 1\nrelease 42\nkey 22\nframes 1\nkey 35\nframes 1\n"
+     "key 36\nframes 1\nkey 19\nframes 1\n",
+     "\\x88\\xA3\\xB0\\xAE\\xAA"},
+    // Shift+A, L, I, C, E.
+    {"en",
+     "hold 42\nframes 1\nkey 30\nframes 1\nrelease 42\nkey 38\nframes 1\nkey 23\nframes 1\n"
+     "key 46\nframes 1\nkey 18\nframes 1\n",
+     "Alice"},
+};
+
+void PrintTo(const Language& language, std::ostream* out) {
+  *out << language.code;
+}
+
+class Journey : public ::testing::TestWithParam<Language> {
  protected:
   void SetUp() override { ASSERT_FALSE(display_.name().empty()) << "Xvfb did not start"; }
 
@@ -67,11 +92,13 @@ class Journey : public ::testing::Test {
 
   e2e::PrivateDisplay display_;
   TempDir user_, game_;
-  std::string folder_ = e2e::ShotsFolder("journey");
+  std::string folder_ = e2e::ShotsFolder(
+      std::string(GetParam().code) == "ru" ? "journey" : "journey-" + std::string(GetParam().code));
   std::map<std::string, Shot> shots_;
 };
 
-TEST_F(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
+TEST_P(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
+  const Language& language = GetParam();
   GameDirWithLevels(game_.path(), {e2e::RoofedBrickLevel()});
   WriteFile(user_.file("data/records.dat"), e2e::LowRecordsFile());
   const auto shoot = [this](const char* name) { return e2e::ShotCommand(folder_, name); };
@@ -90,12 +117,9 @@ TEST_F(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
       "until phase == play 2000\nframes 5\n" +
       shoot("play") + "key 57\nframes 1\nexpect bricks.counted == 0\nframes 40\n" +
       shoot("cleared") + "dump\n" +
-      // The name entry after the last level: Shift+B, U, H, J, R type "Игрок" (Shift goes down
-      // a frame ahead: the entry takes the lowest key pressed in a frame).
-      "until gsRecordEntryName 3000\nmouse 0.95 0.95\nframes 30\n"
-      "hold 42\nframes 1\nkey 48\nframes 1\nrelease 42\nkey 22\nframes 1\nkey 35\nframes 1\n"
-      "key 36\nframes 1\nkey 19\nframes 1\nframes 10\n" +
-      shoot("name") +
+      // The name entry after the last level, a name typed.
+      "until gsRecordEntryName 3000\nmouse 0.95 0.95\nframes 30\n" + language.typing +
+      "frames 10\n" + shoot("name") +
       // Enter on the name, the second name and OK; the question whether to send it online.
       "key 28\nframes 1\nkey 28\nframes 1\nkey 28\nframes 1\nexpect GameState == gsSubmitAsk\n"
       "frames 20\n" +
@@ -103,9 +127,10 @@ TEST_F(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
       // No: the records panel slides in with the new record on top.
       "key 1\nframes 1\nexpect GameState == gsRecords\nuntil screens.records.Slide == 100 200\n"
       "frames 5\n" +
-      shoot("records") + "expect records.0.name == \\x88\\xA3\\xB0\\xAE\\xAA\ndump\n";
+      shoot("records") + "expect records.0.name == " + language.stored + "\ndump\n";
 
-  const auto run = e2e::PlayInWindow(display_, script, user_.path(), game_.path());
+  const auto run =
+      e2e::PlayInWindow(display_, script, user_.path(), game_.path(), {"--lang", language.code});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto dumps = run.Dumps();
   ASSERT_EQ(dumps.size(), 2u);
@@ -157,5 +182,10 @@ TEST_F(Journey, APlayerGoesFromTheMenuThroughALevelToTheRecordsPanel) {
   for (int i = 0; i < 10; ++i)
     ExpectShare("records", "record line", {480, 203 + 26 * i, 640, 224 + 26 * i}, Red, 0.04);
 }
+
+INSTANTIATE_TEST_SUITE_P(InEachLanguage, Journey, testing::ValuesIn(kLanguages),
+                         [](const testing::TestParamInfo<Language>& info) {
+                           return std::string(info.param.code);
+                         });
 
 }  // namespace
