@@ -1,7 +1,11 @@
 #include "runtime/engine_pictures.h"
 
 #include <algorithm>
-#include <future>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <utility>
 
 #include "runtime/engine_assets.h"
 #include "runtime/image_loader.h"
@@ -57,20 +61,59 @@ void EnginePicture::decode(const std::vector<const EnginePicture*>& pictures) {
       waiting.push_back(p);
   }
   if (waiting.empty()) return;
-  // The decoder is a pure function of the bytes: pictures are decoded two at a time, the second
-  // on a thread of its own, and each goes to the backend at once (so no more than two decoded
-  // images are held at a time).
   const PictureDecoder decoder = backend().pictureDecoder();
-  for (std::size_t i = 0; i < waiting.size(); i += 2) {
-    const EnginePicture* second = i + 1 < waiting.size() ? waiting[i + 1] : nullptr;
-    std::future<Decoded> aside;
-    if (second) {
-      const std::span<const std::uint8_t> bytes(second->encoded_);
-      aside = std::async(std::launch::async, decodeBytes, bytes, decoder);
-    }
-    waiting[i]->take(decodeBytes(waiting[i]->encoded_, decoder));
-    if (second) second->take(aside.get());
+  if (waiting.size() == 1) {
+    waiting.front()->take(decodeBytes(waiting.front()->encoded_, decoder));
+    return;
   }
+  // The decoder is a pure function of the bytes, so this thread and one helper share the work:
+  // the helper decodes from the largest picture down, this thread from the smallest up, and only
+  // this thread hands pictures to the backend (which takes time of its own). The helper holds at
+  // most one decoded picture until it is taken, so no more than three are held at a time.
+  std::stable_sort(waiting.begin(), waiting.end(), [](const auto* a, const auto* b) {
+    return a->encoded_.size() > b->encoded_.size();
+  });
+  std::mutex lock;
+  std::condition_variable changed;
+  std::size_t front = 0, back = waiting.size();  // the pictures [front, back) are not taken yet
+  std::optional<std::pair<const EnginePicture*, Decoded>> handed;  // by the helper, to be taken
+  bool helperDone = false;
+  std::thread helper([&] {
+    std::unique_lock<std::mutex> held(lock);
+    while (front < back) {
+      const EnginePicture* picture = waiting[front++];
+      held.unlock();
+      Decoded decoded = decodeBytes(picture->encoded_, decoder);
+      held.lock();
+      changed.wait(held, [&] { return !handed; });
+      handed.emplace(picture, std::move(decoded));
+      changed.notify_all();
+    }
+    helperDone = true;
+    changed.notify_all();
+  });
+  std::unique_lock<std::mutex> held(lock);
+  for (;;) {
+    if (handed) {
+      auto [picture, decoded] = std::move(*handed);
+      handed.reset();
+      changed.notify_all();
+      held.unlock();
+      picture->take(std::move(decoded));
+    } else if (front < back) {
+      const EnginePicture* picture = waiting[--back];
+      held.unlock();
+      picture->take(decodeBytes(picture->encoded_, decoder));
+    } else if (helperDone) {
+      break;
+    } else {
+      changed.wait(held);
+      continue;
+    }
+    held.lock();
+  }
+  held.unlock();
+  helper.join();
 }
 
 }  // namespace rt

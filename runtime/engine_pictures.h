@@ -3,7 +3,7 @@
 // only when it first shows: the game asks at set-up for every picture of every screen, help
 // page, bat shape, explosion and backdrop, and shows few of them at a time (a closed panel waits
 // off the picture). What a frame shows for the first time is decoded before the frame is drawn,
-// two pictures at a time. Decoding on first use is the picture's own business, so it happens
+// on two threads. Decoding on first use is the picture's own business, so it happens
 // through const access too.
 #pragma once
 
@@ -31,7 +31,7 @@ class EnginePicture {
   // Gives the backend's picture back; the picture then draws nothing.
   void release();
 
-  // Decodes the waiting pictures among `pictures` and hands them to the backend, in order; a
+  // Decodes the waiting pictures among `pictures` and hands them to the backend; a
   // picture that cannot be decoded is reported and draws nothing.
   static void decode(const std::vector<const EnginePicture*>& pictures);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/fnv1a.h"
+#include "runtime/raster/spans.h"
 
 namespace rt::raster {
 
@@ -69,26 +70,16 @@ Picture pictureFromImage(const Image& image) {
   const Rect& box = picture.box;
   const auto boxWidth = static_cast<std::size_t>(box.x1 - box.x0);
   picture.pixels.resize(static_cast<std::size_t>(box.area()));
-  bool opaque = box == Rect{0, 0, image.width, image.height};
+  std::uint8_t allAlpha = 255;
   std::uint32_t* out = picture.pixels.data();
   for (int y = box.y0; y < box.y1; ++y, out += boxWidth) {
     const std::uint8_t* in =
         image.rgba.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
                              static_cast<std::size_t>(box.x0)) *
                                 4;
-    for (std::size_t x = 0; x < boxWidth; ++x, in += 4) {
-      const std::uint32_t a = in[3];
-      opaque = opaque && a == 255;
-      // Most texels are wholly opaque or wholly clear, where premultiplying changes nothing.
-      if (a == 255) {
-        out[x] = 0xFF000000u | std::uint32_t{in[0]} << 16 | std::uint32_t{in[1]} << 8 | in[2];
-        continue;
-      }
-      const auto premultiply = [a](std::uint32_t c) { return (c * a + 127) / 255; };
-      out[x] = a << 24 | premultiply(in[0]) << 16 | premultiply(in[1]) << 8 | premultiply(in[2]);
-    }
+    allAlpha &= premultiplyRow(out, in, boxWidth);
   }
-  picture.opaque = opaque;
+  picture.opaque = box == Rect{0, 0, image.width, image.height} && allAlpha == 255;
   return picture;
 }
 

@@ -87,7 +87,53 @@ void eachBlock(std::uint32_t* out, const std::uint32_t* texels, std::size_t coun
   if (count - i == 1) few(std::integral_constant<std::size_t, 1>{});
 }
 
+// c·a/255 rounded for every channel of two pixels, given t = c·a + 127 (at most 65152): the
+// low byte of (t + 1 + t/256)/256, exact for every t up to 65535.
+Words8 dividedBy255(Words8 t) {
+  return (t + 1 + (t >> 8)) >> 8;
+}
+
+// The low byte of every channel, back in memory order.
+Bytes16 lowBytes(Words8 low, Words8 high) {
+  return __builtin_shufflevector(reinterpret_cast<Bytes16>(low), reinterpret_cast<Bytes16>(high), 0,
+                                 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30);
+}
+
+std::uint32_t premultiplied(const std::uint8_t* rgba) {
+  const std::uint32_t a = rgba[3];
+  const auto channel = [a](std::uint32_t c) { return (c * a + 127) / 255; };
+  return a << 24 | channel(rgba[0]) << 16 | channel(rgba[1]) << 8 | channel(rgba[2]);
+}
+
 }  // namespace
+
+std::uint8_t premultiplyRow(std::uint32_t* out, const std::uint8_t* rgba, std::size_t count) {
+  constexpr Words8 kRounding = {127, 127, 127, 127, 127, 127, 127, 127};
+  constexpr Words8 kAlphaWords = {0, 0, 0, 255, 0, 0, 0, 255};
+  Bytes16 alphas = ~Bytes16{};
+  std::size_t i = 0;
+  for (; i + 4 <= count; i += 4) {
+    Bytes16 t;
+    std::memcpy(&t, rgba + 4 * i, sizeof t);
+    alphas &= t;
+    // In 16-bit lanes, where SSE2 shuffles cheaply: red, green, blue, alpha to blue, green,
+    // red, alpha, each channel multiplied by its pixel's alpha and alpha by 255.
+    const auto premultiplyPair = [](Words8 w) {
+      const Words8 texels = __builtin_shufflevector(w, w, 2, 1, 0, 3, 6, 5, 4, 7);
+      const Words8 f =
+          (__builtin_shufflevector(w, w, 3, 3, 3, 3, 7, 7, 7, 7) & kRgbWords) | kAlphaWords;
+      return dividedBy255(texels * f + kRounding);
+    };
+    const Bytes16 result = lowBytes(premultiplyPair(lowPair(t)), premultiplyPair(highPair(t)));
+    std::memcpy(out + i, &result, sizeof result);
+  }
+  std::uint8_t all = alphas[3] & alphas[7] & alphas[11] & alphas[15];
+  for (; i < count; ++i) {
+    out[i] = premultiplied(rgba + 4 * i);
+    all &= rgba[4 * i + 3];
+  }
+  return all;
+}
 
 Modulation::Modulation(int red, int green, int blue, int alpha)
     : r(red), g(green), b(blue), a(alpha), lanes{static_cast<std::uint16_t>(blue),

@@ -34,4 +34,8 @@ void blendRow(std::uint32_t* out, const std::uint32_t* texels, std::size_t count
 void addRow(std::uint32_t* out, const std::uint32_t* texels, std::size_t count,
             const Modulation& m);
 
+// out = the texels of straight RGBA bytes premultiplied: each colour channel c·a/255 rounded
+// (an opaque texel keeps its colour). Gives the AND of every texel's alpha (255: all opaque).
+std::uint8_t premultiplyRow(std::uint32_t* out, const std::uint8_t* rgba, std::size_t count);
+
 }  // namespace rt::raster

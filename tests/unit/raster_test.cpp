@@ -129,6 +129,36 @@ TEST(Raster, OnlyTheBoxAroundWhatIsNotClearIsKeptAndDrawn) {
   rt::raster::drawCard(scaled.canvas, {0, 0, 8, 8}, &clear, {0, 0, 8, 8}, Blend::Alpha);
 }
 
+// Every colour at every alpha is premultiplied to c·a/255 rounded, and a picture is opaque only
+// when every texel is.
+TEST(Raster, PicturesArePremultipliedExactlyForEveryColourAndAlpha) {
+  rt::Image image{256, 256, std::vector<std::uint8_t>(256 * 256 * 4)};
+  for (std::uint32_t a = 0; a < 256; ++a) {
+    for (std::uint32_t c = 0; c < 256; ++c) {
+      std::uint8_t* texel = &image.rgba[(a * 256 + c) * 4];
+      texel[0] = static_cast<std::uint8_t>(c);
+      texel[1] = static_cast<std::uint8_t>(255 - c);
+      texel[2] = static_cast<std::uint8_t>(c / 2);
+      texel[3] = static_cast<std::uint8_t>(a);
+    }
+  }
+  const Picture picture = rt::raster::pictureFromImage(image);
+  ASSERT_EQ(picture.box, (Rect{0, 1, 256, 256}));  // the row of alpha 0 is clear
+  EXPECT_FALSE(picture.opaque);
+  for (std::uint32_t a = 1; a < 256; ++a) {
+    for (std::uint32_t c = 0; c < 256; ++c) {
+      const auto premultiplied = [a](std::uint32_t v) { return (v * a + 127) / 255; };
+      const std::uint32_t expected =
+          a << 24 | premultiplied(c) << 16 | premultiplied(255 - c) << 8 | premultiplied(c / 2);
+      ASSERT_EQ(picture.at(static_cast<int>(c), static_cast<int>(a)), expected) << c << " at " << a;
+    }
+  }
+  const rt::Image opaque{2, 1, {1, 2, 3, 255, 4, 5, 6, 255}};
+  EXPECT_TRUE(rt::raster::pictureFromImage(opaque).opaque);
+  const rt::Image almost{2, 1, {1, 2, 3, 255, 4, 5, 6, 254}};
+  EXPECT_FALSE(rt::raster::pictureFromImage(almost).opaque);
+}
+
 TEST(Raster, DrawingInPiecesGivesTheSamePixelsAsDrawingWhole) {
   const Picture picture = Numbered(7, 5);
   // An odd scale and offset, half transparent, so every pixel depends on sampling and blending.

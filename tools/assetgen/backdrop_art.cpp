@@ -106,7 +106,7 @@ Bytes menuBackdrop() {
   cairo_pattern_destroy(shade);
   emblem(cr, kEmblemX, kEmblemY, kEmblemScale);
   logoName(cr, 800, 600, true, true, 0.35);
-  return canvas.png();
+  return encodeBackdrop(canvas.surface());
 }
 
 // A glowing layer of the logo, cut to its box at (left, top) of the screen.

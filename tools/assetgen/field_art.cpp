@@ -4,6 +4,7 @@
 
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/icons.h"
+#include "tools/assetgen/jpeg.h"
 #include "tools/assetgen/space.h"
 #include "tools/assetgen/style.h"
 
@@ -417,7 +418,7 @@ std::vector<Bytes> gameBackArchive() {
   for (int style = 0; style < 3; ++style) {
     Canvas canvas(800, 600);
     drawSpace(canvas.cr(), 800, 600, levelMood(style), 101 + 37 * static_cast<uint32_t>(style));
-    pictures.push_back(canvas.png());
+    pictures.push_back(encodeBackdrop(canvas.surface()));
   }
   return pictures;
 }

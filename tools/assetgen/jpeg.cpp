@@ -45,6 +45,10 @@ std::vector<uint8_t> encodeJpeg(cairo_surface_t* surface, int quality) {
   return jpeg;
 }
 
+std::vector<uint8_t> encodeBackdrop(cairo_surface_t* surface) {
+  return encodeJpeg(surface, 92);  // above 90 the encoder keeps every pixel's colour
+}
+
 cairo_surface_t* decodeJpeg(const std::vector<uint8_t>& jpeg) {
   if (jpeg.size() > INT_MAX) return nullptr;
   int width = 0, height = 0, channels = 0;
