@@ -150,7 +150,7 @@ class SurfacePresenter final : public Presenter {
       return;
     }
     if (SDL_MUSTLOCK(surface_) && SDL_LockSurface(surface_) != 0) return;
-    if (whole) SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
+    if (whole) fillBars();
     updates_.clear();
     for (const Rect& r : rects) {
       const Rect shown = placement_->shown(r);
@@ -170,15 +170,38 @@ class SurfacePresenter final : public Presenter {
     }
   }
 
+  // The black bars around the picture (the picture's own place is drawn over at once).
+  void fillBars() {
+    const Rect& t = placement_->target;
+    const Uint32 black = SDL_MapRGB(surface_->format, 0, 0, 0);
+    const SDL_Rect bars[] = {{0, 0, surface_->w, t.y0},
+                             {0, t.y1, surface_->w, surface_->h - t.y1},
+                             {0, t.y0, t.x0, t.y1 - t.y0},
+                             {t.x1, t.y0, surface_->w - t.x1, t.y1 - t.y0}};
+    for (const SDL_Rect& bar : bars) {
+      if (bar.w > 0 && bar.h > 0) SDL_FillRect(surface_, &bar, black);
+    }
+  }
+
   void copyInto(const Rect& r, const Rect& shown) {
     const Placement& p = *placement_;
     auto* surface = static_cast<std::uint8_t*>(surface_->pixels);
+    const auto rowOf = [&](int y) {
+      return reinterpret_cast<std::uint32_t*>(surface +
+                                              static_cast<std::ptrdiff_t>(y) * surface_->pitch);
+    };
+    const auto width = static_cast<std::size_t>(shown.x1 - shown.x0);
     for (int y = shown.y0; y < shown.y1; ++y) {
-      auto* out = reinterpret_cast<std::uint32_t*>(surface + static_cast<std::ptrdiff_t>(y) *
-                                                                 surface_->pitch);
-      const std::uint32_t* in = canvas_.row(p.row[static_cast<std::size_t>(y - p.target.y0)]);
+      std::uint32_t* out = rowOf(y);
+      const int source = p.row[static_cast<std::size_t>(y - p.target.y0)];
+      const std::uint32_t* in = canvas_.row(source);
       if (p.unscaled()) {
         std::memcpy(out + shown.x0, in + r.x0, static_cast<std::size_t>(r.x1 - r.x0) * 4);
+        continue;
+      }
+      // Scaled up, a picture row shows on two surface rows now and then: the second is a copy.
+      if (y > shown.y0 && p.row[static_cast<std::size_t>(y - 1 - p.target.y0)] == source) {
+        std::memcpy(out + shown.x0, rowOf(y - 1) + shown.x0, width * 4);
         continue;
       }
       for (int x = shown.x0; x < shown.x1; ++x)
