@@ -15,10 +15,32 @@
 
 namespace rt::raster {
 
+// Leaves the elements a vector grows by uninitialised: a picture's texels are all written as soon
+// as its buffer is made, and zeroing megabytes first would only cost time.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  UninitialisedAllocator() = default;
+  template <typename U>
+  explicit UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U* at) noexcept {
+    ::new (static_cast<void*>(at)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* at, Args&&... args) {
+    ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+  }
+};
+using Texels = std::vector<std::uint32_t, UninitialisedAllocator<std::uint32_t>>;
+
 struct Picture {
-  int width = 0, height = 0;          // the whole picture, in texels
-  Rect box;                           // the texels kept; everything outside is clear
-  std::vector<std::uint32_t> pixels;  // the box, row after row
+  int width = 0, height = 0;  // the whole picture, in texels
+  Rect box;                   // the texels kept; everything outside is clear
+  Texels pixels;              // the box, row after row
   bool opaque = false;
   // Of a sprite's copy (widthScaled) only: for each row of the box, the columns from its first
   // to its last texel that is not clear (a round flame leaves a quarter of its box clear).
