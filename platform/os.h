@@ -64,4 +64,8 @@ long residentMemoryKiB();
 // Windows); empty where those variables are all there is.
 std::string systemLocale();
 
+// Every thread allocates from one memory arena (the C library's default on Linux gives each
+// thread that allocates at once an arena of its own, which keeps the big buffers freed in it).
+void shareOneMemoryArena();
+
 }  // namespace os

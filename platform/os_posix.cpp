@@ -1,4 +1,7 @@
 #include <fcntl.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -147,6 +150,12 @@ void useLowestThreadPriority() {
 
 std::string systemLocale() {
   return {};
+}
+
+void shareOneMemoryArena() {
+#ifdef __GLIBC__
+  mallopt(M_ARENA_MAX, 1);
+#endif
 }
 
 long residentMemoryKiB() {

@@ -170,6 +170,8 @@ void useLowestThreadPriority() {
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
 }
 
+void shareOneMemoryArena() {}  // the process heap is shared by every thread already
+
 std::string systemLocale() {
   wchar_t name[LOCALE_NAME_MAX_LENGTH];
   if (GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH) == 0) return {};
