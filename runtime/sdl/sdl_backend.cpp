@@ -15,7 +15,7 @@
 #include "runtime/sdl/presenter.h"
 #include "runtime/sdl/renderer_choice.h"
 #include "runtime/sdl/window_manager.h"
-#include "runtime/sdl/windows.h"
+#include "runtime/sdl/window_registry.h"
 
 namespace rt {
 namespace {

@@ -11,7 +11,7 @@
 #include "runtime/live_input.h"
 #include "runtime/sdl/game_pads.h"
 #include "runtime/sdl/keys.h"
-#include "runtime/sdl/windows.h"
+#include "runtime/sdl/window_registry.h"
 #include "runtime/system.h"
 
 namespace sys {

@@ -48,21 +48,22 @@ bool Red(Rgb p) {
   return p.r > 150 && p.g < 100 && p.b < 100;
 }
 
-// The game's two languages: the name typed in each (Shift goes down a frame ahead: the entry takes
-// the lowest key pressed in a frame) and the bytes it is stored as.
+// The game's two languages: the pictures' folder, the name typed in each (Shift goes down a frame
+// ahead: the entry takes the lowest key pressed in a frame) and the bytes it is stored as.
 struct Language {
   const char* code;
+  const char* shots;
   const char* typing;
   const char* stored;
 };
 constexpr Language kLanguages[] = {
     // Shift+B, U, H, J, R: "Игрок".
-    {"ru",
+    {"ru", "journey",
      "hold 42\nframes 1\nkey 48\nframes 1\nrelease 42\nkey 22\nframes 1\nkey 35\nframes 1\n"
      "key 36\nframes 1\nkey 19\nframes 1\n",
      "\\x88\\xA3\\xB0\\xAE\\xAA"},
     // Shift+A, L, I, C, E.
-    {"en",
+    {"en", "journey-en",
      "hold 42\nframes 1\nkey 30\nframes 1\nrelease 42\nkey 38\nframes 1\nkey 23\nframes 1\n"
      "key 46\nframes 1\nkey 18\nframes 1\n",
      "Alice"},
@@ -92,8 +93,7 @@ class Journey : public ::testing::TestWithParam<Language> {
 
   e2e::PrivateDisplay display_;
   TempDir user_, game_;
-  std::string folder_ = e2e::ShotsFolder(
-      std::string(GetParam().code) == "ru" ? "journey" : "journey-" + std::string(GetParam().code));
+  std::string folder_ = e2e::ShotsFolder(GetParam().shots);
   std::map<std::string, Shot> shots_;
 };
 

@@ -1,4 +1,4 @@
-#include "runtime/sdl/windows.h"
+#include "runtime/sdl/window_registry.h"
 
 #include <map>
 
