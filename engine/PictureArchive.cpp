@@ -14,10 +14,10 @@ constexpr std::uint32_t kMaxPictureBytes = 32u << 20;
 
 std::optional<std::vector<std::uint8_t>> ReadArchivePicture(const std::string& archive,
                                                             std::uint16_t index) {
-  const std::string path = files::gamePath(archive);
-  const auto fileSize = files::size(path);
-  const auto head = files::readAt(path, 0, 8);
-  const auto entry = files::readAt(path, 8ull * index, 8);
+  files::OpenedFile file(files::gamePath(archive));
+  const auto fileSize = file.size();
+  const auto head = file.readAt(0, 8);
+  const auto entry = file.readAt(8ull * index, 8);
   if (!fileSize || !head || !entry || head->size() < 8) {
     std::fprintf(stderr, "glintbreaker: cannot read the picture archive %s\n", archive.c_str());
     return std::nullopt;
@@ -34,7 +34,7 @@ std::optional<std::vector<std::uint8_t>> ReadArchivePicture(const std::string& a
                  archive.c_str());
     return std::nullopt;
   }
-  auto picture = files::readAt(path, offset, length);
+  auto picture = file.readAt(offset, length);
   if (!picture || picture->size() != length) {
     std::fprintf(stderr, "glintbreaker: cannot read picture %u of %s\n", index, archive.c_str());
     return std::nullopt;

@@ -96,6 +96,9 @@ void iMeshTextureModeSet(iHandle mesh, int mode);
 iHandle iTextureCreate(const char* imageFile);
 iHandle iTextureCreateFromMemory(const void* bytes, int count, int id);
 void iTextureDestroy(iHandle texture);
+// Starts decoding a texture that frames soon to come will show (a backdrop), on a thread of its
+// own, so that its first frame does not wait for it; a texture decoded already is left alone.
+void iTextureDecodeAhead(iHandle texture);
 void iTextureMipLevelsSet(int levels);
 
 // ---- Sprites (print units, drawn over everything else, not lit) -----------------------------

@@ -147,16 +147,27 @@ std::optional<std::vector<std::uint8_t>> readAll(const std::string& path, std::u
 
 std::optional<std::vector<std::uint8_t>> readAt(const std::string& path, std::uint64_t offset,
                                                 std::uint64_t count) {
-  const auto total = size(path);
-  if (!total) return std::nullopt;
-  std::ifstream in(os::pathOf(path), std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::uint64_t available = offset >= *total ? 0 : std::min(count, *total - offset);
+  return OpenedFile(path).readAt(offset, count);
+}
+
+OpenedFile::OpenedFile(const std::string& path) {
+  // The size first: it also refuses what is not a file (a folder opens as a stream on Linux).
+  const auto bytes = files::size(path);
+  if (!bytes) return;
+  in_.open(os::pathOf(path), std::ios::binary);
+  if (in_) size_ = bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> OpenedFile::readAt(std::uint64_t offset,
+                                                            std::uint64_t count) {
+  if (!size_) return std::nullopt;
+  const std::uint64_t available = offset >= *size_ ? 0 : std::min(count, *size_ - offset);
   std::vector<std::uint8_t> bytes(available);
   if (available > 0) {
-    in.seekg(static_cast<std::streamoff>(offset));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(available));
-    if (!in) return std::nullopt;
+    in_.clear();
+    in_.seekg(static_cast<std::streamoff>(offset));
+    in_.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(available));
+    if (!in_) return std::nullopt;
   }
   return bytes;
 }

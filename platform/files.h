@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,22 @@ std::optional<std::vector<std::uint8_t>> readAll(const std::string& path,
 // Up to count bytes from offset; fewer when the file is shorter; nothing when unreadable.
 std::optional<std::vector<std::uint8_t>> readAt(const std::string& path, std::uint64_t offset,
                                                 std::uint64_t count);
+
+// A file opened once for several reads (an archive's table, then one of its pictures): one
+// open and one size for all of them.
+class OpenedFile {
+ public:
+  explicit OpenedFile(const std::string& path);
+  // False when the file could not be opened; every read then gives nothing.
+  bool ok() const { return size_.has_value(); }
+  std::optional<std::uint64_t> size() const { return size_; }
+  // Up to count bytes from offset, as readAt.
+  std::optional<std::vector<std::uint8_t>> readAt(std::uint64_t offset, std::uint64_t count);
+
+ private:
+  std::ifstream in_;
+  std::optional<std::uint64_t> size_;
+};
 // Replaces the file atomically: a temporary file of its own in the same folder ("NAME.tmp-..."),
 // written whole and flushed to disk, renamed over the old one, then the folder flushed. Creates
 // missing folders. On failure returns false with errno telling why; the old file is untouched

@@ -92,6 +92,10 @@ void iTextureDestroy(iHandle handle) {
   }
 }
 
+void iTextureDecodeAhead(iHandle handle) {
+  if (const auto* t = engineState().textures.find(handle)) t->picture.decodeAhead();
+}
+
 void iTextureMipLevelsSet(int) {}
 
 // ---- Sprites -----------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -51,17 +52,39 @@ void EnginePicture::release() {
   if (backendRef_) backend().destroyTexture(backendRef_);
   backendRef_ = 0;
   encoded_.clear();
+  ahead_.reset();  // waits for a decoding ahead, which holds bytes of its own
+}
+
+void EnginePicture::decodeAhead() const {
+  const PictureDecoder decoder = backend().pictureDecoder();
+  if (!waiting() || ahead_ || !decoder) return;
+  try {
+    ahead_ = std::make_shared<std::future<Decoded>>(std::async(
+        std::launch::async, [bytes = encoded_, decoder] { return decodeBytes(bytes, decoder); }));
+  } catch (const std::system_error&) {
+    // No thread to be had: the picture decodes with its first frame, as any other.
+  }
 }
 
 void EnginePicture::decode(const std::vector<const EnginePicture*>& pictures) {
-  // Each once (many meshes share a texture), in the order asked for.
-  std::vector<const EnginePicture*> waiting;
+  // Each once (many meshes share a texture), in the order asked for; those decoding ahead apart.
+  std::vector<const EnginePicture*> waiting, started;
   for (const EnginePicture* p : pictures) {
-    if (p->waiting() && std::find(waiting.begin(), waiting.end(), p) == waiting.end())
-      waiting.push_back(p);
+    if (!p->waiting() || std::find(waiting.begin(), waiting.end(), p) != waiting.end() ||
+        std::find(started.begin(), started.end(), p) != started.end())
+      continue;
+    (p->ahead_ ? started : waiting).push_back(p);
   }
-  if (waiting.empty()) return;
-  const PictureDecoder decoder = backend().pictureDecoder();
+  if (!waiting.empty()) decodeShared(waiting, backend().pictureDecoder());
+  // Begun before the others, these are most likely ready by now.
+  for (const EnginePicture* p : started) {
+    const auto ahead = std::move(p->ahead_);
+    p->take(ahead->get());
+  }
+}
+
+void EnginePicture::decodeShared(std::vector<const EnginePicture*>& waiting,
+                                 PictureDecoder decoder) {
   if (waiting.size() == 1) {
     waiting.front()->take(decodeBytes(waiting.front()->encoded_, decoder));
     return;

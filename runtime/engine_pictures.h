@@ -8,6 +8,8 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,6 +33,11 @@ class EnginePicture {
   // Gives the backend's picture back; the picture then draws nothing.
   void release();
 
+  // Starts decoding a waiting picture on a thread of its own, for a picture that frames soon to
+  // come will show: a full-screen backdrop decodes while the set-up goes on. Its first frame
+  // takes the result, waiting for it only if it is not ready.
+  void decodeAhead() const;
+
   // Decodes the waiting pictures among `pictures` and hands them to the backend; a
   // picture that cannot be decoded is reported and draws nothing.
   static void decode(const std::vector<const EnginePicture*>& pictures);
@@ -42,12 +49,15 @@ class EnginePicture {
     bool ok = false;
   };
   static Decoded decodeBytes(std::span<const std::uint8_t> bytes, PictureDecoder decoder);
+  // Decodes the pictures on this thread and a helper, handing each to the backend.
+  static void decodeShared(std::vector<const EnginePicture*>& pictures, PictureDecoder decoder);
   // Hands a decoded picture to the backend (or reports why it could not be decoded).
   void take(Decoded decoded) const;
 
   mutable int backendRef_ = 0;
-  mutable std::vector<std::uint8_t> encoded_;  // until decoded
-  std::string source_;                         // the game's name for it, for messages
+  mutable std::vector<std::uint8_t> encoded_;            // until decoded
+  mutable std::shared_ptr<std::future<Decoded>> ahead_;  // a decoding started ahead, until taken
+  std::string source_;                                   // the game's name for it, for messages
 };
 
 }  // namespace rt

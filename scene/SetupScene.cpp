@@ -39,9 +39,14 @@ void ShowLoadingPicture(TSceneMedia& media) {
   iRender();
 }
 
-void CreateBackgroundAndMusic(TSceneMedia& media, TMusic& music) {
+// The menu's backdrop decodes while the loading picture shows and the rest is set up.
+void CreateMenuBackground(TSceneMedia& media) {
   media.MenuBackground =
       TMeshSprite::CreateFromArchive("data\\Background.dat", 3, 1000005, 800, 600, 0, 0, 0, false);
+  iTextureDecodeAhead(media.MenuBackground->Texture);
+}
+
+void CreateMusic(TMusic& music) {
   music.MenuTrack = iSoundCreate("sound\\musmenu.wav", 0);
   music.GameTrack = iSoundCreate("sound\\musgame.wav", 0);
   // The player's music volume reaches these two alone.
@@ -88,8 +93,9 @@ void FirstSetup(TProgram& program) {
   iMouseResolutionSet(800);
   iTextureMipLevelsSet(1);
 
+  CreateMenuBackground(media);
   ShowLoadingPicture(media);
-  CreateBackgroundAndMusic(media, program.Music);
+  CreateMusic(program.Music);
   CreateDecorations(program);
   CreateGameOverPicture(media);
 
@@ -136,8 +142,9 @@ void Rebuild(TProgram& program) {
   iMouseResolutionSet(800);
   program.ReseedAfterRestart();
 
+  CreateMenuBackground(media);
   ShowLoadingPicture(media);
-  CreateBackgroundAndMusic(media, program.Music);
+  CreateMusic(program.Music);
   program.Screens.Build();
   CreateGameOverPicture(media);
   CreateDecorations(program);
