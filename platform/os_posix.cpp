@@ -152,9 +152,11 @@ std::string systemLocale() {
   return {};
 }
 
-void shareOneMemoryArena() {
+void keepPictureMemoryAtHand() {
 #ifdef __GLIBC__
   mallopt(M_ARENA_MAX, 1);
+  mallopt(M_MMAP_THRESHOLD, 4 << 20);
+  mallopt(M_TRIM_THRESHOLD, 8 << 20);
 #endif
 }
 

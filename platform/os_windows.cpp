@@ -170,7 +170,7 @@ void useLowestThreadPriority() {
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
 }
 
-void shareOneMemoryArena() {}  // the process heap is shared by every thread already
+void keepPictureMemoryAtHand() {}  // the process heap is shared by every thread, and reused
 
 std::string systemLocale() {
   wchar_t name[LOCALE_NAME_MAX_LENGTH];

@@ -75,18 +75,19 @@ void EnginePicture::decode(const std::vector<const EnginePicture*>& pictures) {
       continue;
     (p->ahead_ ? started : waiting).push_back(p);
   }
-  if (!waiting.empty()) decodeShared(waiting, backend().pictureDecoder());
-  // Begun before the others, these are most likely ready by now.
-  for (const EnginePicture* p : started) {
-    const auto ahead = std::move(p->ahead_);
-    p->take(ahead->get());
-  }
+  decodeShared(waiting, backend().pictureDecoder(), started);
 }
 
-void EnginePicture::decodeShared(std::vector<const EnginePicture*>& waiting,
-                                 PictureDecoder decoder) {
-  if (waiting.size() == 1) {
-    waiting.front()->take(decodeBytes(waiting.front()->encoded_, decoder));
+void EnginePicture::takeAhead() const {
+  const auto ahead = std::move(ahead_);
+  take(ahead->get());
+}
+
+void EnginePicture::decodeShared(std::vector<const EnginePicture*>& waiting, PictureDecoder decoder,
+                                 const std::vector<const EnginePicture*>& decodedAhead) {
+  if (waiting.size() <= 1) {
+    for (const EnginePicture* p : decodedAhead) p->takeAhead();
+    if (!waiting.empty()) waiting.front()->take(decodeBytes(waiting.front()->encoded_, decoder));
     return;
   }
   // The decoder is a pure function of the bytes, so this thread and one helper share the work:
@@ -115,6 +116,8 @@ void EnginePicture::decodeShared(std::vector<const EnginePicture*>& waiting,
     helperDone = true;
     changed.notify_all();
   });
+  // Begun earlier, those decoded ahead are most likely ready: handed over while the helper starts.
+  for (const EnginePicture* p : decodedAhead) p->takeAhead();
   std::unique_lock<std::mutex> held(lock);
   for (;;) {
     if (handed) {

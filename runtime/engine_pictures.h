@@ -49,8 +49,12 @@ class EnginePicture {
     bool ok = false;
   };
   static Decoded decodeBytes(std::span<const std::uint8_t> bytes, PictureDecoder decoder);
-  // Decodes the pictures on this thread and a helper, handing each to the backend.
-  static void decodeShared(std::vector<const EnginePicture*>& pictures, PictureDecoder decoder);
+  // Decodes the pictures on this thread and a helper, handing each to the backend, and hands
+  // over those decoded ahead meanwhile.
+  static void decodeShared(std::vector<const EnginePicture*>& pictures, PictureDecoder decoder,
+                           const std::vector<const EnginePicture*>& decodedAhead);
+  // Hands over the picture decoded ahead, waiting for it if need be.
+  void takeAhead() const;
   // Hands a decoded picture to the backend (or reports why it could not be decoded).
   void take(Decoded decoded) const;
 
