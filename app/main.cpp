@@ -24,6 +24,7 @@
 #include "runtime/script_pads.h"
 #include "runtime/system.h"
 #include "scene/Program.h"
+#include "scene/SetupScene.h"
 #include "scene/StartupFiles.h"
 #include "scene/StateDump.h"
 #include "scene/StateNames.h"
@@ -96,7 +97,6 @@ int main(int argc, char** argv) {
   if (line->seed) SeedRandom(*line->seed);
 
   rt::setBackend(line->headless ? rt::makeHeadlessBackend() : rt::makeSdlBackend());
-  sys::setSystem(line->headless ? sys::makeHeadlessSystem() : sys::makeSdlSystem());
 
   std::vector<rt::ScriptCommand> commands;
   if (!line->script.empty()) commands = LoadScript(line->script);
@@ -116,6 +116,9 @@ int main(int argc, char** argv) {
   program.SpeakLanguage(startup.Language);
   program.FixedSeed = line->seed;
   program.HttpTimeouts = line->httpTimeouts;
+  // The loading picture decodes while the display is reached and the window made.
+  DecodeLoadingPictureAhead();
+  sys::setSystem(line->headless ? sys::makeHeadlessSystem() : sys::makeSdlSystem());
 
   static NoInput noInput;
   std::unique_ptr<rt::ScriptDriver> script;

@@ -99,6 +99,10 @@ void iTextureDestroy(iHandle texture);
 // Starts decoding a texture that frames soon to come will show (a backdrop), on a thread of its
 // own, so that its first frame does not wait for it; a texture decoded already is left alone.
 void iTextureDecodeAhead(iHandle texture);
+// The same for a picture file, before the engine opens (the first picture it will show): the
+// first texture made from the same bytes takes the result. What no texture has taken by the
+// first frame is forgotten.
+void iTextureDecodeFileAhead(const char* imageFile);
 void iTextureMipLevelsSet(int levels);
 
 // ---- Sprites (print units, drawn over everything else, not lit) -----------------------------

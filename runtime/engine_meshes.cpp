@@ -96,6 +96,10 @@ void iTextureDecodeAhead(iHandle handle) {
   if (const auto* t = engineState().textures.find(handle)) t->picture.decodeAhead();
 }
 
+void iTextureDecodeFileAhead(const char* imageFile) {
+  if (imageFile) rt::EnginePicture::decodeFileAhead(imageFile);
+}
+
 void iTextureMipLevelsSet(int) {}
 
 // ---- Sprites -----------------------------------------------------------------------------------

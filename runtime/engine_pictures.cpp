@@ -8,6 +8,7 @@
 #include <thread>
 #include <utility>
 
+#include "platform/files.h"
 #include "runtime/engine_assets.h"
 #include "runtime/image_loader.h"
 #include "runtime/runtime.h"
@@ -40,7 +41,17 @@ EnginePicture::EnginePicture(std::span<const std::uint8_t> bytes, std::string so
     return;
   }
   encoded_.assign(bytes.begin(), bytes.end());
-  if (!backend().pictureDecoder()) decode({this});
+  if (!backend().pictureDecoder()) {
+    decode({this});
+    return;
+  }
+  auto& files = filesDecodedAhead();
+  const auto same = std::find_if(files.begin(), files.end(),
+                                 [&](const FileDecodedAhead& f) { return f.bytes == encoded_; });
+  if (same != files.end()) {
+    ahead_ = std::move(same->decoding);
+    files.erase(same);
+  }
 }
 
 EnginePicture EnginePicture::fromFile(const std::string& name) {
@@ -55,15 +66,35 @@ void EnginePicture::release() {
   ahead_.reset();  // waits for a decoding ahead, which holds bytes of its own
 }
 
+EnginePicture::Decoding EnginePicture::startDecoding(std::vector<std::uint8_t> bytes,
+                                                     PictureDecoder decoder) {
+  try {
+    return std::make_shared<std::future<Decoded>>(
+        std::async(std::launch::async,
+                   [bytes = std::move(bytes), decoder] { return decodeBytes(bytes, decoder); }));
+  } catch (const std::system_error&) {
+    return nullptr;  // the picture decodes with its first frame, as any other
+  }
+}
+
 void EnginePicture::decodeAhead() const {
   const PictureDecoder decoder = backend().pictureDecoder();
-  if (!waiting() || ahead_ || !decoder) return;
-  try {
-    ahead_ = std::make_shared<std::future<Decoded>>(std::async(
-        std::launch::async, [bytes = encoded_, decoder] { return decodeBytes(bytes, decoder); }));
-  } catch (const std::system_error&) {
-    // No thread to be had: the picture decodes with its first frame, as any other.
-  }
+  if (waiting() && !ahead_ && decoder) ahead_ = startDecoding(encoded_, decoder);
+}
+
+std::vector<EnginePicture::FileDecodedAhead>& EnginePicture::filesDecodedAhead() {
+  static std::vector<FileDecodedAhead> files;
+  return files;
+}
+
+void EnginePicture::decodeFileAhead(const std::string& name) {
+  const PictureDecoder decoder = backend().pictureDecoder();
+  if (!decoder) return;
+  // Quietly: a missing or broken file is reported when the game makes its picture.
+  auto bytes = files::readAll(files::gamePath(name));
+  if (!bytes) return;
+  if (Decoding decoding = startDecoding(*bytes, decoder))
+    filesDecodedAhead().push_back({std::move(*bytes), std::move(decoding)});
 }
 
 void EnginePicture::decode(const std::vector<const EnginePicture*>& pictures) {
@@ -76,6 +107,7 @@ void EnginePicture::decode(const std::vector<const EnginePicture*>& pictures) {
     (p->ahead_ ? started : waiting).push_back(p);
   }
   decodeShared(waiting, backend().pictureDecoder(), started);
+  filesDecodedAhead().clear();
 }
 
 void EnginePicture::takeAhead() const {

@@ -37,6 +37,10 @@ class EnginePicture {
   // come will show: a full-screen backdrop decodes while the set-up goes on. Its first frame
   // takes the result, waiting for it only if it is not ready.
   void decodeAhead() const;
+  // The same for a game file before any picture is made of it: the first picture made of the
+  // same bytes takes the decoding over. What no picture has taken by the next decode() is
+  // forgotten.
+  static void decodeFileAhead(const std::string& name);
 
   // Decodes the waiting pictures among `pictures` and hands them to the backend; a
   // picture that cannot be decoded is reported and draws nothing.
@@ -49,6 +53,14 @@ class EnginePicture {
     bool ok = false;
   };
   static Decoded decodeBytes(std::span<const std::uint8_t> bytes, PictureDecoder decoder);
+  using Decoding = std::shared_ptr<std::future<Decoded>>;
+  // The bytes decoding on a thread of their own; nothing when no thread can be had.
+  static Decoding startDecoding(std::vector<std::uint8_t> bytes, PictureDecoder decoder);
+  struct FileDecodedAhead {
+    std::vector<std::uint8_t> bytes;
+    Decoding decoding;
+  };
+  static std::vector<FileDecodedAhead>& filesDecodedAhead();
   // Decodes the pictures on this thread and a helper, handing each to the backend, and hands
   // over those decoded ahead meanwhile.
   static void decodeShared(std::vector<const EnginePicture*>& pictures, PictureDecoder decoder,
@@ -59,9 +71,9 @@ class EnginePicture {
   void take(Decoded decoded) const;
 
   mutable int backendRef_ = 0;
-  mutable std::vector<std::uint8_t> encoded_;            // until decoded
-  mutable std::shared_ptr<std::future<Decoded>> ahead_;  // a decoding started ahead, until taken
-  std::string source_;                                   // the game's name for it, for messages
+  mutable std::vector<std::uint8_t> encoded_;  // until decoded
+  mutable Decoding ahead_;                     // a decoding started ahead, until taken
+  std::string source_;                         // the game's name for it, for messages
 };
 
 }  // namespace rt

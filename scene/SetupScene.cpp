@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr const char* kLoadingPicture = "data\\loading.jpg";
+
 void StartTimingAndBody(TProgram& program) {
   iRenderingDisable();
   std::int64_t frequency = 1;
@@ -34,7 +36,7 @@ void CreateCamera(TSceneMedia& media) {
 }
 
 void ShowLoadingPicture(TSceneMedia& media) {
-  media.LoadingPicture = TMeshSprite::Create("data\\loading.jpg", 800, 600, 0, 0, 40, false);
+  media.LoadingPicture = TMeshSprite::Create(kLoadingPicture, 800, 600, 0, 0, 40, false);
   media.LoadingPicture->Show();
   iRender();
 }
@@ -173,6 +175,10 @@ void Rebuild(TProgram& program) {
 }
 
 }  // namespace
+
+void DecodeLoadingPictureAhead() {
+  iTextureDecodeFileAhead(kLoadingPicture);
+}
 
 void SetupScene(TProgram& program) {
   StartTimingAndBody(program);

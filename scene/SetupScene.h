@@ -7,3 +7,6 @@
 class TProgram;
 
 void SetupScene(TProgram& program);
+
+// Starts decoding the loading picture, the first the game shows, before the engine opens.
+void DecodeLoadingPictureAhead();

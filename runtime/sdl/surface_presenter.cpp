@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "runtime/raster/damage.h"
@@ -70,9 +72,19 @@ bool isXrgb(const SDL_Surface* surface) {
 
 class SurfacePresenter final : public Presenter {
  public:
-  explicit SurfacePresenter(SDL_Window* window)
-      : window_(window), damage_(kPictureWidth, kPictureHeight) {}
+  SurfacePresenter(SDL_Window* window, SDL_Surface* surface)
+      : window_(window), damage_(kPictureWidth, kPictureHeight) {
+    useSurface(surface);
+    // Each page of a new surface faults on its first touch, dearly on a virtual machine: a
+    // helper touches them while the first frame's pictures are made ready.
+    if (SDL_MUSTLOCK(surface) || !surface->pixels) return;
+    touching_ = std::thread([pixels = static_cast<volatile std::uint8_t*>(surface->pixels),
+                             bytes = static_cast<std::size_t>(surface->h) * surface->pitch] {
+      for (std::size_t at = 0; at < bytes; at += 4096) pixels[at] = pixels[at];
+    });
+  }
   ~SurfacePresenter() override {
+    if (touching_.joinable()) touching_.join();
     if (wrapped_) SDL_FreeSurface(wrapped_);
   }
 
@@ -83,6 +95,7 @@ class SurfacePresenter final : public Presenter {
   long liveTextures() const override { return pictures_.live(); }
 
   void present(const DrawList& list) override {
+    if (touching_.joinable()) touching_.join();
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return;
     const bool newSurface =
@@ -95,7 +108,7 @@ class SurfacePresenter final : public Presenter {
     raster::drawRegions(canvas_, damage, list, pictures_, footprints_, &stats);
     for (const Rect& rect : damage) stats.damagedPixels += rect.area();
     stats.rectangles = static_cast<long>(damage.size());
-    send(damage, newSurface || list.repaint);
+    send(damage, newSurface || std::exchange(sendWhole_, false) || list.repaint);
   }
 
   bool readPicture(Image& picture, std::string& error) override {
@@ -126,6 +139,7 @@ class SurfacePresenter final : public Presenter {
     surfaceHeight_ = surface->h;
     placement_ = std::make_unique<Placement>(surface->w, surface->h);
     damage_.reset();
+    sendWhole_ = true;
     inPlace_ = isXrgb(surface) && !SDL_MUSTLOCK(surface) && placement_->unscaled() &&
                surface->w == kPictureWidth && surface->h == kPictureHeight;
     if (inPlace_) {
@@ -233,13 +247,16 @@ class SurfacePresenter final : public Presenter {
   std::unique_ptr<Placement> placement_;
   SDL_Surface* wrapped_ = nullptr;
   std::vector<SDL_Rect> updates_;
+  bool sendWhole_ = true;  // the surface's first frame, bars and all
+  std::thread touching_;   // the pages of the first surface, until its first frame
 };
 
 }  // namespace
 
 std::unique_ptr<Presenter> makeSurfacePresenter(SDL_Window* window) {
-  if (!SDL_GetWindowSurface(window)) return nullptr;
-  return std::make_unique<SurfacePresenter>(window);
+  SDL_Surface* surface = SDL_GetWindowSurface(window);
+  if (!surface) return nullptr;
+  return std::make_unique<SurfacePresenter>(window, surface);
 }
 
 }  // namespace rt::sdl

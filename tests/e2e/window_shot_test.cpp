@@ -168,6 +168,22 @@ TEST_P(RealWindow, MenuBackgroundFadesInAndTheShotShowsIt) {
   }
 }
 
+// The loading picture is decoded on a helper before the window opens; a damaged one comes to
+// nothing there as it would in the frame, and the menu follows as ever.
+TEST_P(RealWindow, ADamagedLoadingPictureDecodedAheadLeavesTheMenuAsItIs) {
+  auto damaged = plainPng(userDir_, {250, 20, 20, 255});
+  ASSERT_GT(damaged.size(), 100u);
+  damaged.resize(damaged.size() - 40);  // the header reads, the pixels do not
+  writeFile(gameDir_ / "data" / "loading.jpg", damaged);
+  const fs::path shot = userDir_ / "menu.png";
+  ASSERT_EQ(play("until GameState == 4 400\nframes 160\nshot " + shot.string() + "\n"), 0);
+  const e2e::Shot image = e2e::LoadShot(shot.string());
+  ASSERT_FALSE(image.empty());
+  const e2e::Rgb pixel = image.at(400, 300);
+  EXPECT_NEAR(pixel.r, kBackground.r, 3);
+  EXPECT_NEAR(pixel.b, kBackground.b, 3);
+}
+
 TEST_P(RealWindow, ShotDuringTheFadeIsStillDark) {
   const fs::path shot = userDir_ / "early.png";
   ASSERT_EQ(play("until GameState == 4 400\nframes 2\nshot " + shot.string() + "\n"), 0);
