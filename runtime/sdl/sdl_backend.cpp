@@ -99,6 +99,9 @@ bool SdlBackend::open(iWindow window, bool fullScreen) {
       SDL_SetWindowSize(sdlWindow, desktop.w, desktop.h);
     }
     if (sdl::windowManagerRuns(sdlWindow) && !fillScreen(sdlWindow)) return false;
+    // Before the first surface is made, rather than during the set-up: a second surface would
+    // cost the first picture about 20 ms more.
+    sdl::catchUpWithDisplay(sdlWindow);
   } else {
     SDL_SetWindowFullscreen(sdlWindow, 0);
     SDL_SetWindowSize(sdlWindow, sdl::kPictureWidth, sdl::kPictureHeight);

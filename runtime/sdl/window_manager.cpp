@@ -7,6 +7,9 @@
 bool rt::sdl::windowManagerRuns(SDL_Window*) {
   return true;
 }
+void rt::sdl::catchUpWithDisplay(SDL_Window*) {
+  SDL_PumpEvents();
+}
 #else
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -54,6 +57,14 @@ bool windowManagerRuns(SDL_Window* window) {
   XSync(display, False);
   XSetErrorHandler(previous);
   return alive;
+}
+
+void catchUpWithDisplay(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11)
+    XSync(info.info.x11.display, False);
+  SDL_PumpEvents();
 }
 
 }  // namespace rt::sdl
