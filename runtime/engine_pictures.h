@@ -3,8 +3,9 @@
 // only when it first shows: the game asks at set-up for every picture of every screen, help
 // page, bat shape, explosion and backdrop, and shows few of them at a time (a closed panel waits
 // off the picture). What a frame shows for the first time is decoded before the frame is drawn,
-// on two threads. Decoding on first use is the picture's own business, so it happens
-// through const access too.
+// on two threads, unless the game had it decoded ahead (a backdrop, the loading picture) while
+// it went on with other things. Decoding on first use is the picture's own business, so it
+// happens through const access too.
 #pragma once
 
 #include <cstdint>
