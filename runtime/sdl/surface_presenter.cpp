@@ -108,7 +108,7 @@ class SurfacePresenter final : public Presenter {
     raster::drawRegions(canvas_, damage, list, pictures_, footprints_, &stats);
     for (const Rect& rect : damage) stats.damagedPixels += rect.area();
     stats.rectangles = static_cast<long>(damage.size());
-    send(damage, newSurface || std::exchange(sendWhole_, false) || list.repaint);
+    send(damage, std::exchange(sendWhole_, false) || list.repaint);
   }
 
   bool readPicture(Image& picture, std::string& error) override {
